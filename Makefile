@@ -1,0 +1,53 @@
+# Thin wrapper over the CMake presets. `make run` and `make test` install
+# whatever is missing first, so a fresh clone needs nothing else.
+.PHONY: all deps configure build run test test-sanitize bench tables format screenshots clean
+
+JOBS ?= $(shell nproc)
+SAMPLE := "ALEX MORGAN" 7/March/1975 "SAM RIVERS" 1978-11-23
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake --preset default >/dev/null
+
+build: configure
+	@cmake --build --preset default -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset), so the Amorist window cannot open."; \
+		echo "Here is a sample reading from the terminal companion, build/bin/amorist-cli:"; \
+		echo; \
+		build/bin/amorist-cli reading $(SAMPLE); \
+	elif [ -x build/bin/amorist ]; then \
+		build/bin/amorist; \
+	else \
+		echo "The desktop program is not built yet; a sample reading from build/bin/amorist-cli:"; \
+		build/bin/amorist-cli reading $(SAMPLE); \
+	fi
+
+test: build
+	@ctest --preset default -j $(JOBS)
+
+test-sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize -j $(JOBS)
+	@ctest --preset sanitize -j $(JOBS)
+
+bench: build
+	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+tables: configure
+	@cmake --build --preset default --target tables
+
+format: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+screenshots: build
+	@cmake --build --preset default --target screenshots
+
+clean:
+	@rm -rf build build-sanitize

@@ -1,0 +1,54 @@
+#include "core/compatibility/birth_data_check.h"
+
+namespace amorist {
+namespace {
+
+constexpr int kFebruary = 1;
+
+// April, June, September and November: the months without a 31st.
+bool IsThirtyDayMonth(int monthIndex) {
+    return monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
+}
+
+// Dividing by 4 is enough: the lists hold 1930 to 2012, where 2000 is the only
+// century year and it is a leap year.
+bool IsLeapYear(int year) { return year % 4 == 0; }
+
+constexpr int kDay29 = 28;
+constexpr int kDay30 = 29;
+constexpr int kDay31 = 30;
+
+}  // namespace
+
+std::optional<CheckFailure> ValidateBirthData(const BirthEntries& you,
+                                              const BirthEntries& partner) {
+    // The order is the one users have always seen, so the user's 30 or 31
+    // February is reported before a missing partner name but the user's 29
+    // February in a common year only after it.
+    if (you.name.empty()) {
+        return CheckFailure{"Please Enter Your Name", CheckFocus::YourName};
+    }
+    if (you.monthIndex == kFebruary && (you.dayIndex == kDay30 || you.dayIndex == kDay31)) {
+        return CheckFailure{"Please Enter Your Correct Date of Birth!"};
+    }
+    if (IsThirtyDayMonth(you.monthIndex) && you.dayIndex == kDay31) {
+        return CheckFailure{"Please Enter Correct Date of Birth !"};
+    }
+    if (partner.name.empty()) {
+        return CheckFailure{"Please Enter Your Partner's Name", CheckFocus::PartnerName};
+    }
+    if (!IsLeapYear(you.year) && you.monthIndex == kFebruary && you.dayIndex == kDay29) {
+        return CheckFailure{"Please Enter Correct Date Or Month!"};
+    }
+    if (partner.monthIndex == kFebruary &&
+        (partner.dayIndex == kDay30 || partner.dayIndex == kDay31 ||
+         (partner.dayIndex == kDay29 && !IsLeapYear(partner.year)))) {
+        return CheckFailure{"Please Enter Correct Date Or Month Of Your Friend!"};
+    }
+    if (IsThirtyDayMonth(partner.monthIndex) && partner.dayIndex == kDay31) {
+        return CheckFailure{"Please Enter Correct Date Or Month Of Your Friend !"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace amorist

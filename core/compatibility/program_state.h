@@ -1,0 +1,54 @@
+// Everything the reading core keeps for the life of the program.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/compatibility/modRomanticCompatibility.h"
+#include "core/compatibility/reading_content.h"
+#include "core/ephemeris/modPlanetSignMars.h"
+#include "core/ephemeris/modPlanetSignVenus.h"
+
+namespace amorist {
+
+// A person as the request reads them: each text exactly as its control shows it.
+struct BirthData {
+    std::string name;
+    std::string day;    // "1" to "31"
+    std::string month;  // a month name
+    std::string year;   // "1930" to "2012"
+};
+
+struct ReadingResult {
+    std::string pairKey;  // e.g. Aries-Taurus, your sign first
+    // Number read from CompatibilityNumber; nullopt when it did not read, and
+    // then the reading's controls are left as they were.
+    std::optional<int> number;
+    const Category* category = nullptr;  // nullptr leaves the texts unchanged
+};
+
+struct RequestResult {
+    std::string yourDateOfBirth;     // day/month/year, e.g. 7/March/1975
+    std::string partnerDateOfBirth;
+    ReadingResult one;  // your Mars sign with your partner's Venus sign
+    ReadingResult two;  // your Venus sign with your partner's Mars sign
+};
+
+class ProgramState {
+public:
+    // The lookups and the two readings of a compatibility request, after the
+    // input check has passed. A step that fails (a text that does not read as
+    // a number) leaves its value as it was and the request goes on.
+    RequestResult RunCompatibilityRequest(const BirthData& you, const BirthData& partner);
+
+    modPlanetSignMars mars;
+    modPlanetSignVenus venus;
+    modRomanticCompatibility compatibility;
+
+    ZodiacSign YourMarsSign;
+    ZodiacSign PartnerMarsSign;
+    ZodiacSign YourVenusSign;
+    ZodiacSign PartnerVenusSign;
+};
+
+}  // namespace amorist
