@@ -50,4 +50,27 @@ screenshots: build
 	@cmake --build --preset default --target screenshots
 
 clean:
-	@rm -rf build build-sanitize
+	@rm -rf build build-sanitize build-fuzz
+
+# Installing and packaging like any desktop program, and fuzzing.
+.PHONY: install package fuzz
+
+PREFIX ?= /usr/local
+FUZZ_SECONDS ?= 60
+
+# DESTDIR is honoured as well, for staged installs.
+install: build
+	@cmake --install build --prefix $(PREFIX)
+
+# The Debian package lands in build/package/ and is unpacked and checked before it is trusted.
+package: build
+	@rm -f build/package/*.deb
+	@cpack -G DEB --config build/CPackConfig.cmake -B build/package
+	@packaging/check-deb.sh build/package/amorist_*.deb build/package/check
+
+# Replays every fuzzer's seeds, then fuzzes each for FUZZ_SECONDS (CI uses 10).
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@ctest --preset fuzz
+	@fuzz/run-fuzzers.sh build-fuzz/bin $(FUZZ_SECONDS) build-fuzz/fuzzing

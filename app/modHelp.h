@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace amorist {
 
 class Platform;
@@ -14,12 +16,14 @@ inline constexpr char kMainHost[] = "www.quillmoor.com";
 inline constexpr char kHelpHost[] = "help.quillmoor.com";
 inline constexpr char kProductHost[] = "amorist.quillmoor.com";
 
-QString HomePageAddress();     // main site root, no path: http://www.quillmoor.com
-QString ProductRootAddress();  // product site root ending in "/"
-QString MainSiteAddress(const char* path);
+QString HomePageAddress();                  // main site root, no path: http://www.quillmoor.com
+QString ProductRootAddress();               // product site root ending in "/"
+QString MainSiteAddress(const char* path);  // path starts with "/"
 }  // namespace sites
 
+// Hands the address to the desktop's browser; a failure shows nothing.
 void OpenWebPage(Platform& platform, const QString& address);
+
 void OpenHomePage(Platform& platform);
 void OpenSoftwarePage(Platform& platform);
 void OpenDonatePage(Platform& platform);
@@ -28,7 +32,12 @@ void OpenFullBrandPage(Platform& platform);
 void OpenCoBrandPage(Platform& platform);
 void OpenDownloadPage(Platform& platform);
 
-// Asks at most about once a fortnight whether to look for an update.
-void PromptForUpdate(Platform& platform, class QWidget* parent = nullptr);
+inline constexpr char kUpdateQuestion[] =
+    "There maybe an update to this software available\nDo you want to check for an update?";
+
+// Asks whether to look for an update when the last reminder lies 15 or more
+// days away from today (either way), remembering today whenever it asks.
+// The first start only remembers today. Never fails visibly.
+void PromptForUpdate(Platform& platform, QWidget* parent = nullptr);
 
 }  // namespace amorist

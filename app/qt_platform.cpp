@@ -11,9 +11,9 @@
 namespace amorist {
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                  : QMessageBox::Information,
-                    QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent);
+    QMessageBox box(
+        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+        QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -30,7 +30,9 @@ void QtPlatform::OpenWebPage(const QString& address) {
     QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }
 
-QDate QtPlatform::Today() { return QDate::currentDate(); }
+QDate QtPlatform::Today() {
+    return QDate::currentDate();
+}
 
 void QtPlatform::SeedRandomFromClock() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
@@ -42,7 +44,8 @@ int QtPlatform::RandomBetween(int low, int high) {
 }
 
 void QtPlatform::EndProcess(int status) {
-    if (beforeExit_) beforeExit_();
+    if (beforeExit_)
+        beforeExit_();
     std::fflush(nullptr);
     // Windows are already closed; nothing left to unwind is worth the risk of
     // running global destructors while the application object still lives.

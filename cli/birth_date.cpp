@@ -15,7 +15,9 @@ bool AllDigits(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::optional<int> MonthFromName(std::string_view text) {
     for (int i = 0; i < 12; ++i) {
@@ -29,7 +31,9 @@ std::optional<int> MonthFromName(std::string_view text) {
     return std::nullopt;
 }
 
-ParsedDate Refuse(std::string error) { return {std::nullopt, std::move(error)}; }
+ParsedDate Refuse(std::string error) {
+    return {std::nullopt, std::move(error)};
+}
 
 ParsedDate Malformed(std::string_view text) {
     return Refuse(QuoteForMessage(text) + " is not a date; write it as 7/March/1975 or 1975-03-07");
@@ -57,11 +61,13 @@ ParsedDate Assemble(std::string_view dayText, int monthIndex, std::string_view y
 }
 
 ParsedDate ParseIso(std::string_view text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return Malformed(text);
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return Malformed(text);
     const std::string_view year = text.substr(0, 4);
     const std::string_view month = text.substr(5, 2);
     const std::string_view day = text.substr(8, 2);
-    if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day)) return Malformed(text);
+    if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day))
+        return Malformed(text);
     const int monthNumber = ReadAsNumber(month).value_or(0);
     if (monthNumber < 1 || monthNumber > 12) {
         return Refuse("month " + std::string(month) + " is outside 01 to 12");
@@ -83,7 +89,8 @@ std::string QuoteForMessage(std::string_view text) {
     if (text.size() > kLongest) {
         std::size_t end = kLongest;
         // Never end inside a UTF-8 sequence.
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            --end;
         text = text.substr(0, end);
         cut = true;
     }
@@ -105,9 +112,11 @@ std::string QuoteForMessage(std::string_view text) {
 
 ParsedDate ParseBirthDate(std::string_view text) {
     const std::size_t first = text.find('/');
-    if (first == std::string_view::npos) return ParseIso(text);
+    if (first == std::string_view::npos)
+        return ParseIso(text);
     const std::size_t second = text.find('/', first + 1);
-    if (second == std::string_view::npos) return Malformed(text);
+    if (second == std::string_view::npos)
+        return Malformed(text);
     const std::string_view day = text.substr(0, first);
     const std::string_view month = text.substr(first + 1, second - first - 1);
     const std::string_view year = text.substr(second + 1);
@@ -115,14 +124,15 @@ ParsedDate ParseBirthDate(std::string_view text) {
         return Malformed(text);
     }
     const std::optional<int> monthIndex = MonthFromName(month);
-    if (!monthIndex) return Refuse(QuoteForMessage(month) + " is not a month name");
+    if (!monthIndex)
+        return Refuse(QuoteForMessage(month) + " is not a month name");
     return Assemble(day, *monthIndex, year);
 }
 
 ParsedDate ParseIsoDay(std::string_view text) {
     ParsedDate parsed = ParseIso(text);
-    if (parsed.date && parsed.date->dayNumber > DaysInMonth(parsed.date->yearNumber,
-                                                            parsed.date->monthIndex)) {
+    if (parsed.date &&
+        parsed.date->dayNumber > DaysInMonth(parsed.date->yearNumber, parsed.date->monthIndex)) {
         return Refuse(QuoteForMessage(text) + " is not a day of the calendar");
     }
     return parsed;

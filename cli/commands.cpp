@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "cli/birth_date.h"
 #include "cli/text_output.h"
@@ -38,7 +40,9 @@ struct Outcome {
     std::optional<std::string> error;
 };
 
-Outcome Fail(std::string error) { return {{}, std::move(error)}; }
+Outcome Fail(std::string error) {
+    return {{}, std::move(error)};
+}
 
 // ---- signs ----------------------------------------------------------------
 
@@ -49,8 +53,10 @@ struct Day {
 };
 
 Day Next(Day d) {
-    if (d.day < DaysInMonth(d.year, d.monthIndex)) return {d.year, d.monthIndex, d.day + 1};
-    if (d.monthIndex < 11) return {d.year, d.monthIndex + 1, 1};
+    if (d.day < DaysInMonth(d.year, d.monthIndex))
+        return {d.year, d.monthIndex, d.day + 1};
+    if (d.monthIndex < 11)
+        return {d.year, d.monthIndex + 1, 1};
     return {d.year + 1, 0, 1};
 }
 
@@ -67,17 +73,21 @@ void AppendIso(std::string& out, const Day& d) {
 }
 
 Outcome Signs(std::span<const std::string> args) {
-    if (args.size() > 2) return Fail("signs takes at most FROM and TO, got " +
-                                     QuoteForMessage(args[2]) + " as well");
+    if (args.size() > 2) {
+        return Fail("signs takes at most FROM and TO, got " + QuoteForMessage(args[2]) +
+                    " as well");
+    }
     Day from{kFirstTableYear, 0, 1};
     Day to{kLastTableYear, 11, 31};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const ParsedDate parsed = ParseIsoDay(args[i]);
-        if (!parsed.date) return Fail(parsed.error);
+        if (!parsed.date)
+            return Fail(parsed.error);
         const Day day{parsed.date->yearNumber, parsed.date->monthIndex, parsed.date->dayNumber};
         (i == 0 ? from : to) = day;
     }
-    if (from > to) return Fail("FROM " + args[0] + " comes after TO " + args[1]);
+    if (from > to)
+        return Fail("FROM " + args[0] + " comes after TO " + args[1]);
 
     modPlanetSignMars mars;
     modPlanetSignVenus venus;
@@ -101,11 +111,6 @@ Outcome Signs(std::span<const std::string> args) {
 struct Person {
     std::string_view name;
     BirthDate date;
-};
-
-struct ReadingOutput {
-    std::string_view title;
-    const ReadingResult* reading;
 };
 
 std::string SwatchHex(int number) {
@@ -133,14 +138,15 @@ std::string PlainPerson(std::string_view role, std::string_view name, std::strin
     return text;
 }
 
-std::string PlainReading(std::string_view title, const ReadingResult& reading,
-                         std::size_t width) {
+std::string PlainReading(std::string_view title, const ReadingResult& reading, std::size_t width) {
     std::string text;
-    text.append(title).append(": ").append(reading.pairKey).append("\n");
+    text.append(title).append("\n");
+    text.append("Pair: ").append(reading.pairKey).append("\n");
     text.append("Number: ")
         .append(reading.number ? std::to_string(*reading.number) : "none")
         .append("\n");
-    if (HasSwatch(reading)) text.append("Swatch: ").append(SwatchHex(*reading.number)).append("\n");
+    if (HasSwatch(reading))
+        text.append("Swatch: ").append(SwatchHex(*reading.number)).append("\n");
     if (reading.category != nullptr) {
         text.append("Colour: ").append(reading.category->colourName).append("\n");
         text.append("Keywords: ").append(reading.category->word).append("\n");
@@ -171,8 +177,7 @@ std::string JsonReading(const ReadingResult& reading) {
 }
 
 BirthEntries EntriesFor(const Person& person) {
-    return {person.name, person.date.dayNumber - 1, person.date.monthIndex,
-            person.date.yearNumber};
+    return {person.name, person.date.dayNumber - 1, person.date.monthIndex, person.date.yearNumber};
 }
 
 BirthData DataFor(const Person& person) {
@@ -180,8 +185,10 @@ BirthData DataFor(const Person& person) {
 }
 
 Outcome Reading(std::span<const std::string> args, std::size_t width) {
-    constexpr std::string_view kShape = "reading needs NAME DATE PARTNER_NAME PARTNER_DATE [--json]";
-    if (args.size() < 4) return Fail(std::string(kShape));
+    constexpr std::string_view kShape =
+        "reading needs NAME DATE PARTNER_NAME PARTNER_DATE [--json]";
+    if (args.size() < 4)
+        return Fail(std::string(kShape));
     bool json = false;
     if (args.size() == 5 && args[4] == "--json") {
         json = true;
@@ -190,9 +197,11 @@ Outcome Reading(std::span<const std::string> args, std::size_t width) {
     }
 
     const ParsedDate yourDate = ParseBirthDate(args[1]);
-    if (!yourDate.date) return Fail(yourDate.error);
+    if (!yourDate.date)
+        return Fail(yourDate.error);
     const ParsedDate partnerDate = ParseBirthDate(args[3]);
-    if (!partnerDate.date) return Fail(partnerDate.error);
+    if (!partnerDate.date)
+        return Fail(partnerDate.error);
     const Person you{args[0], *yourDate.date};
     const Person partner{args[2], *partnerDate.date};
 
@@ -207,41 +216,45 @@ Outcome Reading(std::span<const std::string> args, std::size_t width) {
 
     std::string out;
     if (json) {
-        out = "{\"you\": " +
-              JsonPerson(you.name, result.yourDateOfBirth, state.YourMarsSign,
-                         state.YourVenusSign) +
-              ", \"partner\": " +
-              JsonPerson(partner.name, result.partnerDateOfBirth, state.PartnerMarsSign,
-                         state.PartnerVenusSign) +
-              ", \"readings\": [" + JsonReading(result.one) + ", " + JsonReading(result.two) +
-              "]}\n";
+        out =
+            "{\"you\": " +
+            JsonPerson(you.name, result.yourDateOfBirth, state.YourMarsSign, state.YourVenusSign) +
+            ", \"partner\": " +
+            JsonPerson(partner.name, result.partnerDateOfBirth, state.PartnerMarsSign,
+                       state.PartnerVenusSign) +
+            ", \"readings\": [" + JsonReading(result.one) + ", " + JsonReading(result.two) + "]}\n";
     } else {
         out = PlainPerson("You", you.name, result.yourDateOfBirth, state.YourMarsSign,
                           state.YourVenusSign) +
               "\n" +
-              PlainPerson("Partner", partner.name, result.partnerDateOfBirth,
-                          state.PartnerMarsSign, state.PartnerVenusSign) +
+              PlainPerson("Partner", partner.name, result.partnerDateOfBirth, state.PartnerMarsSign,
+                          state.PartnerVenusSign) +
               "\n" +
-              PlainReading("Reading One (your Mars, your partner's Venus)", result.one, width) +
+              PlainReading("Reading One: your Mars with your partner's Venus", result.one, width) +
               "\n" +
-              PlainReading("Reading Two (your Venus, your partner's Mars)", result.two, width);
+              PlainReading("Reading Two: your Venus with your partner's Mars", result.two, width);
     }
     return {std::move(out), {}};
 }
 
 Outcome Dispatch(std::span<const std::string> args, std::size_t width) {
-    if (args.empty()) return Fail("no command given; try amorist-cli --help");
+    if (args.empty())
+        return Fail("no command given; try amorist-cli --help");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h") {
-        if (args.size() > 1) return Fail("--help takes no arguments");
+        if (args.size() > 1)
+            return Fail("--help takes no arguments");
         return {std::string(kUsage), {}};
     }
     if (command == "--version") {
-        if (args.size() > 1) return Fail("--version takes no arguments");
+        if (args.size() > 1)
+            return Fail("--version takes no arguments");
         return {"amorist-cli " AMORIST_CLI_VERSION "\n", {}};
     }
-    if (command == "signs") return Signs(args.subspan(1));
-    if (command == "reading") return Reading(args.subspan(1), width);
+    if (command == "signs")
+        return Signs(args.subspan(1));
+    if (command == "reading")
+        return Reading(args.subspan(1), width);
     return Fail("unknown command " + QuoteForMessage(command) + "; try amorist-cli --help");
 }
 

@@ -14,7 +14,6 @@ inline constexpr int kExitBadInput = 2;
 // Runs one command line (without the program name). Output goes to out only
 // when the command succeeds; bad input writes one line to err, nothing to
 // out, and gives kExitBadInput. Paragraphs are wrapped to width.
-int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
-        std::size_t width);
+int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::size_t width);
 
 }  // namespace amorist::cli

@@ -9,7 +9,9 @@ namespace {
 
 constexpr std::size_t kDefaultWidth = 80;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 // Length of the valid UTF-8 sequence starting at text[at], or 0 when the bytes
 // there do not form one (stray continuation, overlong form, surrogate, beyond
@@ -22,20 +24,27 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
         length = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
+        if (lead == 0xE0)
+            low = 0xA0;
+        if (lead == 0xED)
+            high = 0x9F;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
     } else {
         return 0;
     }
-    if (at + length > text.size()) return 0;
+    if (at + length > text.size())
+        return 0;
     const auto second = static_cast<unsigned char>(text[at + 1]);
-    if (second < low || second > high) return 0;
+    if (second < low || second > high)
+        return 0;
     for (std::size_t k = 2; k < length; ++k) {
-        if (!IsContinuation(static_cast<unsigned char>(text[at + k]))) return 0;
+        if (!IsContinuation(static_cast<unsigned char>(text[at + k])))
+            return 0;
     }
     return length;
 }
@@ -79,7 +88,8 @@ std::string JsonString(std::string_view text) {
 }
 
 std::string WrapText(std::string_view text, std::size_t width) {
-    if (width == 0) width = 1;
+    if (width == 0)
+        width = 1;
     std::string wrapped;
     std::size_t lineLength = 0;
     std::size_t at = 0;
@@ -89,7 +99,8 @@ std::string WrapText(std::string_view text, std::size_t width) {
             continue;
         }
         std::size_t end = text.find(' ', at);
-        if (end == std::string_view::npos) end = text.size();
+        if (end == std::string_view::npos)
+            end = text.size();
         const std::string_view word = text.substr(at, end - at);
         if (lineLength > 0 && lineLength + 1 + word.size() > width) {
             wrapped += '\n';
@@ -103,17 +114,20 @@ std::string WrapText(std::string_view text, std::size_t width) {
         lineLength += word.size();
         at = end;
     }
-    if (!wrapped.empty()) wrapped += '\n';
+    if (!wrapped.empty())
+        wrapped += '\n';
     return wrapped;
 }
 
 std::size_t TerminalWidth(const char* columns, int fd) {
     if (columns != nullptr) {
         const std::optional<int> fromEnv = ReadAsNumber(columns);
-        if (fromEnv && *fromEnv > 0) return static_cast<std::size_t>(*fromEnv);
+        if (fromEnv && *fromEnv > 0)
+            return static_cast<std::size_t>(*fromEnv);
     }
     winsize size{};
-    if (ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+    if (ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
     return kDefaultWidth;
 }
 

@@ -3,8 +3,14 @@
 
 #include <QMainWindow>
 
+class QAction;
+class QLabel;
+class QPushButton;
+
 namespace amorist {
 
+struct Category;
+class LinkLabel;
 class Windows;
 
 class frmDisplay final : public QMainWindow {
@@ -12,15 +18,98 @@ class frmDisplay final : public QMainWindow {
 public:
     explicit frmDisplay(Windows& windows);
 
+    struct Person {
+        QString name;
+        QString dateOfBirth;  // day/month/year, e.g. 7/March/1975
+    };
+    struct Signs {
+        QString mars;
+        QString venus;
+    };
+    // Reading One pairs your Mars sign with your partner's Venus sign, Two
+    // your Venus sign with your partner's Mars sign.
+    enum class Reading { One, Two };
+
+    // The values a request writes. A missing swatch or category leaves the
+    // reading's picture or texts as they are.
+    void ShowPeople(const Person& you, const Person& partner);
+    void ShowSigns(const Signs& you, const Signs& partner);
+    void ShowReading(Reading reading, const QPixmap* swatch, const Category* category);
+
 public slots:
     void cmdBack_Click();
     void cmdExit_Click();
 
+    void mnuFileBack_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoneyOnline_Click();
+
+    void Label61_Click();
+    void Label1_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The controls that show one reading.
+    struct ReadingControls {
+        QLabel* picColor;
+        QLabel* lblColorName;
+        QLabel* lblkeywords;
+        QLabel* lblCompatibility;
+    };
+    ReadingControls ControlsOf(Reading reading) const;
+
+    void BuildBanner(QWidget* client);
+    void BuildPersonalDetails(QWidget* client);
+    void BuildReadings(QWidget* client);
+    void BuildBottomBar(QWidget* client);
+    void BuildMenus();
+
     Windows& windows_;
+
+    LinkLabel* Label61 = nullptr;
+    LinkLabel* Label1 = nullptr;
+    QLabel* lblYourName = nullptr;
+    QLabel* lblYourDateofBirth = nullptr;
+    QLabel* lblYourPartnerName = nullptr;
+    QLabel* lblYourPartnerDateofBirth = nullptr;
+
+    QLabel* lblYourMarsSign = nullptr;
+    QLabel* lblYourPartnerVenusSign = nullptr;
+    QLabel* lblYourVenusSign = nullptr;
+    QLabel* lblYourPartnersMarsSign = nullptr;
+    QLabel* picColorOne = nullptr;
+    QLabel* lblColorNameOne = nullptr;
+    QLabel* lblkeywordsOne = nullptr;
+    QLabel* lblCompatibilityOne = nullptr;
+    QLabel* picColorTwo = nullptr;
+    QLabel* lblColorNameTwo = nullptr;
+    QLabel* lblkeywordsTwo = nullptr;
+    QLabel* lblCompatibilityTwo = nullptr;
+
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdBack = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+
+    QAction* mnuFileBack = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoneyOnline = nullptr;
 };
 
 }  // namespace amorist

@@ -2,9 +2,20 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPixmap>
+#include <array>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace amorist {
 
+class LinkLabel;
 class Windows;
 
 class frmMain final : public QMainWindow {
@@ -16,11 +27,82 @@ public slots:
     void cmdCompatibilityWithFriend_Click();
     void cmdExit_Click();
 
+    void mnuGeCompatibilityWithFriend_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoneyOnline_Click();
+
+    void Label61_Click();
+    void Label2_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // One entry group: a name box and the day, month and year lists.
+    struct EntryGroup {
+        QGroupBox* group;
+        QLineEdit* name;
+        QComboBox* day;
+        QComboBox* month;
+        QComboBox* year;
+    };
+
+    void BuildBanner(QWidget* client);
+    void BuildEntryArea(QWidget* client);
+    EntryGroup BuildEntryGroup(QWidget* area, const char* groupName, const QString& caption,
+                               int top, int height, bool partner);
+    void BuildBottomBar(QWidget* client);
+    void BuildMenus();
+    void Form_Load();
+
+    // The name boxes' key filter: true when the key is used up here.
+    bool txtName_KeyPress(QKeyEvent* key);
+    bool txtFriendName_KeyPress(QKeyEvent* key);
+    bool FilterNameKey(QLineEdit* box, QKeyEvent* key);
+
+    bool ValidateBirthData();
+
     Windows& windows_;
+
+    LinkLabel* Label61 = nullptr;
+    LinkLabel* Label2 = nullptr;
+    QGroupBox* fraFriendshipCompatibility = nullptr;
+    QLabel* Label13 = nullptr;
+
+    QLineEdit* txtName = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboYear = nullptr;
+    QLineEdit* txtFriendName = nullptr;
+    QComboBox* cboFriendDate = nullptr;
+    QComboBox* cboFriendMonth = nullptr;
+    QComboBox* cboFriendYear = nullptr;
+
+    QPushButton* cmdCompatibilityWithFriend = nullptr;
+    QPushButton* cmdExit = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+
+    QAction* mnuGeCompatibilityWithFriend = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoneyOnline = nullptr;
+
+    // The swatch pictures of the readings; picture n is IMG[n - 1].
+    std::array<QPixmap, 12> IMG;
 };
 
 }  // namespace amorist

@@ -3,8 +3,15 @@
 
 #include <QWidget>
 
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
 namespace amorist {
 
+class LinkLabel;
 class Windows;
 
 class frmReferAFriend final : public QWidget {
@@ -15,12 +22,31 @@ public:
 public slots:
     void cmdClose_Click();
     void cmdSubmit_Click();
+    void Check1_Click(bool checked);
+    void lblGoToHome_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Form_Load();
+    void BuildControls();
+    void GotFocus(QWidget* box);
+    void LostFocus(QWidget* box);
+    bool RefuseSpace(QLineEdit* box, QKeyEvent* event);
+
     Windows& windows_;
+    QLabel* Label2_ = nullptr;
+    QCheckBox* Check1_ = nullptr;
+    QLineEdit* txtName_ = nullptr;
+    QLineEdit* txtEmail_ = nullptr;
+    QLineEdit* txtFriendName_ = nullptr;
+    QLineEdit* txtFriendEmail_ = nullptr;
+    QPlainTextEdit* txtMessage_ = nullptr;
+    QPushButton* cmdSubmit_ = nullptr;
+    LinkLabel* lblGoToHome_ = nullptr;
 };
 
 }  // namespace amorist

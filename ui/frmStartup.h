@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 namespace amorist {
 
@@ -10,18 +11,21 @@ class Windows;
 class frmStartup final : public QWidget {
     Q_OBJECT
 public:
+    // True when another copy of the program already runs.
+    using InstanceCheck = std::function<bool()>;
+
     explicit frmStartup(Windows& windows);
 
     // The start-up sequence: instance check, seeding, update reminder, main
     // window, promotion label. Run once, from inside the event loop.
-    void Form_Load();
+    void Form_Load(const InstanceCheck& anotherInstanceRunning);
     // Rolls a die: odd brings the co-branding offer to the front, even the
     // fully-branded one.
     void CoBrand_Randomize();
     short intCoBrandRandomNumber() const { return intCoBrandRandomNumber_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;  // Form_Unload
 
 private:
     Windows& windows_;

@@ -26,7 +26,9 @@ Window* Loaded(const QPointer<QWidget>& slot) {
 
 }  // namespace
 
-Windows::Windows(Session& session) : session_(session) { session_.SetWindows(this); }
+Windows::Windows(Session& session) : session_(session) {
+    session_.SetWindows(this);
+}
 
 Windows::~Windows() {
     session_.SetWindows(nullptr);
@@ -35,29 +37,43 @@ Windows::~Windows() {
     }
 }
 
-frmStartup& Windows::Startup() { return LoadInto<frmStartup>(startup_, *this); }
-frmMain& Windows::Main() { return LoadInto<frmMain>(main_, *this); }
-frmDisplay& Windows::Display() { return LoadInto<frmDisplay>(display_, *this); }
+frmStartup& Windows::Startup() {
+    return LoadInto<frmStartup>(startup_, *this);
+}
+frmMain& Windows::Main() {
+    return LoadInto<frmMain>(main_, *this);
+}
+frmDisplay& Windows::Display() {
+    return LoadInto<frmDisplay>(display_, *this);
+}
 frmReferAFriend& Windows::ReferAFriend() {
     return LoadInto<frmReferAFriend>(referAFriend_, *this);
 }
 
-frmStartup* Windows::LoadedStartup() const { return Loaded<frmStartup>(startup_); }
-frmMain* Windows::LoadedMain() const { return Loaded<frmMain>(main_); }
-frmDisplay* Windows::LoadedDisplay() const { return Loaded<frmDisplay>(display_); }
+frmStartup* Windows::LoadedStartup() const {
+    return Loaded<frmStartup>(startup_);
+}
+frmMain* Windows::LoadedMain() const {
+    return Loaded<frmMain>(main_);
+}
+frmDisplay* Windows::LoadedDisplay() const {
+    return Loaded<frmDisplay>(display_);
+}
 frmReferAFriend* Windows::LoadedReferAFriend() const {
     return Loaded<frmReferAFriend>(referAFriend_);
 }
 
 void Windows::Unloaded(QWidget* window) {
     for (QPointer<QWidget>* slot : {&startup_, &main_, &display_, &referAFriend_}) {
-        if (slot->data() == window) slot->clear();
+        if (slot->data() == window)
+            slot->clear();
     }
 }
 
 void Windows::UnloadAll() {
     for (QPointer<QWidget>* slot : {&display_, &main_, &referAFriend_, &startup_}) {
-        if (QWidget* window = slot->data()) window->close();
+        if (QWidget* window = slot->data())
+            window->close();
     }
 }
 

@@ -12,7 +12,9 @@ bool IsThirtyDayMonth(int monthIndex) {
 
 // Dividing by 4 is enough: the lists hold 1930 to 2012, where 2000 is the only
 // century year and it is a leap year.
-bool IsLeapYear(int year) { return year % 4 == 0; }
+bool IsLeapYear(int year) {
+    return year % 4 == 0;
+}
 
 constexpr int kDay29 = 28;
 constexpr int kDay30 = 29;

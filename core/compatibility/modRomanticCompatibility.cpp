@@ -24,9 +24,11 @@ struct PairKey {
 
 constexpr PairKey MakeKey(std::string_view first, std::string_view second) {
     PairKey key;
-    for (char c : first) key.text[key.size++] = c;
+    for (char c : first)
+        key.text[key.size++] = c;
     key.text[key.size++] = '-';
-    for (char c : second) key.text[key.size++] = c;
+    for (char c : second)
+        key.text[key.size++] = c;
     return key;
 }
 

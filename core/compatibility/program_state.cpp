@@ -45,7 +45,8 @@ ReadingResult MakeReading(modRomanticCompatibility& compatibility, ZodiacSign fi
     reading.pairKey.append(first).append("-").append(second);
     compatibility.FindCompatibilityNumber(first, second);
     reading.number = NumberFromText(compatibility.CompatibilityNumber());
-    if (reading.number) reading.category = CategoryFor(*reading.number);
+    if (reading.number)
+        reading.category = CategoryFor(*reading.number);
     return reading;
 }
 

@@ -28,7 +28,7 @@ struct ReadingResult {
 };
 
 struct RequestResult {
-    std::string yourDateOfBirth;     // day/month/year, e.g. 7/March/1975
+    std::string yourDateOfBirth;  // day/month/year, e.g. 7/March/1975
     std::string partnerDateOfBirth;
     ReadingResult one;  // your Mars sign with your partner's Venus sign
     ReadingResult two;  // your Venus sign with your partner's Mars sign
@@ -37,8 +37,10 @@ struct RequestResult {
 class ProgramState {
 public:
     // The lookups and the two readings of a compatibility request, after the
-    // input check has passed. A step that fails (a text that does not read as
-    // a number) leaves its value as it was and the request goes on.
+    // input check has passed. Each sign is looked up with the three block
+    // searches in turn, each result assigned to it; a search that fails (a
+    // text that does not read as a number) leaves the sign as it was and the
+    // request goes on with the next search.
     RequestResult RunCompatibilityRequest(const BirthData& you, const BirthData& partner);
 
     modPlanetSignMars mars;

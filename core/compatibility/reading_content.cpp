@@ -80,16 +80,25 @@ constexpr Category kDifferent{
 }  // namespace
 
 const Category* CategoryFor(int n) {
-    if (n == 1) return &kExcellent;
-    if (n == 2 || n == 12) return &kDifficult;
-    if (n == 3 || n == 11) return &kUnderstanding;
-    if (n == 4 || n == 10) return &kFiery;
-    if (n == 5 || n == 9) return &kHappening;
-    if (n == 6 || n == 8) return &kMagnetic;
-    if (n == 7) return &kDifferent;
+    if (n == 1)
+        return &kExcellent;
+    if (n == 2 || n == 12)
+        return &kDifficult;
+    if (n == 3 || n == 11)
+        return &kUnderstanding;
+    if (n == 4 || n == 10)
+        return &kFiery;
+    if (n == 5 || n == 9)
+        return &kHappening;
+    if (n == 6 || n == 8)
+        return &kMagnetic;
+    if (n == 7)
+        return &kDifferent;
     return nullptr;
 }
 
-std::optional<int> NumberFromText(std::string_view text) { return ReadAsNumber(text); }
+std::optional<int> NumberFromText(std::string_view text) {
+    return ReadAsNumber(text);
+}
 
 }  // namespace amorist

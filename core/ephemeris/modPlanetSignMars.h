@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "core/ephemeris/reads_as_number.h"
 #include "core/ephemeris/sign_table.h"
 #include "core/ephemeris/zodiac.h"
 

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "core/ephemeris/reads_as_number.h"
 #include "core/ephemeris/sign_table.h"
 #include "core/ephemeris/zodiac.h"
 
@@ -17,11 +18,11 @@ public:
     // One search procedure per block of years; each returns the current Venus sign after its
     // own search, unchanged when the date lies outside its block.
     ZodiacSign GetVenusSign1930to1959(std::string_view year, std::string_view month,
-                                     std::string_view day);
+                                      std::string_view day);
     ZodiacSign GetVenusSign1960to1989(std::string_view year, std::string_view month,
-                                     std::string_view day);
+                                      std::string_view day);
     ZodiacSign GetVenusSign1990to2012(std::string_view year, std::string_view month,
-                                     std::string_view day);
+                                      std::string_view day);
 
     ZodiacSign CurrentSign() const { return search_.CurrentSign(); }
 
@@ -32,6 +33,6 @@ private:
 // A complete lookup: the three block procedures in order, with the same arguments; the last
 // result stands.
 ZodiacSign GetVenusSign(modPlanetSignVenus& venus, std::string_view year, std::string_view month,
-                       std::string_view day);
+                        std::string_view day);
 
 }  // namespace amorist

@@ -6,35 +6,39 @@
 namespace amorist {
 
 std::optional<int> ReadAsNumber(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return std::nullopt;
+    // One pass: spaces, an optional sign, digits, spaces. The value is accumulated in a wider
+    // type and reading stops as soon as it leaves int's range, so a text of any length costs
+    // one pass and cannot overflow.
+    std::size_t i = 0;
+    const std::size_t size = text.size();
+    while (i < size && text[i] == ' ') {
+        ++i;
     }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-
     bool negative = false;
-    if (text.front() == '+' || text.front() == '-') {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
+    if (i < size && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
     }
-    if (text.empty()) {
-        return std::nullopt;
-    }
-
-    // Accumulate in a wider type and stop as soon as the value leaves int's range, so a
-    // text of any length costs one pass and cannot overflow.
-    const std::int64_t limit =
-        negative ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
-                 : static_cast<std::int64_t>(std::numeric_limits<int>::max());
+    const std::int64_t limit = negative
+                                   ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
+                                   : static_cast<std::int64_t>(std::numeric_limits<int>::max());
+    const std::size_t firstDigit = i;
     std::int64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
+    while (i < size && text[i] >= '0' && text[i] <= '9') {
+        value = value * 10 + (text[i] - '0');
         if (value > limit) {
             return std::nullopt;
         }
+        ++i;
+    }
+    if (i == firstDigit) {
+        return std::nullopt;
+    }
+    while (i < size && text[i] == ' ') {
+        ++i;
+    }
+    if (i != size) {
+        return std::nullopt;
     }
     return static_cast<int>(negative ? -value : value);
 }

@@ -27,7 +27,9 @@ enum class Sign : std::uint8_t {
     Pisces
 };
 
-constexpr ZodiacSign SignName(Sign sign) { return kZodiacSigns[static_cast<std::size_t>(sign)]; }
+constexpr ZodiacSign SignName(Sign sign) {
+    return kZodiacSigns[static_cast<std::size_t>(sign)];
+}
 
 // One month of one planet: a single sign, or up to two changes. lastDays holds the last day
 // spent in the first and in the second sign; only the first `changes` of them mean anything.
@@ -48,7 +50,9 @@ constexpr std::uint8_t CheckedLastDay(int day) {
 }
 }  // namespace detail
 
-constexpr MonthEntry Whole(Sign sign) { return {0, {sign, sign, sign}, {0, 0}}; }
+constexpr MonthEntry Whole(Sign sign) {
+    return {0, {sign, sign, sign}, {0, 0}};
+}
 
 constexpr MonthEntry OneChange(Sign first, int lastDay, Sign second) {
     return {1, {first, second, second}, {detail::CheckedLastDay(lastDay), 0}};

@@ -1,8 +1,8 @@
 // Runs widget tests offscreen, with settings and the instance lock in
 // throwaway folders so nothing on the machine changes a result.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     QTemporaryDir runtime;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

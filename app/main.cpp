@@ -1,0 +1,33 @@
+// Amorist: a romantic compatibility reading for two people from their dates
+// of birth. The program takes no arguments.
+#include <QApplication>
+#include <QTimer>
+
+#include "app/program_icon.h"
+#include "app/qt_platform.h"
+#include "app/session.h"
+#include "app/single_instance.h"
+#include "ui/frmStartup.h"
+#include "ui/windows.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The run ends only through EndProgram; closing the update question
+    // before the main window exists, or the last visible window, must not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("amorist"));
+    QApplication::setWindowIcon(amorist::ProgramIcon());
+
+    amorist::SingleInstanceLock lock;
+    amorist::QtPlatform platform;
+    platform.SetBeforeExit([&lock] { lock.Release(); });
+    amorist::Session session(platform);
+    amorist::Windows windows(session);
+
+    // From inside the event loop, so that ending the run during start-up
+    // (a second copy) goes through the same path as every other end.
+    QTimer::singleShot(0, &app, [&] {
+        windows.Startup().Form_Load([&lock] { return lock.AnotherInstanceRunning(); });
+    });
+    return QApplication::exec();
+}

@@ -1,0 +1,84 @@
+#include "app/modHelp.h"
+
+#include <QDate>
+#include <cstdlib>
+
+#include "app/platform.h"
+#include "app/settings.h"
+
+namespace amorist {
+
+namespace {
+
+QString Address(const char* host, const char* path) {
+    return QStringLiteral("http://") + QLatin1String(host) + QLatin1String(path);
+}
+
+// ISO rather than the locale's short format: short formats carry two-digit
+// years that read back in the wrong century, and a change of locale would
+// make the stored text unreadable.
+constexpr char kReminderDateFormat[] = "yyyy-MM-dd";
+constexpr qint64 kQuietDays = 14;
+
+void RememberReminder(const QDate& day) {
+    settings::WriteLastUpdateReminder(day.toString(QLatin1String(kReminderDateFormat)));
+}
+
+}  // namespace
+
+QString sites::HomePageAddress() {
+    return Address(kMainHost, "");
+}
+QString sites::ProductRootAddress() {
+    return Address(kProductHost, "/");
+}
+QString sites::MainSiteAddress(const char* path) {
+    return Address(kMainHost, path);
+}
+
+void OpenWebPage(Platform& platform, const QString& address) {
+    platform.OpenWebPage(address);
+}
+
+void OpenHomePage(Platform& platform) {
+    OpenWebPage(platform, sites::HomePageAddress());
+}
+void OpenSoftwarePage(Platform& platform) {
+    OpenWebPage(platform, sites::MainSiteAddress("/quillmoorsoftwares"));
+}
+void OpenDonatePage(Platform& platform) {
+    OpenWebPage(platform, Address(sites::kHelpHost, "/donate.html"));
+}
+void OpenOnlineHelp(Platform& platform) {
+    OpenWebPage(platform, Address(sites::kProductHost, "/amorist-help.html"));
+}
+void OpenFullBrandPage(Platform& platform) {
+    OpenWebPage(platform, Address(sites::kHelpHost, "/fully-branded.html"));
+}
+void OpenCoBrandPage(Platform& platform) {
+    OpenWebPage(platform, Address(sites::kHelpHost, "/co-brand.html"));
+}
+void OpenDownloadPage(Platform& platform) {
+    OpenWebPage(platform, Address(sites::kProductHost, "/download-amorist.html"));
+}
+
+void PromptForUpdate(Platform& platform, QWidget* parent) {
+    const QDate today = platform.Today();
+    const QDate last =
+        QDate::fromString(settings::ReadLastUpdateReminder(), QLatin1String(kReminderDateFormat));
+    // Text that is no date is treated like a first start: left alone it would
+    // silence the reminder for good, since nothing else ever rewrites it.
+    if (!last.isValid()) {
+        RememberReminder(today);
+        return;
+    }
+    if (std::abs(today.daysTo(last)) <= kQuietDays)
+        return;
+
+    const bool check = platform.AskYesNo(parent, QString::fromLatin1(kUpdateQuestion));
+    RememberReminder(today);
+    if (check)
+        OpenDownloadPage(platform);
+}
+
+}  // namespace amorist

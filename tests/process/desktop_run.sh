@@ -1,0 +1,188 @@
+#!/usr/bin/env bash
+# Runs the real program in its own X server and drives it like a user would:
+#   desktop_run.sh <amorist binary> second-copy|stale-lock|whole-run
+# Every wait is bounded; whatever this script started is stopped on exit.
+set -uo pipefail
+
+readonly app=$1 scenario=$2
+readonly timeout_s=${AMORIST_PROCESS_TIMEOUT:-30}
+readonly caption='Amorist v1.0' box_title='Amorist'
+# The refer-a-friend window's Exit button, relative to that window.
+readonly exit_button_x=318 exit_button_y=189
+
+work=$(mktemp -d)
+xvfb_pid=
+started=()
+
+cleanup() {
+    for pid in "${started[@]}"; do kill -9 "$pid" 2>/dev/null; done
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL ($scenario): $*" >&2
+    for log in "$work"/amorist-*.log; do
+        [ -s "$log" ] && { echo "--- $log" >&2; cat "$log" >&2; }
+    done
+    exit 1
+}
+
+# A display of our own: Xvfb picks a free number and writes it to fd 3.
+start_x_server() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq $((timeout_s * 10))); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# No stored reminder date and no other copy on the machine can change a result.
+isolate_user_folders() {
+    mkdir -p "$work/config" "$work/runtime"
+    chmod 700 "$work/runtime"
+    export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+    readonly lock_file="$work/runtime/amorist.lock"
+}
+
+# Under AddressSanitizer, strict string checks trip over the X keyboard
+# library, which hands strndup a bounded name without a terminating NUL; that
+# is valid C, so those checks are off for the program (a later flag wins).
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+    export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
+fi
+
+# Starts a copy of the program; its pid is left in $last_pid.
+start_copy() {
+    "$app" >"$work/amorist-${#started[@]}.log" 2>&1 &
+    last_pid=$!
+    started+=("$last_pid")
+}
+
+running() {
+    local state
+    state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
+    [[ $state != Z* ]]
+}
+
+# Waits for the process to end; its exit status is left in $exit_status.
+wait_exit() {
+    local pid=$1
+    for _ in $(seq $((timeout_s * 10))); do
+        running "$pid" || break
+        sleep 0.1
+    done
+    running "$pid" && fail "process $pid still runs after ${timeout_s}s"
+    wait "$pid"
+    exit_status=$?
+}
+
+# The visible top-level windows of a process, one "id<TAB>title" a line.
+visible_windows() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$1" 2>/dev/null); do
+        printf '%s\t%s\n' "$id" "$(xdotool getwindowname "$id" 2>/dev/null)"
+    done
+}
+
+# Waits until the process shows a window with exactly this title, other than
+# the ones listed after it; its id is left in $window.
+wait_window() {
+    local pid=$1 title=$2
+    shift 2
+    local id name
+    for _ in $(seq $((timeout_s * 10))); do
+        running "$pid" || fail "process $pid ended while waiting for \"$title\""
+        while IFS=$'\t' read -r id name; do
+            [ "$name" = "$title" ] || continue
+            [[ " $* " == *" $id "* ]] && continue
+            sleep 0.3  # let the window finish its first paint
+            window=$id
+            return
+        done < <(visible_windows "$pid")
+        sleep 0.1
+    done
+    fail "no window \"$title\" from process $pid within ${timeout_s}s"
+}
+
+press() {
+    xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers "$2"
+}
+
+count_windows() { visible_windows "$1" | grep -c .; }
+
+# Main window closed, then the refer-a-friend window's Exit: the end of a run.
+finish_run() {
+    local pid=$1 main refer
+    wait_window "$pid" "$caption"
+    main=$window
+    press "$main" Escape
+    wait_window "$pid" "$caption" "$main"
+    refer=$window
+    running "$pid" || fail "closing the main window ended the program"
+    [ "$(count_windows "$pid")" -eq 1 ] || fail "more than the refer-a-friend window on screen"
+    xdotool mousemove --window "$refer" "$exit_button_x" "$exit_button_y" click 1
+    wait_exit "$pid"
+    [ "$exit_status" -eq 0 ] || fail "the run ended with status $exit_status"
+    [ -e "$lock_file" ] && fail "the lock outlived the run"
+    return 0
+}
+
+second_copy() {
+    start_copy
+    local first=$last_pid
+    wait_window "$first" "$caption"
+    local main=$window
+
+    start_copy
+    local second=$last_pid
+    wait_window "$second" "$box_title"
+    local box=$window
+    sleep 0.5
+    [ "$(count_windows "$second")" -eq 1 ] ||
+        fail "the second copy shows more than its message: $(visible_windows "$second")"
+    press "$box" Return
+    wait_exit "$second"
+    [ "$exit_status" -eq 0 ] || fail "the refused copy ended with status $exit_status"
+
+    running "$first" || fail "the first copy ended too"
+    [ "$(visible_windows "$first" | cut -f1)" = "$main" ] || fail "the first copy was disturbed"
+    [ -e "$lock_file" ] || fail "the refused copy removed the running copy's lock"
+    finish_run "$first"
+}
+
+stale_lock() {
+    start_copy
+    local killed=$last_pid
+    wait_window "$killed" "$caption"
+    kill -9 "$killed"
+    wait "$killed" 2>/dev/null
+    [ -e "$lock_file" ] || fail "the killed copy left no lock to recover from"
+
+    start_copy
+    local next=$last_pid
+    wait_window "$next" "$caption"
+    [ "$(count_windows "$next")" -eq 1 ] || fail "the next start was refused or asked something"
+    finish_run "$next"
+}
+
+whole_run() {
+    start_copy
+    finish_run "$last_pid"
+}
+
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || fail "Xvfb and xdotool are needed"
+[ -x "$app" ] || fail "no program at $app"
+start_x_server
+isolate_user_folders
+case $scenario in
+    second-copy) second_copy ;;
+    stale-lock) stale_lock ;;
+    whole-run) whole_run ;;
+    *) fail "unknown scenario" ;;
+esac
+echo "PASS ($scenario)"

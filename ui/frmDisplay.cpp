@@ -1,0 +1,366 @@
+#include "ui/frmDisplay.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/modHelp.h"
+#include "core/compatibility/reading_content.h"
+#include "ui/frmAbout.h"
+#include "ui/link_label.h"
+#include "ui/look.h"
+#include "ui/promotions.h"
+#include "ui/window_frame.h"
+#include "ui/windows.h"
+
+namespace amorist {
+
+namespace {
+
+using namespace look;
+
+constexpr QSize kClientSize(610, 565);
+constexpr int kRegionWidth = Pixels(9135);
+// Each person's details stay on their half of the region.
+constexpr int kDetailsMiddle = kRegionWidth / 2;
+
+const TextStyle kCaption{colour::kPink, 8.25, true, true};
+const TextStyle kValue{colour::kLightPeach, 8.25, true, false};
+const TextStyle kSign{colour::kPinkViolet, 9.75, true, false};
+const TextStyle kParagraph{colour::kLightPeach, 8.25, false, false};
+
+constexpr QRect kYourNameBox = Twips(1455, 480, 1275, 195);
+constexpr QRect kYourDateOfBirthBox = Twips(1200, 960, 1815, 195);
+constexpr QRect kPartnerNameBox = Twips(5535, 480, 1995, 195);
+constexpr QRect kPartnerDateOfBirthBox = Twips(5250, 960, 2565, 195);
+
+// Where one reading's controls sit in its region, and what they are called.
+struct ReadingLayout {
+    QRect region;
+    const char* firstSignCaption;
+    const char* secondSignCaption;
+    const char* firstSignName;
+    const char* secondSignName;
+    const char* pictureName;
+    const char* colourNameName;
+    const char* keywordsName;
+    const char* paragraphName;
+    QRect paragraph;
+    QRect picture;
+    QRect colourName;
+};
+
+constexpr ReadingLayout kLayouts[] = {
+    {Twips(0, 1800, 9135, 3015), "Your Mars Sign", "Your Partner's Venus Sign", "lblYourMarsSign",
+     "lblYourPartnerVenusSign", "picColorOne", "lblColorNameOne", "lblkeywordsOne",
+     "lblCompatibilityOne", Twips(240, 1560, 8625, 1395), Twips(7560, 240, 780, 780),
+     Twips(7065, 1080, 1695, 195)},
+    {Twips(0, 4800, 9135, 2895), "Your Venus Sign", "Your Partner's Mars Sign", "lblYourVenusSign",
+     "lblYourPartnersMarsSign", "picColorTwo", "lblColorNameTwo", "lblkeywordsTwo",
+     "lblCompatibilityTwo", Twips(240, 1560, 8745, 1275), Twips(7680, 240, 780, 780),
+     Twips(7185, 1080, 1725, 195)},
+};
+
+const ReadingLayout& LayoutOf(frmDisplay::Reading reading) {
+    return kLayouts[reading == frmDisplay::Reading::One ? 0 : 1];
+}
+
+QLabel* MakeValue(QWidget* parent, const char* name, QPoint topLeft, const TextStyle& style) {
+    return MakeCaption(parent, name, QString(), topLeft, style);
+}
+
+// Sign and keyword values start where the design put them and end before the swatch column.
+void ShowLeftAligned(QLabel* label, const QString& text, int maxRight) {
+    label->setText(text);
+    SizeToText(label, label->pos(), maxRight);
+}
+
+}  // namespace
+
+frmDisplay::frmDisplay(Windows& windows) : windows_(windows) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    Fill(client, colour::kMediumBlue, colour::kLightPeach);
+
+    BuildBanner(client);
+    BuildPersonalDetails(client);
+    BuildReadings(client);
+    BuildBottomBar(client);
+    BuildMenus();
+    SetUpWindow(this, client, kClientSize);
+
+    setTabOrder(cmdBack, cmdExit);
+    WatchFocusableKeys(this, this);
+    cmdBack->setFocus();
+}
+
+void frmDisplay::BuildBanner(QWidget* client) {
+    QFrame* banner = MakeRegion(client, Twips(0, 0, 9135, 615), colour::kMediumBlue);
+    Label61 = new LinkLabel("Label61", BannerText(), banner);
+    StyleLabel(Label61, {colour::kPink, 9, true, true});
+    WrapInBox(Label61, Twips(120, 120, 8760, 465), Qt::AlignHCenter);
+    connect(Label61, &LinkLabel::clicked, this, &frmDisplay::Label61_Click);
+}
+
+void frmDisplay::BuildPersonalDetails(QWidget* client) {
+    QGroupBox* details = MakeGroup(client, "fraPersonalDetails", QStringLiteral("Personal Details"),
+                                   Twips(0, 600, 9135, 1215), colour::kMediumBlue, kValue);
+
+    Label1 = new LinkLabel("Label1", QStringLiteral("Your Name"), details);
+    StyleLabel(Label1, kCaption);
+    SizeToText(Label1, {Pixels(1560), Pixels(240)});
+    connect(Label1, &LinkLabel::clicked, this, &frmDisplay::Label1_Click);
+    MakeCaption(details, "lblYourDateofBirthCaption", QStringLiteral("Your Date of Birth"),
+                {Pixels(1215), Pixels(720)}, kCaption);
+    MakeCaption(details, "lblYourPartnerNameCaption", QStringLiteral("Your Partner's Name"),
+                {Pixels(5520), Pixels(240)}, kCaption);
+    MakeCaption(details, "lblYourPartnerDateofBirthCaption",
+                QStringLiteral("Your Partner's Date of Birth"), {Pixels(5175), Pixels(720)},
+                kCaption);
+
+    lblYourName = MakeValue(details, "lblYourName", kYourNameBox.topLeft(), kValue);
+    lblYourDateofBirth =
+        MakeValue(details, "lblYourDateofBirth", kYourDateOfBirthBox.topLeft(), kValue);
+    lblYourPartnerName =
+        MakeValue(details, "lblYourPartnerName", kPartnerNameBox.topLeft(), kValue);
+    lblYourPartnerDateofBirth =
+        MakeValue(details, "lblYourPartnerDateofBirth", kPartnerDateOfBirthBox.topLeft(), kValue);
+}
+
+void frmDisplay::BuildReadings(QWidget* client) {
+    for (Reading reading : {Reading::One, Reading::Two}) {
+        const ReadingLayout& layout = LayoutOf(reading);
+        const char* suffix = reading == Reading::One ? "One" : "Two";
+        const auto captionName = [suffix](const char* what) {
+            return QStringLiteral("lbl%1%2Caption").arg(QLatin1String(what), QLatin1String(suffix));
+        };
+        QFrame* region = MakeRegion(client, layout.region, colour::kMediumBlue);
+
+        const struct {
+            const char* what;
+            const char* text;
+            int top;
+        } captions[] = {
+            {"FirstSign", layout.firstSignCaption, 240},
+            {"SecondSign", layout.secondSignCaption, 600},
+            {"Keywords", "Keywords", 960},
+            {"Compatibility", "Your Romantic Compatibility", 1320},
+        };
+        for (const auto& caption : captions) {
+            QLabel* label = MakeCaption(region, "", QLatin1String(caption.text),
+                                        {Pixels(240), Pixels(caption.top)}, kCaption);
+            label->setObjectName(captionName(caption.what));
+        }
+
+        QLabel* firstSign =
+            MakeValue(region, layout.firstSignName, {Pixels(3240), Pixels(240)}, kSign);
+        QLabel* secondSign =
+            MakeValue(region, layout.secondSignName, {Pixels(3240), Pixels(600)}, kSign);
+        QLabel* keywords =
+            MakeValue(region, layout.keywordsName, {Pixels(3240), Pixels(960)}, kValue);
+
+        auto* paragraph = new QLabel(region);
+        paragraph->setObjectName(QLatin1String(layout.paragraphName));
+        StyleLabel(paragraph, kParagraph);
+        WrapInBox(paragraph, layout.paragraph, Qt::AlignLeft);
+
+        auto* picture = new QLabel(region);
+        picture->setObjectName(QLatin1String(layout.pictureName));
+        picture->setGeometry(layout.picture);
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setLineWidth(1);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // The design picture, shown until a reading gives the swatch.
+        picture->setPixmap(Swatch(QColor(206, 33, 99)));
+
+        QLabel* colourName =
+            MakeValue(region, layout.colourNameName, layout.colourName.topLeft(), kCaption);
+
+        if (reading == Reading::One) {
+            lblYourMarsSign = firstSign;
+            lblYourPartnerVenusSign = secondSign;
+            picColorOne = picture;
+            lblColorNameOne = colourName;
+            lblkeywordsOne = keywords;
+            lblCompatibilityOne = paragraph;
+        } else {
+            lblYourVenusSign = firstSign;
+            lblYourPartnersMarsSign = secondSign;
+            picColorTwo = picture;
+            lblColorNameTwo = colourName;
+            lblkeywordsTwo = keywords;
+            lblCompatibilityTwo = paragraph;
+        }
+    }
+}
+
+void frmDisplay::BuildBottomBar(QWidget* client) {
+    QFrame* bar = MakeRegion(client, Twips(-120, 7680, 9495, 855), colour::kMediumBlue);
+    cmdExit =
+        MakeButton(bar, "cmdExit", QStringLiteral("&Exit"), Twips(6480, 240, 1260, 465), 8.25);
+    cmdBack =
+        MakeButton(bar, "cmdBack", QStringLiteral("&Back"), Twips(7800, 240, 1260, 465), 8.25);
+    connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
+
+    // The two offers share one rectangle; the one made last is in front.
+    lblCobrand = new LinkLabel("lblCobrand", QString::fromUtf16(kCoBrandText), bar);
+    lblFullBrand = new LinkLabel("lblFullBrand", QString::fromUtf16(kFullBrandText), bar);
+    for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
+        StyleLabel(label, kCaption);
+        Fill(label, colour::kMediumBlue, colour::kPink);
+        WrapInBox(label, Twips(240, 120, 6105, 615), Qt::AlignLeft);
+    }
+    connect(lblCobrand, &LinkLabel::clicked, this, &frmDisplay::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &frmDisplay::lblFullBrand_Click);
+}
+
+void frmDisplay::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = AddMenu(bar, "mnuFile", QStringLiteral("&File"));
+    mnuFileBack = AddEntry(file, "mnuFileBack", QStringLiteral("&Back"));
+    mnuExit = AddEntry(file, "mnuExit", QStringLiteral("E&xit"));
+
+    QMenu* help = AddMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    mnuOnline = AddEntry(help, "mnuOnline", QStringLiteral("&Online Help"));
+    mnuVisit = AddEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    AddSeparator(help, "mnuFileSep1");
+    mnuUpdate = AddEntry(help, "mnuUpdate", QStringLiteral("&Check for Software Update"));
+    AddSeparator(help, "mnuFileSep2");
+    mnuAbout = AddEntry(help, "mnuAbout", QStringLiteral("&About Software"));
+
+    mnuDonate = AddEntry(bar, "mnuDonate", QStringLiteral("&Donate"));
+    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"));
+    mnuMakeMoneyOnline->setEnabled(false);
+
+    connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
+    connect(mnuOnline, &QAction::triggered, this, &frmDisplay::mnuOnline_Click);
+    connect(mnuVisit, &QAction::triggered, this, &frmDisplay::mnuVisit_Click);
+    connect(mnuUpdate, &QAction::triggered, this, &frmDisplay::mnuUpdate_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
+    connect(mnuDonate, &QAction::triggered, this, &frmDisplay::mnuDonate_Click);
+    connect(mnuMakeMoneyOnline, &QAction::triggered, this, &frmDisplay::mnuMakeMoneyOnline_Click);
+}
+
+frmDisplay::ReadingControls frmDisplay::ControlsOf(Reading reading) const {
+    if (reading == Reading::One) {
+        return {picColorOne, lblColorNameOne, lblkeywordsOne, lblCompatibilityOne};
+    }
+    return {picColorTwo, lblColorNameTwo, lblkeywordsTwo, lblCompatibilityTwo};
+}
+
+void frmDisplay::ShowPeople(const Person& you, const Person& partner) {
+    const struct {
+        QLabel* label;
+        const QString& text;
+        const QRect& box;
+        bool left;
+    } values[] = {
+        {lblYourName, you.name, kYourNameBox, true},
+        {lblYourDateofBirth, you.dateOfBirth, kYourDateOfBirthBox, true},
+        {lblYourPartnerName, partner.name, kPartnerNameBox, false},
+        {lblYourPartnerDateofBirth, partner.dateOfBirth, kPartnerDateOfBirthBox, false},
+    };
+    for (const auto& value : values) {
+        value.label->setText(value.text);
+        CentreOnText(value.label, value.box, value.left ? 0 : kDetailsMiddle,
+                     value.left ? kDetailsMiddle : kRegionWidth);
+    }
+}
+
+void frmDisplay::ShowSigns(const Signs& you, const Signs& partner) {
+    const int maxRight = LayoutOf(Reading::One).colourName.left();
+    ShowLeftAligned(lblYourMarsSign, you.mars, maxRight);
+    ShowLeftAligned(lblYourPartnerVenusSign, partner.venus, maxRight);
+    ShowLeftAligned(lblYourVenusSign, you.venus, maxRight);
+    ShowLeftAligned(lblYourPartnersMarsSign, partner.mars, maxRight);
+}
+
+void frmDisplay::ShowReading(Reading reading, const QPixmap* swatch, const Category* category) {
+    const ReadingControls controls = ControlsOf(reading);
+    const ReadingLayout& layout = LayoutOf(reading);
+    if (swatch != nullptr)
+        controls.picColor->setPixmap(*swatch);
+    if (category == nullptr)
+        return;
+
+    controls.lblColorName->setText(TextOf(category->colourName));
+    // Centred under the swatch, clear of the keyword on the left.
+    CentreOnText(controls.lblColorName, layout.colourName, kDetailsMiddle, kRegionWidth);
+    ShowLeftAligned(controls.lblkeywords, TextOf(category->word), layout.colourName.left());
+    controls.lblCompatibility->setText(TextOf(category->paragraph));
+    WrapInBox(controls.lblCompatibility, layout.paragraph, Qt::AlignLeft);
+}
+
+bool frmDisplay::eventFilter(QObject* watched, QEvent* event) {
+    if (ActOnWindowKey(watched, event, cmdExit))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmDisplay::keyPressEvent(QKeyEvent* event) {
+    if (!ActOnWindowKey(nullptr, event, cmdExit))
+        QMainWindow::keyPressEvent(event);
+}
+
+void frmDisplay::cmdBack_Click() {
+    // Closing unloads this window; the registry outlives it.
+    Windows& windows = windows_;
+    close();
+    ReturnToMain(windows);
+}
+
+void frmDisplay::cmdExit_Click() {
+    close();
+}
+
+void frmDisplay::closeEvent(QCloseEvent* event) {
+    event->accept();
+    FollowExitRule(windows_, this);
+}
+
+void frmDisplay::mnuFileBack_Click() {
+    cmdBack_Click();
+}
+void frmDisplay::mnuExit_Click() {
+    cmdExit_Click();
+}
+void frmDisplay::mnuOnline_Click() {
+    OpenOnlineHelp(windows_.session().platform());
+}
+void frmDisplay::mnuVisit_Click() {
+    OpenHomePage(windows_.session().platform());
+}
+void frmDisplay::mnuUpdate_Click() {
+    OpenDownloadPage(windows_.session().platform());
+}
+void frmDisplay::mnuDonate_Click() {
+    OpenDonatePage(windows_.session().platform());
+}
+void frmDisplay::mnuMakeMoneyOnline_Click() {
+    OpenFullBrandPage(windows_.session().platform());
+}
+
+void frmDisplay::mnuAbout_Click() {
+    frmAbout about(windows_.session().platform(), this);
+    about.exec();
+}
+
+void frmDisplay::Label61_Click() {
+    OpenHomePage(windows_.session().platform());
+}
+void frmDisplay::Label1_Click() {
+    OpenFullBrandPage(windows_.session().platform());
+}
+void frmDisplay::lblCobrand_Click() {
+    OpenCoBrandPage(windows_.session().platform());
+}
+void frmDisplay::lblFullBrand_Click() {
+    OpenFullBrandPage(windows_.session().platform());
+}
+
+}  // namespace amorist

@@ -1,0 +1,422 @@
+#include "ui/frmMain.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <string>
+
+#include "app/modHelp.h"
+#include "core/compatibility/birth_data_check.h"
+#include "core/ephemeris/zodiac.h"
+#include "ui/frmAbout.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmReferAFriend.h"
+#include "ui/frmStartup.h"
+#include "ui/link_label.h"
+#include "ui/look.h"
+#include "ui/promotions.h"
+#include "ui/window_frame.h"
+#include "ui/windows.h"
+
+namespace amorist {
+
+namespace {
+
+using namespace look;
+
+constexpr QSize kClientSize(524, 456);
+constexpr char kOnlyLetters[] = "Please Enter Only Letters !";
+
+// What a key typed into a name box becomes.
+enum class NameKey { Pass, TypeUpperCase, Refuse };
+
+bool IsAsciiLetter(QChar c) {
+    const char16_t code = c.unicode();
+    return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z');
+}
+
+// Letters go in as capitals; Backspace, Enter and space pass; anything else
+// that types a character is refused, control characters (Ctrl+V's 22,
+// Ctrl+C's 3) included, so Ctrl+V pastes nothing.
+NameKey ClassifyNameKey(const QKeyEvent& key) {
+    switch (key.key()) {
+        // These report text ("\t", "\x1b", on some systems "\x7f") but type
+        // nothing: they move the focus, leave the window or delete.
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape:
+        case Qt::Key_Delete:
+            return NameKey::Pass;
+        default:
+            break;
+    }
+    const QString text = key.text();
+    if (text.isEmpty())
+        return NameKey::Pass;
+    if (text.size() == 1 && (text[0] == u'\b' || text[0] == u'\r' || text[0] == u' ')) {
+        return NameKey::Pass;
+    }
+    bool lowerCase = false;
+    for (QChar c : text) {
+        if (c == u' ')
+            continue;
+        if (!IsAsciiLetter(c))
+            return NameKey::Refuse;
+        lowerCase = lowerCase || c.isLower();
+    }
+    return lowerCase ? NameKey::TypeUpperCase : NameKey::Pass;
+}
+
+void FillList(QComboBox* list, int first, int last) {
+    for (int value = first; value <= last; ++value)
+        list->addItem(QString::number(value));
+}
+
+BirthData ReadBirthData(const QLineEdit* name, const QComboBox* day, const QComboBox* month,
+                        const QComboBox* year) {
+    return {name->text().toStdString(), day->currentText().toStdString(),
+            month->currentText().toStdString(), year->currentText().toStdString()};
+}
+
+}  // namespace
+
+frmMain::frmMain(Windows& windows) : windows_(windows) {
+    setObjectName(QStringLiteral("frmMain"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    Fill(client, colour::kMainWindow, colour::kPeriwinkle);
+
+    BuildBanner(client);
+    BuildEntryArea(client);
+    BuildBottomBar(client);
+    BuildMenus();
+    SetUpWindow(this, client, kClientSize);
+
+    for (int n = 1; n <= 12; ++n) {
+        const Rgb rgb = kSwatchColours[static_cast<std::size_t>(n - 1)];
+        IMG[static_cast<std::size_t>(n - 1)] = Swatch(QColor(rgb.red, rgb.green, rgb.blue));
+    }
+
+    QWidget* const tabOrder[] = {txtName,        cboDate,       cboMonth,
+                                 cboYear,        txtFriendName, cboFriendDate,
+                                 cboFriendMonth, cboFriendYear, cmdCompatibilityWithFriend,
+                                 cmdExit};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+    WatchFocusableKeys(this, this);
+    txtName->setFocus();
+    Form_Load();
+}
+
+void frmMain::BuildBanner(QWidget* client) {
+    QFrame* banner = MakeRegion(client, Twips(0, 0, 7860, 615), colour::kDarkBlue);
+    Label61 = new LinkLabel("Label61", BannerText(), banner);
+    StyleLabel(Label61, {colour::kPink, 9, true, true});
+    WrapInBox(Label61, Twips(120, 135, 7680, 585), Qt::AlignHCenter);
+    connect(Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
+
+    Label2 = new LinkLabel(
+        "Label2",
+        QStringLiteral("Venus and Mars signs are opposite in nature and represent yin - yang "
+                       "planets. Knowing the Venus - Mars compatibility between people will help "
+                       "you understand your relationship better. Take the Amorist test to know "
+                       "how electric or dull your relationship is!"),
+        client);
+    StyleLabel(Label2, {colour::kPeriwinkle, 8.25, false, false});
+    WrapInBox(Label2, Twips(0, 600, 7815, 855), Qt::AlignHCenter);
+    connect(Label2, &LinkLabel::clicked, this, &frmMain::Label2_Click);
+}
+
+void frmMain::BuildEntryArea(QWidget* client) {
+    fraFriendshipCompatibility =
+        MakeGroup(client, "fraFriendshipCompatibility", QStringLiteral("Romantic Compatibility"),
+                  Twips(0, 1440, 7860, 4575), colour::kDarkBlue, {colour::kPeriwinkle, 9.75, true});
+    Label13 = MakeCaption(fraFriendshipCompatibility, "Label13",
+                          QStringLiteral("Take the test now and understand your romance better! "),
+                          {Pixels(1080), Pixels(360)}, {colour::kPeriwinkle, 8.25, true});
+
+    const EntryGroup you =
+        BuildEntryGroup(fraFriendshipCompatibility, "fraYourDetails",
+                        QStringLiteral("Enter Your Details"), 720, 1335, /*partner=*/false);
+    txtName = you.name;
+    cboDate = you.day;
+    cboMonth = you.month;
+    cboYear = you.year;
+    const EntryGroup partner =
+        BuildEntryGroup(fraFriendshipCompatibility, "fraPartnerDetails",
+                        QStringLiteral("Enter Your Partner's Details"), 2160, 1455, true);
+    txtFriendName = partner.name;
+    cboFriendDate = partner.day;
+    cboFriendMonth = partner.month;
+    cboFriendYear = partner.year;
+
+    cmdCompatibilityWithFriend = MakeButton(
+        fraFriendshipCompatibility, "cmdCompatibilityWithFriend",
+        QStringLiteral("Get Our &Romantic Compatibility Reading"), Twips(840, 3720, 6015, 615), 9);
+    connect(cmdCompatibilityWithFriend, &QPushButton::clicked, this,
+            &frmMain::cmdCompatibilityWithFriend_Click);
+}
+
+frmMain::EntryGroup frmMain::BuildEntryGroup(QWidget* area, const char* groupName,
+                                             const QString& caption, int top, int height,
+                                             bool partner) {
+    // The partner's group has the same columns, every row 120 twips lower.
+    const int shift = partner ? 120 : 0;
+    const TextStyle field{colour::kBlack, 8.25, true, true};
+    const TextStyle columnHead{colour::kBlack, 8.25, false, true};
+
+    EntryGroup entries{};
+    entries.group = MakeGroup(area, groupName, caption, Twips(840, top, 6015, height),
+                              colour::kPeriwinkle, {colour::kBlack, 8.25, true});
+    QGroupBox* group = entries.group;
+    const auto at = [shift](int left, int rowTop) {
+        return QPoint(Pixels(left), Pixels(rowTop + shift));
+    };
+    MakeCaption(group, partner ? "lblFriendName" : "lblName", QStringLiteral("Name"), at(240, 330),
+                field);
+    MakeCaption(group, partner ? "lblFriendDOB" : "lblDOB",
+                partner ? QStringLiteral("Partner's DOB") : QStringLiteral("Date Of Birth"),
+                at(240, 900), field);
+    MakeCaption(group, partner ? "lblFriendDate" : "lblDate", QStringLiteral("Date"), at(2040, 600),
+                columnHead);
+    MakeCaption(group, partner ? "lblFriendMonth" : "lblMonth", QStringLiteral("Month"),
+                at(3360, 600), columnHead);
+    MakeCaption(group, partner ? "lblFriendYear" : "lblYear", QStringLiteral("Year"), at(4800, 600),
+                columnHead);
+
+    const QFont entryFont = Verdana(8.25, true);
+    entries.name = new QLineEdit(group);
+    entries.name->setObjectName(partner ? QStringLiteral("txtFriendName")
+                                        : QStringLiteral("txtName"));
+    entries.name->setGeometry(Twips(1800, 240 + shift, 3735, 375));
+    // Dead keys and input methods would slip accented letters past the key filter.
+    entries.name->setAttribute(Qt::WA_InputMethodEnabled, false);
+    StyleEntry(entries.name, entryFont);
+
+    const auto makeList = [&](const char* name, int left, int width) {
+        auto* list = new QComboBox(group);
+        list->setObjectName(QLatin1String(name));
+        list->setGeometry(Twips(left, 840 + shift, width, 315));
+        StyleEntry(list, entryFont);
+        return list;
+    };
+    entries.day = makeList(partner ? "cboFriendDate" : "cboDate", 1800, 900);
+    entries.month = makeList(partner ? "cboFriendMonth" : "cboMonth", 2880, 1500);
+    entries.year = makeList(partner ? "cboFriendYear" : "cboYear", 4560, 1020);
+    return entries;
+}
+
+void frmMain::BuildBottomBar(QWidget* client) {
+    QFrame* bar = MakeRegion(client, Twips(0, 6000, 7860, 855), colour::kDarkBlue);
+    cmdExit =
+        MakeButton(bar, "cmdExit", QStringLiteral("&Exit"), Twips(6480, 240, 1260, 465), 8.25);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+
+    // The two offers overlap; the start-up sequence decides which one is in front.
+    const TextStyle promotion{colour::kPink, 8.25, true, true};
+    lblCobrand = new LinkLabel("lblCobrand", QString::fromUtf16(kCoBrandText), bar);
+    lblFullBrand = new LinkLabel("lblFullBrand", QString::fromUtf16(kFullBrandText), bar);
+    for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
+        StyleLabel(label, promotion);
+        Fill(label, colour::kDarkBlue, colour::kPink);
+    }
+    WrapInBox(lblCobrand, Twips(120, 160, 6105, 615), Qt::AlignLeft);
+    WrapInBox(lblFullBrand, Twips(120, 165, 6105, 615), Qt::AlignLeft);
+    connect(lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+}
+
+void frmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = AddMenu(bar, "mnuFile", QStringLiteral("&File"));
+    mnuGeCompatibilityWithFriend =
+        AddEntry(file, "mnuGeCompatibilityWithFriend",
+                 QStringLiteral("Get Our &Romantic Compatibility Reading"));
+    mnuExit = AddEntry(file, "mnuExit", QStringLiteral("E&xit"));
+
+    QMenu* help = AddMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    mnuOnline = AddEntry(help, "mnuOnline", QStringLiteral("&Online Help"));
+    mnuVisit = AddEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    AddSeparator(help, "mnuHelp1");
+    mnuUpdate = AddEntry(help, "mnuUpdate", QStringLiteral("Check for Software &Update"));
+    AddSeparator(help, "mnuHelp2");
+    mnuAbout = AddEntry(help, "mnuAbout", QStringLiteral("&About Software"));
+
+    mnuDonate = AddEntry(bar, "mnuDonate", QStringLiteral("&Donate"));
+    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"));
+    mnuMakeMoneyOnline->setEnabled(false);
+
+    connect(mnuGeCompatibilityWithFriend, &QAction::triggered, this,
+            &frmMain::mnuGeCompatibilityWithFriend_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+    connect(mnuMakeMoneyOnline, &QAction::triggered, this, &frmMain::mnuMakeMoneyOnline_Click);
+}
+
+void frmMain::Form_Load() {
+    for (QComboBox* day : {cboDate, cboFriendDate})
+        FillList(day, 1, 31);
+    for (QComboBox* month : {cboMonth, cboFriendMonth}) {
+        for (std::string_view name : kMonthNames)
+            month->addItem(TextOf(name));
+    }
+    for (QComboBox* year : {cboYear, cboFriendYear}) {
+        FillList(year, kFirstTableYear, kLastTableYear);
+    }
+    for (QComboBox* list :
+         {cboDate, cboMonth, cboYear, cboFriendDate, cboFriendMonth, cboFriendYear}) {
+        list->setCurrentIndex(0);
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (ActOnWindowKey(watched, event, cmdExit))
+        return true;
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == txtName)
+            return txtName_KeyPress(key);
+        if (watched == txtFriendName)
+            return txtFriendName_KeyPress(key);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (!ActOnWindowKey(nullptr, event, cmdExit))
+        QMainWindow::keyPressEvent(event);
+}
+
+bool frmMain::txtName_KeyPress(QKeyEvent* key) {
+    return FilterNameKey(txtName, key);
+}
+
+bool frmMain::txtFriendName_KeyPress(QKeyEvent* key) {
+    return FilterNameKey(txtFriendName, key);
+}
+
+bool frmMain::FilterNameKey(QLineEdit* box, QKeyEvent* key) {
+    switch (ClassifyNameKey(*key)) {
+        case NameKey::Pass:
+            return false;
+        case NameKey::TypeUpperCase:
+            box->insert(key->text().toUpper());
+            return true;
+        case NameKey::Refuse:
+            windows_.session().platform().ShowMessage(this, QString::fromLatin1(kOnlyLetters),
+                                                      MessageIcon::Information);
+            return true;
+    }
+    return true;
+}
+
+bool frmMain::ValidateBirthData() {
+    const std::string yourName = txtName->text().toStdString();
+    const std::string partnerName = txtFriendName->text().toStdString();
+    const std::optional<CheckFailure> failure = amorist::ValidateBirthData(
+        {yourName, cboDate->currentIndex(), cboMonth->currentIndex(),
+         cboYear->currentText().toInt()},
+        {partnerName, cboFriendDate->currentIndex(), cboFriendMonth->currentIndex(),
+         cboFriendYear->currentText().toInt()});
+    if (!failure)
+        return true;
+
+    windows_.session().platform().ShowMessage(this, TextOf(failure->message),
+                                              MessageIcon::Information);
+    if (failure->focus == CheckFocus::YourName)
+        txtName->setFocus();
+    if (failure->focus == CheckFocus::PartnerName)
+        txtFriendName->setFocus();
+    return false;
+}
+
+void frmMain::cmdCompatibilityWithFriend_Click() {
+    if (!ValidateBirthData())
+        return;
+
+    ProgramState& core = windows_.session().core();
+    const RequestResult result = core.RunCompatibilityRequest(
+        ReadBirthData(txtName, cboDate, cboMonth, cboYear),
+        ReadBirthData(txtFriendName, cboFriendDate, cboFriendMonth, cboFriendYear));
+    const auto swatchOf = [this](const ReadingResult& reading) -> const QPixmap* {
+        if (!reading.number || *reading.number < 1 || *reading.number > 12)
+            return nullptr;
+        return &IMG[static_cast<std::size_t>(*reading.number - 1)];
+    };
+
+    frmDisplay& display = windows_.Display();
+    display.ShowPeople({txtName->text(), TextOf(result.yourDateOfBirth)},
+                       {txtFriendName->text(), TextOf(result.partnerDateOfBirth)});
+    display.ShowReading(frmDisplay::Reading::One, swatchOf(result.one), result.one.category);
+    display.ShowReading(frmDisplay::Reading::Two, swatchOf(result.two), result.two.category);
+    display.ShowSigns({TextOf(core.YourMarsSign), TextOf(core.YourVenusSign)},
+                      {TextOf(core.PartnerMarsSign), TextOf(core.PartnerVenusSign)});
+
+    hide();
+    if (frmStartup* startup = windows_.LoadedStartup())
+        startup->hide();
+    if (frmReferAFriend* referAFriend = windows_.LoadedReferAFriend())
+        referAFriend->hide();
+    display.show();
+}
+
+void frmMain::cmdExit_Click() {
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    FollowExitRule(windows_, this);
+}
+
+void frmMain::mnuGeCompatibilityWithFriend_Click() {
+    cmdCompatibilityWithFriend_Click();
+}
+void frmMain::mnuExit_Click() {
+    cmdExit_Click();
+}
+void frmMain::mnuOnline_Click() {
+    OpenOnlineHelp(windows_.session().platform());
+}
+void frmMain::mnuVisit_Click() {
+    OpenHomePage(windows_.session().platform());
+}
+void frmMain::mnuUpdate_Click() {
+    OpenDownloadPage(windows_.session().platform());
+}
+void frmMain::mnuDonate_Click() {
+    OpenDonatePage(windows_.session().platform());
+}
+void frmMain::mnuMakeMoneyOnline_Click() {
+    OpenFullBrandPage(windows_.session().platform());
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(windows_.session().platform(), this);
+    about.exec();
+}
+
+void frmMain::Label61_Click() {
+    OpenHomePage(windows_.session().platform());
+}
+void frmMain::Label2_Click() {
+    OpenFullBrandPage(windows_.session().platform());
+}
+void frmMain::lblCobrand_Click() {
+    OpenCoBrandPage(windows_.session().platform());
+}
+void frmMain::lblFullBrand_Click() {
+    OpenFullBrandPage(windows_.session().platform());
+}
+
+}  // namespace amorist

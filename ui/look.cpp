@@ -1,0 +1,145 @@
+#include "ui/look.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <algorithm>
+
+namespace amorist::look {
+
+namespace {
+
+constexpr qreal kSmallestPoints = 6.0;
+constexpr qreal kPointStep = 0.25;
+
+QPalette WithColours(QPalette palette, const QColor& background, const QColor& text) {
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        palette.setColor(role, background);
+    }
+    for (QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText}) {
+        palette.setColor(role, text);
+    }
+    return palette;
+}
+
+QString ButtonSheet() {
+    const QString fill = colour::kPeriwinkle.name();
+    return QStringLiteral(
+               "QPushButton { background-color: %1; color: black; border: 2px outset %1; }"
+               "QPushButton:pressed { border-style: inset; }"
+               "QPushButton:focus { border-color: %2; }")
+        .arg(fill, colour::kBlack.name());
+}
+
+}  // namespace
+
+QFont Verdana(qreal points, bool bold, bool underline) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void Fill(QWidget* widget, const QColor& background, const QColor& text) {
+    widget->setPalette(WithColours(widget->palette(), background, text));
+    widget->setAutoFillBackground(true);
+}
+
+QFrame* MakeRegion(QWidget* parent, const QRect& geometry, const QColor& background) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setGeometry(geometry);
+    Fill(frame, background, colour::kBlack);
+    return frame;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption,
+                     const QRect& geometry, const QColor& background, const TextStyle& style) {
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(QLatin1String(name));
+    group->setGeometry(geometry);
+    group->setFont(Verdana(style.points, style.bold, style.underline));
+    Fill(group, background, style.colour);
+    return group;
+}
+
+void StyleLabel(QLabel* label, const TextStyle& style) {
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(Verdana(style.points, style.bold, style.underline));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, style.colour);
+    label->setPalette(palette);
+    label->setAutoFillBackground(false);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void SizeToText(QLabel* label, QPoint topLeft, int maxRight) {
+    label->setWordWrap(false);
+    label->adjustSize();
+    label->move(topLeft);
+    if (label->geometry().right() >= maxRight)
+        label->resize(maxRight - topLeft.x(), label->height());
+}
+
+void CentreOnText(QLabel* label, const QRect& design, int minLeft, int maxRight) {
+    label->setWordWrap(false);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->adjustSize();
+    const int width = std::min(label->width(), maxRight - minLeft);
+    const int centre = design.left() + design.width() / 2;
+    const int left = std::clamp(centre - width / 2, minLeft, maxRight - width);
+    label->setGeometry(left, design.top(), width, label->height());
+}
+
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, QPoint topLeft,
+                    const TextStyle& style) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    StyleLabel(label, style);
+    SizeToText(label, topLeft);
+    return label;
+}
+
+void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal) {
+    label->setWordWrap(true);
+    label->setAlignment(horizontal | Qt::AlignTop);
+    label->setGeometry(geometry);
+    QFont font = label->font();
+    while (label->heightForWidth(geometry.width()) > geometry.height() &&
+           font.pointSizeF() - kPointStep >= kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - kPointStep);
+        label->setFont(font);
+    }
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry, qreal points) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(Verdana(points, true));
+    // A style sheet, unlike a palette, fills the button under every desktop style.
+    button->setStyleSheet(ButtonSheet());
+    return button;
+}
+
+QPixmap Swatch(const QColor& colour) {
+    QPixmap picture(50, 50);
+    picture.fill(colour);
+    return picture;
+}
+
+void StyleEntry(QWidget* entry, const QFont& font) {
+    entry->setFont(font);
+    QPalette palette = WithColours(entry->palette(), colour::kMediumBlue, colour::kLightPeach);
+    palette.setColor(QPalette::Highlight, colour::kLightPeach);
+    palette.setColor(QPalette::HighlightedText, colour::kMediumBlue);
+    entry->setPalette(palette);
+}
+
+}  // namespace amorist::look
