@@ -95,8 +95,8 @@ if [ -x "$root/usr/bin/amorist" ]; then
         fi
     done < <(readelf --dynamic "$root/usr/bin/amorist" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p')
 fi
-# The icon is an SVG, drawn through the Qt SVG plugin, whichever libraries the binary names.
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+# The Qt runtime the program needs, whichever libraries the linker recorded.
+for package in libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: '$depends'"
 done
 

@@ -7,6 +7,7 @@
 #include "app/modHelp.h"
 #include "app/platform.h"
 #include "app/program_icon.h"
+#include "ui/link_label.h"
 
 namespace amorist {
 
@@ -112,6 +113,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     for (QLabel* link : {lblHomePage_, Label5_}) {
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
+        ShowAsLink(link);
     }
 
     auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);
@@ -121,6 +123,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     buttonPalette.setColor(QPalette::ButtonText, Qt::black);
     cmdOK->setPalette(buttonPalette);
     cmdOK->setDefault(true);
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
     cmdOK->resize(qMax(90, cmdOK->sizeHint().width()), qMax(28, cmdOK->sizeHint().height()));
     cmdOK->move(kWidth - kMargin - cmdOK->width(), y + 14);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

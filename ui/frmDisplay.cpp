@@ -71,10 +71,24 @@ QLabel* MakeValue(QWidget* parent, const char* name, QPoint topLeft, const TextS
     return MakeCaption(parent, name, QString(), topLeft, style);
 }
 
+// A screen reader meets a value apart from the caption beside it, so every
+// value is written together with a name that says what it is.
+void Write(QLabel* label, const QString& spokenCaption, const QString& value) {
+    label->setText(value);
+    label->setAccessibleName(spokenCaption + QStringLiteral(": ") + value);
+}
+
 // Sign and keyword values start where the design put them and end before the swatch column.
-void ShowLeftAligned(QLabel* label, const QString& text, int maxRight) {
-    label->setText(text);
+void ShowLeftAligned(QLabel* label, const QString& spokenCaption, const QString& text,
+                     int maxRight) {
+    Write(label, spokenCaption, text);
     SizeToText(label, label->pos(), maxRight);
+}
+
+QString SpokenReading(frmDisplay::Reading reading, const char* what) {
+    return (reading == frmDisplay::Reading::One ? QStringLiteral("First reading ")
+                                                : QStringLiteral("Second reading ")) +
+           QLatin1String(what);
 }
 
 }  // namespace
@@ -203,6 +217,8 @@ void frmDisplay::BuildBottomBar(QWidget* client) {
         MakeButton(bar, "cmdExit", QStringLiteral("&Exit"), Twips(6480, 240, 1260, 465), 8.25);
     cmdBack =
         MakeButton(bar, "cmdBack", QStringLiteral("&Back"), Twips(7800, 240, 1260, 465), 8.25);
+    cmdExit->setAccessibleName(QStringLiteral("Exit"));
+    cmdBack->setAccessibleName(QStringLiteral("Back"));
     connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
 
@@ -256,17 +272,19 @@ frmDisplay::ReadingControls frmDisplay::ControlsOf(Reading reading) const {
 void frmDisplay::ShowPeople(const Person& you, const Person& partner) {
     const struct {
         QLabel* label;
+        const char* spoken;
         const QString& text;
         const QRect& box;
         bool left;
     } values[] = {
-        {lblYourName, you.name, kYourNameBox, true},
-        {lblYourDateofBirth, you.dateOfBirth, kYourDateOfBirthBox, true},
-        {lblYourPartnerName, partner.name, kPartnerNameBox, false},
-        {lblYourPartnerDateofBirth, partner.dateOfBirth, kPartnerDateOfBirthBox, false},
+        {lblYourName, "Your name", you.name, kYourNameBox, true},
+        {lblYourDateofBirth, "Your date of birth", you.dateOfBirth, kYourDateOfBirthBox, true},
+        {lblYourPartnerName, "Your partner's name", partner.name, kPartnerNameBox, false},
+        {lblYourPartnerDateofBirth, "Your partner's date of birth", partner.dateOfBirth,
+         kPartnerDateOfBirthBox, false},
     };
     for (const auto& value : values) {
-        value.label->setText(value.text);
+        Write(value.label, QLatin1String(value.spoken), value.text);
         CentreOnText(value.label, value.box, value.left ? 0 : kDetailsMiddle,
                      value.left ? kDetailsMiddle : kRegionWidth);
     }
@@ -274,10 +292,12 @@ void frmDisplay::ShowPeople(const Person& you, const Person& partner) {
 
 void frmDisplay::ShowSigns(const Signs& you, const Signs& partner) {
     const int maxRight = LayoutOf(Reading::One).colourName.left();
-    ShowLeftAligned(lblYourMarsSign, you.mars, maxRight);
-    ShowLeftAligned(lblYourPartnerVenusSign, partner.venus, maxRight);
-    ShowLeftAligned(lblYourVenusSign, you.venus, maxRight);
-    ShowLeftAligned(lblYourPartnersMarsSign, partner.mars, maxRight);
+    ShowLeftAligned(lblYourMarsSign, QStringLiteral("Your Mars sign"), you.mars, maxRight);
+    ShowLeftAligned(lblYourPartnerVenusSign, QStringLiteral("Your partner's Venus sign"),
+                    partner.venus, maxRight);
+    ShowLeftAligned(lblYourVenusSign, QStringLiteral("Your Venus sign"), you.venus, maxRight);
+    ShowLeftAligned(lblYourPartnersMarsSign, QStringLiteral("Your partner's Mars sign"),
+                    partner.mars, maxRight);
 }
 
 void frmDisplay::ShowReading(Reading reading, const QPixmap* swatch, const Category* category) {
@@ -288,11 +308,17 @@ void frmDisplay::ShowReading(Reading reading, const QPixmap* swatch, const Categ
     if (category == nullptr)
         return;
 
-    controls.lblColorName->setText(TextOf(category->colourName));
+    const QString colourName = TextOf(category->colourName);
+    if (swatch != nullptr) {
+        controls.picColor->setAccessibleName(SpokenReading(reading, "colour: ") + colourName);
+    }
+    Write(controls.lblColorName, SpokenReading(reading, "colour name"), colourName);
     // Centred under the swatch, clear of the keyword on the left.
     CentreOnText(controls.lblColorName, layout.colourName, kDetailsMiddle, kRegionWidth);
-    ShowLeftAligned(controls.lblkeywords, TextOf(category->word), layout.colourName.left());
-    controls.lblCompatibility->setText(TextOf(category->paragraph));
+    ShowLeftAligned(controls.lblkeywords, SpokenReading(reading, "keywords"),
+                    TextOf(category->word), layout.colourName.left());
+    Write(controls.lblCompatibility, SpokenReading(reading, "romantic compatibility"),
+          TextOf(category->paragraph));
     WrapInBox(controls.lblCompatibility, layout.paragraph, Qt::AlignLeft);
 }
 

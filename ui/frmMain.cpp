@@ -1,5 +1,7 @@
 #include "ui/frmMain.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -72,6 +74,72 @@ NameKey ClassifyNameKey(const QKeyEvent& key) {
     return lowerCase ? NameKey::TypeUpperCase : NameKey::Pass;
 }
 
+// On Linux, Qt names a list after its current item and leaves the purpose to
+// a caption linked to it; our captions ("Date" over three lists) cannot say
+// whose entry a list is. So a list given a name says both, as "Your day of
+// birth: 7", and a screen reader hears the new pair when the item changes.
+class NamedListAccessible final : public QAccessibleWidget {
+public:
+    explicit NamedListAccessible(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name)
+            return List()->accessibleName() + QStringLiteral(": ") + List()->currentText();
+        if (kind == QAccessible::Value)
+            return List()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    // The item list, as a screen reader expects to find it under a list.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(List()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == List()->view() ? 0 : -1;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (List()->view()->isVisible()) {
+            List()->hidePopup();
+        } else {
+            List()->showPopup();
+        }
+    }
+
+private:
+    QComboBox* List() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* NamedListFactory(const QString&, QObject* object) {
+    auto* list = qobject_cast<QComboBox*>(object);
+    if (list == nullptr || list->accessibleName().isEmpty())
+        return nullptr;
+    return new NamedListAccessible(list);
+}
+
+// Names a list before it is first shown, so screen readers meet it named.
+void NameList(QComboBox* list, const QString& name) {
+    static const bool installed = [] {
+        QAccessible::installFactory(NamedListFactory);
+        return true;
+    }();
+    static_cast<void>(installed);
+    list->setAccessibleName(name);
+    // A description Qt made before the list had its name goes; the next one names it.
+    QAccessibleInterface* described = QAccessible::queryAccessibleInterface(list);
+    if (described != nullptr && dynamic_cast<NamedListAccessible*>(described) == nullptr)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
+}
+
 void FillList(QComboBox* list, int first, int last) {
     for (int value = first; value <= last; ++value)
         list->addItem(QString::number(value));
@@ -96,11 +164,6 @@ frmMain::frmMain(Windows& windows) : windows_(windows) {
     BuildBottomBar(client);
     BuildMenus();
     SetUpWindow(this, client, kClientSize);
-
-    for (int n = 1; n <= 12; ++n) {
-        const Rgb rgb = kSwatchColours[static_cast<std::size_t>(n - 1)];
-        IMG[static_cast<std::size_t>(n - 1)] = Swatch(QColor(rgb.red, rgb.green, rgb.blue));
-    }
 
     QWidget* const tabOrder[] = {txtName,        cboDate,       cboMonth,
                                  cboYear,        txtFriendName, cboFriendDate,
@@ -159,6 +222,8 @@ void frmMain::BuildEntryArea(QWidget* client) {
     cmdCompatibilityWithFriend = MakeButton(
         fraFriendshipCompatibility, "cmdCompatibilityWithFriend",
         QStringLiteral("Get Our &Romantic Compatibility Reading"), Twips(840, 3720, 6015, 615), 9);
+    cmdCompatibilityWithFriend->setAccessibleName(
+        QStringLiteral("Get our romantic compatibility reading"));
     connect(cmdCompatibilityWithFriend, &QPushButton::clicked, this,
             &frmMain::cmdCompatibilityWithFriend_Click);
 }
@@ -175,6 +240,8 @@ frmMain::EntryGroup frmMain::BuildEntryGroup(QWidget* area, const char* groupNam
     entries.group = MakeGroup(area, groupName, caption, Twips(840, top, 6015, height),
                               colour::kPeriwinkle, {colour::kBlack, 8.25, true});
     QGroupBox* group = entries.group;
+    // Unnamed, a group inside another group is read out with the outer title.
+    group->setAccessibleName(caption);
     const auto at = [shift](int left, int rowTop) {
         return QPoint(Pixels(left), Pixels(rowTop + shift));
     };
@@ -199,16 +266,21 @@ frmMain::EntryGroup frmMain::BuildEntryGroup(QWidget* area, const char* groupNam
     entries.name->setAttribute(Qt::WA_InputMethodEnabled, false);
     StyleEntry(entries.name, entryFont);
 
-    const auto makeList = [&](const char* name, int left, int width) {
+    // The captions stand apart from the entries (one "Date Of Birth" over
+    // three lists), so each entry says whose it is and what it holds.
+    const QString whose = partner ? QStringLiteral("Partner's ") : QStringLiteral("Your ");
+    entries.name->setAccessibleName(whose + QStringLiteral("name"));
+    const auto makeList = [&](const char* name, const char* spoken, int left, int width) {
         auto* list = new QComboBox(group);
         list->setObjectName(QLatin1String(name));
+        NameList(list, whose + QLatin1String(spoken));
         list->setGeometry(Twips(left, 840 + shift, width, 315));
         StyleEntry(list, entryFont);
         return list;
     };
-    entries.day = makeList(partner ? "cboFriendDate" : "cboDate", 1800, 900);
-    entries.month = makeList(partner ? "cboFriendMonth" : "cboMonth", 2880, 1500);
-    entries.year = makeList(partner ? "cboFriendYear" : "cboYear", 4560, 1020);
+    entries.day = makeList(partner ? "cboFriendDate" : "cboDate", "day of birth", 1800, 900);
+    entries.month = makeList(partner ? "cboFriendMonth" : "cboMonth", "month of birth", 2880, 1500);
+    entries.year = makeList(partner ? "cboFriendYear" : "cboYear", "year of birth", 4560, 1020);
     return entries;
 }
 
@@ -216,6 +288,7 @@ void frmMain::BuildBottomBar(QWidget* client) {
     QFrame* bar = MakeRegion(client, Twips(0, 6000, 7860, 855), colour::kDarkBlue);
     cmdExit =
         MakeButton(bar, "cmdExit", QStringLiteral("&Exit"), Twips(6480, 240, 1260, 465), 8.25);
+    cmdExit->setAccessibleName(QStringLiteral("Exit"));
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 
     // The two offers overlap; the start-up sequence decides which one is in front.
@@ -351,7 +424,13 @@ void frmMain::cmdCompatibilityWithFriend_Click() {
     const auto swatchOf = [this](const ReadingResult& reading) -> const QPixmap* {
         if (!reading.number || *reading.number < 1 || *reading.number > 12)
             return nullptr;
-        return &IMG[static_cast<std::size_t>(*reading.number - 1)];
+        const auto index = static_cast<std::size_t>(*reading.number - 1);
+        // Painted when a reading first needs it rather than while the window opens.
+        if (IMG[index].isNull()) {
+            const Rgb rgb = kSwatchColours[index];
+            IMG[index] = Swatch(QColor(rgb.red, rgb.green, rgb.blue));
+        }
+        return &IMG[index];
     };
 
     frmDisplay& display = windows_.Display();

@@ -185,10 +185,13 @@ void frmReferAFriend::BuildControls() {
 
     Check1_ = Named(new QCheckBox(CheckBoxCaption(), this), "Check1", {12, 150, 346, 22});
     Check1_->setCursor(Qt::PointingHandCursor);
+    Check1_->setAccessibleName(QStringLiteral("Visit ") + QLatin1String(sites::kMainHost) +
+                               QStringLiteral(" now"));
     connect(Check1_, &QCheckBox::clicked, this, &frmReferAFriend::Check1_Click);
 
     auto* cmdClose =
         Named(new QPushButton(QStringLiteral("E&xit"), this), "cmdClose", {278, 176, 80, 26});
+    cmdClose->setAccessibleName(QStringLiteral("Exit"));
     connect(cmdClose, &QPushButton::clicked, this, &frmReferAFriend::cmdClose_Click);
 
     QGroupBox* referral = Frame("Frame2", "Refer A Friend", this);
@@ -200,6 +203,8 @@ void frmReferAFriend::BuildControls() {
         auto* edit = Named(new QLineEdit(referral), name, geometry);
         edit->setFont(plain);
         edit->setText(PlaceholderOf(edit));
+        // The hint leaves the box once the user types; its name stays.
+        edit->setAccessibleName(PlaceholderOf(edit));
         edit->installEventFilter(this);
         return edit;
     };
@@ -213,6 +218,7 @@ void frmReferAFriend::BuildControls() {
 
     cmdSubmit_ = Named(new QPushButton(QStringLiteral("Refer A Friend &Now"), referral),
                        "cmdSubmit", {105, 104, 160, 30});
+    cmdSubmit_->setAccessibleName(QStringLiteral("Refer a friend now"));
     cmdSubmit_->setFont(plain);
     connect(cmdSubmit_, &QPushButton::clicked, this, &frmReferAFriend::cmdSubmit_Click);
 
@@ -220,6 +226,7 @@ void frmReferAFriend::BuildControls() {
     // takes no focus: nobody can tab into a box they cannot see.
     txtMessage_ = Named(new QPlainTextEdit(referral), "txtMessage", {12, 160, 346, 60});
     txtMessage_->setPlainText(QString::fromLatin1(kMessageText));
+    txtMessage_->setAccessibleName(PlaceholderOf(txtMessage_));
     txtMessage_->setFont(plain);
     txtMessage_->setFocusPolicy(Qt::NoFocus);
     txtMessage_->installEventFilter(this);

@@ -22,4 +22,9 @@ private:
     bool pressed_ = false;
 };
 
+// Screen readers meet a clickable label as a link named by its text (or by
+// its accessible name, where one is set), and their "press" clicks it the
+// way the mouse does.
+void ShowAsLink(QLabel* label);
+
 }  // namespace amorist

@@ -135,7 +135,11 @@ QPixmap Swatch(const QColor& colour) {
 }
 
 void StyleEntry(QWidget* entry, const QFont& font) {
-    entry->setFont(font);
+    // A list handed a font of its own builds its drop-down there and then.
+    // Entries that already inherit this font from their group leave it alone,
+    // so each drop-down is built when it is first opened, not at start-up.
+    if (entry->font() != font)
+        entry->setFont(font);
     QPalette palette = WithColours(entry->palette(), colour::kMediumBlue, colour::kLightPeach);
     palette.setColor(QPalette::Highlight, colour::kLightPeach);
     palette.setColor(QPalette::HighlightedText, colour::kMediumBlue);

@@ -1,22 +1,123 @@
 // Renders the program's windows to PNG files without a display: the main
 // window with each promotion offer in front, the result window after two
-// sample readings, and the About window. Usage: amorist-screenshots <folder>
+// sample readings, the About window and the refer-a-friend window.
+// Usage: amorist-screenshots <folder>
+//
+// Every run writes the same bytes: the offscreen platform at 96 dots per
+// inch, the Fusion style, only the packaged DejaVu fonts with fixed rendering
+// settings (the user's font configuration and Qt's scaling variables are set
+// aside), fixed sample data, and a platform whose random draws are fixed.
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/qt_platform.h"
+#include "app/platform.h"
 #include "app/session.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
+#include "ui/frmReferAFriend.h"
 #include "ui/windows.h"
 
 namespace {
+
+constexpr char kFontFolder[] = "/usr/share/fonts/truetype/dejavu";
+
+// Fonts that no family request can escape: Verdana and the desktop's sans
+// serif both come out as DejaVu Sans, rendered greyscale with slight hinting.
+constexpr char kFontConfig[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>%1</dir>
+  <cachedir>%2</cachedir>
+  <match target="pattern">
+    <edit name="family" mode="prepend_first" binding="strong"><string>DejaVu Sans</string></edit>
+  </match>
+  <match target="font">
+    <edit name="antialias" mode="assign"><bool>true</bool></edit>
+    <edit name="hinting" mode="assign"><bool>true</bool></edit>
+    <edit name="hintstyle" mode="assign"><const>hintslight</const></edit>
+    <edit name="rgba" mode="assign"><const>none</const></edit>
+    <edit name="lcdfilter" mode="assign"><const>lcddefault</const></edit>
+  </match>
+</fontconfig>
+)";
+
+// Variables through which a user's desktop would reach the rendering.
+constexpr const char* kDesktopVariables[] = {
+    "QT_SCALE_FACTOR",   "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
+    "QT_FONT_DPI",       "QT_USE_PHYSICAL_DPI",     "QT_SCALE_FACTOR_ROUNDING_POLICY",
+    "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME",    "QT_QPA_FONTDIR",
+    "FONTCONFIG_PATH",   "FONTCONFIG_SYSROOT",      "QT_DEVICE_PIXEL_RATIO",
+};
+
+bool SetAsideTheDesktop(const QTemporaryDir& scratch) {
+    if (!QFile::exists(QLatin1String(kFontFolder) + QStringLiteral("/DejaVuSans.ttf"))) {
+        std::fprintf(stderr, "the DejaVu fonts are missing from %s (package fonts-dejavu-core)\n",
+                     kFontFolder);
+        return false;
+    }
+    const QString configPath = scratch.filePath(QStringLiteral("fonts.conf"));
+    QFile config(configPath);
+    const QByteArray text =
+        QString::fromLatin1(kFontConfig)
+            .arg(QLatin1String(kFontFolder), scratch.filePath(QStringLiteral("font-cache")))
+            .toUtf8();
+    if (!config.open(QIODevice::WriteOnly) || config.write(text) != text.size()) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(configPath));
+        return false;
+    }
+    config.close();
+
+    for (const char* name : kDesktopVariables)
+        qunsetenv(name);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(configPath));
+    // Nothing the user has stored (the reminder date, a running copy's lock) is read.
+    const QString runtime = scratch.filePath(QStringLiteral("runtime"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("config"))));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    return true;
+}
+
+// A sample run asks nothing of the desktop: any message, question, link or
+// end of the run means the sample went wrong. Random draws take the lowest
+// value, so the refer-a-friend window always shows its first support message.
+class FixedPlatform final : public amorist::Platform {
+public:
+    void ShowMessage(QWidget*, const QString& text, amorist::MessageIcon) override {
+        Unexpected("message", text);
+    }
+    bool AskYesNo(QWidget*, const QString& text) override {
+        Unexpected("question", text);
+        return false;
+    }
+    void OpenWebPage(const QString& address) override { Unexpected("web page", address); }
+    QDate Today() override { return QDate(2026, 1, 5); }
+    void SeedRandomFromClock() override {}
+    int RandomBetween(int low, int) override { return low; }
+    void EndProcess(int status) override { Unexpected("end of the run", QString::number(status)); }
+
+    bool surprised() const { return surprised_; }
+
+private:
+    void Unexpected(const char* what, const QString& detail) {
+        std::fprintf(stderr, "unexpected %s: %s\n", what, qPrintable(detail));
+        surprised_ = true;
+    }
+
+    bool surprised_ = false;
+};
 
 bool Save(QWidget& window, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name);
@@ -61,17 +162,18 @@ void Enter(amorist::frmMain& main, const Person& you, const Person& partner) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir scratch;
+    if (!scratch.isValid() || !SetAsideTheDesktop(scratch))
+        return 1;
     QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     if (!QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "could not create %s\n", qPrintable(folder.path()));
         return 1;
     }
 
-    // A valid sample asks nothing modal, so the real platform serves.
-    amorist::QtPlatform platform;
+    FixedPlatform platform;
     amorist::Session session(platform);
     amorist::Windows windows(session);
     bool saved = true;
@@ -95,10 +197,16 @@ int main(int argc, char** argv) {
         ++reading;
         saved &= Save(*display, folder, QStringLiteral("frmDisplay-%1.png").arg(reading));
         Control<QPushButton>(*display, "cmdBack")->click();
+        // Back unloads the result window; it goes now rather than at exit.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     amorist::frmAbout about(platform, nullptr);
     about.show();
     saved &= Save(about, folder, QStringLiteral("frmAbout.png"));
-    return saved ? 0 : 1;
+
+    amorist::frmReferAFriend& referAFriend = windows.ReferAFriend();
+    referAFriend.show();
+    saved &= Save(referAFriend, folder, QStringLiteral("frmReferAFriend.png"));
+    return saved && !platform.surprised() ? 0 : 1;
 }

@@ -1,0 +1,57 @@
+// The parts of the start-up benchmark that need neither an X server nor a
+// child process: reading what Xvfb and /proc report, deciding whether a
+// window has been painted, and summing up the runs.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace amorist::bench {
+
+// The first line a helper wrote, once it has written all of it.
+std::optional<std::string> FirstLine(std::string_view written);
+
+// The display number in the line Xvfb writes to its -displayfd descriptor ("12").
+std::optional<int> DisplayNumber(const std::optional<std::string>& line);
+
+// VmHWM, the peak resident set size in KiB, from the text of /proc/<pid>/status.
+std::optional<long> PeakResidentKiB(std::string_view procStatus);
+
+// True once any pixel of a 32-bit ZPixmap row differs from the empty root
+// window behind it. Only the colour bytes count: the fourth byte is padding.
+bool DiffersFromBackground(std::span<const std::uint8_t> pixels, std::uint32_t background);
+
+// The parent's environment with each name in overrides set to its value
+// (added when absent, replaced when present), as NAME=value strings.
+std::vector<std::string> ChildEnvironment(
+    const char* const* parent, const std::vector<std::pair<std::string, std::string>>& overrides);
+
+// The middle value; the mean of the two middle values for an even count.
+double Median(std::vector<double> values);
+
+struct StartupSample {
+    std::vector<double> milliseconds;  // process start to first paint
+    std::vector<double> peakKiB;       // VmHWM at that moment
+};
+
+struct StartupSummary {
+    double bareMilliseconds;
+    double bareMiB;
+    double programMilliseconds;
+    double programMiB;
+    double timeRatio;
+    double memoryRatio;
+};
+
+// Medians of both samples and the program's ratios to the bare window.
+StartupSummary Summarise(const StartupSample& bare, const StartupSample& program);
+
+// The printed table; says whether both ratios stay within the goal.
+std::string Report(const StartupSummary& summary, int runs, double goal);
+
+}  // namespace amorist::bench

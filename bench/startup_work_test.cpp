@@ -1,0 +1,121 @@
+// What start-up leaves for later, and that what it leaves still looks right
+// when the user gets to it: the lists' drop-downs and the painted icon.
+#include <gtest/gtest.h>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include "app/program_icon.h"
+#include "app/session.h"
+#include "tests/support/fake_platform.h"
+#include "ui/frmMain.h"
+#include "ui/look.h"
+#include "ui/windows.h"
+
+namespace amorist {
+namespace {
+
+constexpr const char* kLists[] = {"cboDate",       "cboMonth",       "cboYear",
+                                  "cboFriendDate", "cboFriendMonth", "cboFriendYear"};
+
+struct MainWindow {
+    testing::FakePlatform platform;
+    Session session{platform};
+    Windows windows{session};
+    frmMain& main = windows.Main();
+
+    QComboBox& List(const char* name) {
+        auto* list = main.findChild<QComboBox*>(QLatin1String(name));
+        if (list == nullptr)
+            throw std::runtime_error(name);
+        return *list;
+    }
+};
+
+// A list's drop-down is a window of its own, parented to the list.
+bool HasBuiltDropDown(const QComboBox& list) {
+    for (const QWidget* child : list.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            return true;
+    }
+    return false;
+}
+
+TEST(StartupWork, TheMainWindowAppearsWithNoDropDownBuiltYet) {
+    MainWindow run;
+    run.main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&run.main));
+    for (const char* name : kLists)
+        EXPECT_FALSE(HasBuiltDropDown(run.List(name))) << name;
+}
+
+TEST(StartupWork, ADropDownBuiltLaterShowsItsListsFontAndColours) {
+    MainWindow run;
+    run.main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&run.main));
+    for (const char* name : kLists) {
+        QComboBox& list = run.List(name);
+        ASSERT_TRUE(list.font().bold()) << name;
+        list.showPopup();
+        QAbstractItemView* view = list.view();
+        EXPECT_TRUE(HasBuiltDropDown(list)) << name;
+        EXPECT_TRUE(view->isVisible()) << name;
+        EXPECT_EQ(view->font(), list.font()) << name;
+        EXPECT_EQ(view->palette().color(QPalette::Base), look::colour::kMediumBlue) << name;
+        EXPECT_EQ(view->palette().color(QPalette::Text), look::colour::kLightPeach) << name;
+        list.hidePopup();
+    }
+}
+
+QImage FromDesktopDrawing(int size) {
+    QSvgRenderer drawing(QStringLiteral(AMORIST_ICON_SVG));
+    EXPECT_TRUE(drawing.isValid());
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    drawing.render(&painter);
+    return image;
+}
+
+// Pixels whose colour or coverage differs by more than antialiasing explains.
+int PixelsApart(const QImage& a, const QImage& b) {
+    int apart = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            const int worst =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+            apart += worst > 64 ? 1 : 0;
+        }
+    }
+    return apart;
+}
+
+TEST(ProgramIcon, PaintsTheSameDrawingTheDesktopShows) {
+    for (int size : {16, 32, 64, 128}) {
+        const QImage painted =
+            ProgramIcon().pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(painted.size(), QSize(size, size));
+        const QImage drawn = FromDesktopDrawing(size).convertToFormat(QImage::Format_ARGB32);
+        // A stroke or colour that drifts from the drawing moves far more than one percent.
+        EXPECT_LE(PixelsApart(painted, drawn), size * size / 100) << size << " px";
+    }
+}
+
+TEST(ProgramIcon, IsARoundedTileOnATransparentSquare) {
+    const QImage icon = ProgramIcon().pixmap(64, 64).toImage();
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(63, 63)), 0);
+    EXPECT_EQ(icon.pixelColor(32, 3).rgb(), QColor(0x2C, 0x3F, 0x5C).rgb());
+    // Venus at the foot of its cross, Mars at the tip of its arrow.
+    EXPECT_EQ(icon.pixelColor(24, 53).rgb(), QColor(0xFF, 0xC0, 0xC0).rgb());
+    EXPECT_EQ(icon.pixelColor(56, 18).rgb(), QColor(0x80, 0x80, 0xFF).rgb());
+}
+
+}  // namespace
+}  // namespace amorist

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Renders every window twice into fresh folders and compares the two sets
+# byte for byte: check-reproducible.sh <amorist-screenshots binary>
+set -uo pipefail
+
+readonly tool=$1
+readonly expected=(frmMain.png frmMain-entries.png frmDisplay-1.png frmDisplay-2.png
+                   frmAbout.png frmReferAFriend.png)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+for round in first second; do
+    if ! "$tool" "$work/$round" >"$work/$round.log" 2>&1; then
+        echo "FAIL: the $round render failed:" >&2
+        cat "$work/$round.log" >&2
+        exit 1
+    fi
+done
+
+status=0
+for name in "${expected[@]}"; do
+    if [ ! -s "$work/first/$name" ]; then
+        echo "FAIL: $name was not written" >&2
+        status=1
+    elif ! cmp -s "$work/first/$name" "$work/second/$name"; then
+        echo "FAIL: $name differs between two renders" >&2
+        status=1
+    fi
+done
+extra=$(ls "$work/first" | grep -vxF -f <(printf '%s\n' "${expected[@]}"))
+if [ -n "$extra" ]; then
+    echo "FAIL: unexpected files: $extra" >&2
+    status=1
+fi
+[ $status -eq 0 ] && echo "all ${#expected[@]} pictures identical in two renders"
+exit $status
