@@ -51,6 +51,20 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
 
 }  // namespace
 
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        if (static_cast<unsigned char>(text[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        const std::size_t length = Utf8SequenceLength(text, at);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
 std::string JsonString(std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string json;

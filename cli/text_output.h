@@ -7,6 +7,10 @@
 
 namespace amorist::cli {
 
+// Whether the text is well-formed UTF-8 (no overlong forms, surrogates or
+// values past U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
 // The text as a JSON string literal, quotes included. Quotes, backslashes and
 // control characters are escaped; valid UTF-8 passes through unchanged, and
 // each byte that is not part of a valid sequence becomes U+FFFD, so the

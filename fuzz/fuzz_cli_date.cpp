@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/birth_date.h"
+#include "cli/text_output.h"
 #include "core/ephemeris/zodiac.h"
 #include "fuzz/fuzz_support.h"
 
@@ -19,46 +20,6 @@ using amorist::fuzz::Require;
 bool SameDate(const BirthDate& a, const BirthDate& b) {
     return a.day == b.day && a.month == b.month && a.year == b.year && a.dayNumber == b.dayNumber &&
            a.monthIndex == b.monthIndex && a.yearNumber == b.yearNumber;
-}
-
-// Whether the text is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
-bool IsUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        unsigned int low = 0x80;
-        unsigned int high = 0xBF;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0)
-                low = 0xA0;
-            if (lead == 0xED)
-                high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0)
-                low = 0x90;
-            if (lead == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
-                return false;
-        }
-        i += length;
-    }
-    return true;
 }
 
 // One line a terminal shows as it is: no control characters, and short even for a huge input.
@@ -80,8 +41,8 @@ void CheckParsed(std::string_view text, const ParsedDate& parsed) {
             "the parser gives either a date or an error, never both or neither");
     if (!parsed.date) {
         CheckMessageLine(parsed.error);
-        if (IsUtf8(text))
-            Require(IsUtf8(parsed.error), "quoting never splits a character");
+        if (amorist::cli::IsValidUtf8(text))
+            Require(amorist::cli::IsValidUtf8(parsed.error), "quoting never splits a character");
         return;
     }
     const BirthDate& date = *parsed.date;
@@ -133,8 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(quoted.size() >= 2 && quoted.front() == '\'' && quoted.back() == '\'',
             "a quoted text is enclosed in single quotes");
     CheckMessageLine(quoted);
-    if (IsUtf8(text))
-        Require(IsUtf8(quoted), "quoting never splits a character");
+    if (amorist::cli::IsValidUtf8(text))
+        Require(amorist::cli::IsValidUtf8(quoted), "quoting never splits a character");
     if (text.size() <= 60 && text.find_first_of("\x7F") == std::string_view::npos) {
         bool printable = true;
         for (char c : text)

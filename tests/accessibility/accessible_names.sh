@@ -32,32 +32,14 @@ readonly python=/usr/bin/python3
 "$python" -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is needed"
 [ -x "$app" ] || fail "no program at $app"
 
-# A display of our own: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq $((timeout_s * 10))); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-# No stored reminder date (so no update question at start) and no other copy
-# on the machine can change what the windows show.
-mkdir -p "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+# start_x_server, isolate_user_folders and the sanitizer settings.
+source "$here/../support/x_session.sh"
+start_x_server
+isolate_user_folders
 
 # Qt offers its accessibility tree only when a screen reader is known to run;
 # here the test is the screen reader.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-
-# Under AddressSanitizer, strict string checks trip over the X keyboard
-# library, which hands strndup a bounded name without a terminating NUL; that
-# is valid C, so those checks are off for the program (a later flag wins).
-if [ -n "${ASAN_OPTIONS:-}" ]; then
-    export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
-fi
 
 # The session bus, and the accessibility bus it starts on demand, end with
 # dbus-run-session; the script itself stops the program it starts.

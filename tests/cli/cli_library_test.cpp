@@ -102,6 +102,15 @@ TEST(JsonString, PassesUtf8ThroughAndReplacesBrokenBytes) {
     EXPECT_EQ(JsonString("\xf4\x90\x80\x80"), R"("\ufffd\ufffd\ufffd\ufffd")");  // > U+10FFFF
 }
 
+TEST(IsValidUtf8, AcceptsWellFormedTextOnly) {
+    EXPECT_TRUE(IsValidUtf8("ANN"));
+    EXPECT_TRUE(IsValidUtf8("Jos\xC3\xA9 \xE2\x80\x99 \xF0\x9F\x92\x96"));
+    for (std::string_view broken :
+         {"\x80", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x80", "A\xFF"}) {
+        EXPECT_FALSE(IsValidUtf8(broken)) << broken;
+    }
+}
+
 TEST(WrapText, BreaksAtSpacesWithinTheWidthAndKeepsEveryWord) {
     const std::string_view text = "one two three four five six seven eight nine ten";
     for (std::size_t width : {1u, 5u, 9u, 10u, 14u, 80u}) {
