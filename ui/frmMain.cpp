@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <limits>
 #include <string>
 
 #include "app/modHelp.h"
@@ -264,6 +265,8 @@ frmMain::EntryGroup frmMain::BuildEntryGroup(QWidget* area, const char* groupNam
     entries.name->setGeometry(Twips(1800, 240 + shift, 3735, 375));
     // Dead keys and input methods would slip accented letters past the key filter.
     entries.name->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // A name has no length limit; QLineEdit would otherwise cut it at 32767.
+    entries.name->setMaxLength(std::numeric_limits<int>::max());
     StyleEntry(entries.name, entryFont);
 
     // The captions stand apart from the entries (one "Date Of Birth" over

@@ -148,6 +148,13 @@ TEST(MainEntries, KeysThatTypeNothingPassTheFilter) {
     EXPECT_TRUE(run.platform.messages.empty());
     EXPECT_FALSE(name.testAttribute(Qt::WA_InputMethodEnabled))
         << "dead keys would slip accented letters past the filter";
+
+    // A long pasted name stays whole.
+    const QString longName(40000, u'A');
+    QGuiApplication::clipboard()->setText(longName);
+    name.clear();
+    QTest::keyClick(&name, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(name.text().size(), longName.size());
 }
 
 TEST(MainEntries, TabMovesThroughTheEntriesThenTheTwoButtonsAndBackTabReturns) {
