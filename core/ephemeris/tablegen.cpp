@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ephemeris/sign_table.h"
 #include "core/ephemeris/zodiac.h"
 
 namespace {
@@ -28,21 +29,8 @@ using namespace std::chrono;
 enum class Planet { Mars, Venus };
 using enum Planet;
 
-// Zodiac order, as kZodiacSigns.
-enum Sign : int {
-    Aries,
-    Taurus,
-    Gemini,
-    Cancer,
-    Leo,
-    Virgo,
-    Libra,
-    Scorpio,
-    Sagittarius,
-    Capricorn,
-    Aquarius,
-    Pisces
-};
+using amorist::Sign;
+using enum amorist::Sign;
 
 constexpr sys_days kFirstDay = 1930y / January / 1;
 constexpr sys_days kLastDay = 2012y / December / 31;
@@ -259,7 +247,7 @@ bool Apply(const Correction& correction, std::vector<int>& signs) {
     switch (correction.kind) {
         case Correction::Kind::FirstDay: {
             const int index = DayIndex(correction.first);
-            const int sign = correction.signs[0];
+            const int sign = static_cast<int>(correction.signs[0]);
             if (index < 2) {
                 std::cerr << "amorist-tablegen: " << DateText(correction.first)
                           << " is too early for a change\n";
@@ -287,14 +275,14 @@ bool Apply(const Correction& correction, std::vector<int>& signs) {
                 while (part < correction.changes && day > correction.lastDays[part]) {
                     ++part;
                 }
-                signs[start + day - 1] = correction.signs[part];
+                signs[start + day - 1] = static_cast<int>(correction.signs[part]);
             }
             return true;
         }
         case Correction::Kind::Span:
             for (int index = DayIndex(correction.first); index <= DayIndex(correction.last);
                  ++index) {
-                signs[index] = correction.signs[0];
+                signs[index] = static_cast<int>(correction.signs[0]);
             }
             return true;
     }
