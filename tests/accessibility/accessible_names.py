@@ -61,7 +61,7 @@ def main_window_names(partner_month):
 
 
 ABOUT_NAMES = [
-    f"link: Click here to visit http://{HOME}",
+    f"link: Click here to visit https://{HOME}",
     "link: Click here for more details",
     "push button: OK",
 ]
