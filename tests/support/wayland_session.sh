@@ -15,7 +15,7 @@ start_wayland_compositor() {
     export QT_QPA_PLATFORM=wayland
     local socket="amorist-test-$$"
     weston --backend=headless-backend.so --use-pixman --no-config --idle-time=0 \
-        --width=1024 --height=768 --socket="$socket" --log="$work/weston.log" "$@" \
+        --width=1024 --height=768 --socket="$socket" --log="$work/weston.log" \
         >/dev/null 2>&1 &
     weston_pid=$!
     WAYLAND_DISPLAY=$socket wait_until_serving "$weston_pid" wayland_client ||
