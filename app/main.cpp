@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
     // before the main window exists, or the last visible window, must not.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("amorist"));
+    // Wayland docks find the launcher, its icon and name, by this app_id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmoor.Amorist"));
     QApplication::setWindowIcon(amorist::ProgramIcon());
 
     amorist::SingleInstanceLock lock;

@@ -11,7 +11,7 @@ namespace amorist {
 namespace {
 
 QString Address(const char* host, const char* path) {
-    return QStringLiteral("http://") + QLatin1String(host) + QLatin1String(path);
+    return QStringLiteral("https://") + QLatin1String(host) + QLatin1String(path);
 }
 
 // ISO rather than the locale's short format: short formats carry two-digit

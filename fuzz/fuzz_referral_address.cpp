@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QUrl url(address, QUrl::StrictMode);
     Require(url.isValid(), "the referral address is a valid web address");
-    Require(url.scheme() == u"http" && url.host() == QLatin1String(amorist::sites::kMainHost),
+    Require(url.scheme() == u"https" && url.host() == QLatin1String(amorist::sites::kMainHost),
             "the referral goes to the main site");
     Require(url.path() == u"/qmqs-refer-a-friend.php", "the referral goes to the referral page");
     Require(url.fragment().isNull(), "no typed text starts a fragment");

@@ -263,6 +263,8 @@ void frmReferAFriend::Form_Load() {
     const int index = platform.RandomBetween(0, int(std::size(kSupportMessages)) - 1);
     Label2_->setText(QString::fromLatin1(kSupportMessages[index]));
     // Set before the first show, so it never moves or activates the window.
+    // Wayland keeps no client's window on top and places windows itself: Qt
+    // leaves the hint and the position to the compositor there, silently.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());

@@ -32,6 +32,7 @@ void SetUpWindow(QMainWindow* window, QWidget* client, QSize clientSize) {
     // The window follows its client area and menu bar; the user cannot resize it.
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     window->adjustSize();
+    // On Wayland the compositor places windows; Qt drops the position there, silently.
     if (const QScreen* screen = window->screen()) {
         const QRect area = screen->availableGeometry();
         window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));

@@ -13,20 +13,16 @@ import os
 import subprocess
 import sys
 import tempfile
-import time
-from collections import Counter
 
 import pyatspi
 
-TIMEOUT_S = float(os.environ.get("AMORIST_PROCESS_TIMEOUT", "30"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from screen_reader import (  # noqa: E402
+    CONTROL_ROLES, RESULT_ROLES, TIMEOUT_S, Failure, compare, control, controls, press, press_last,
+    text_of, the_program, wait_for, wait_window, window_with)
+
 CAPTION = "Amorist v1.0"
 HOME = "www.quillmoor.com"
-
-# The roles a user acts on or reads a value from. The items of a list are the
-# list's own business, and the menus are not part of this check.
-CONTROL_ROLES = {"text", "combo box", "push button", "check box", "link"}
-RESULT_ROLES = CONTROL_ROLES | {"label", "image"}
-NOT_DESCENDED = {"combo box", "menu bar"}
 
 BANNER = ("link: The Most Popular Online Quillmoor Discussion Board. Best Resource For "
           "Everything Quillmoor. Visit www.quillmoor.com Now")
@@ -61,7 +57,7 @@ def main_window_names(partner_month):
 
 
 ABOUT_NAMES = [
-    f"link: Click here to visit http://{HOME}",
+    f"link: Click here to visit https://{HOME}",
     "link: Click here for more details",
     "push button: OK",
 ]
@@ -130,95 +126,6 @@ REFER_NAMES = [
 ]
 
 
-class Failure(Exception):
-    pass
-
-
-def wait_for(what, probe):
-    """Polls probe until it returns something truthy, for at most TIMEOUT_S."""
-    deadline = time.monotonic() + TIMEOUT_S
-    while True:
-        try:
-            found = probe()
-        except Exception:  # the tree changes under us while windows come and go
-            found = None
-        if found:
-            return found
-        if time.monotonic() > deadline:
-            raise Failure(f"no {what} within {TIMEOUT_S:.0f}s")
-        time.sleep(0.1)
-
-
-def children(acc):
-    return [acc.getChildAtIndex(i) for i in range(acc.childCount)]
-
-
-def showing(acc):
-    return acc.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def controls(window, roles):
-    """Every control of a window as "role: name", in the tree's order."""
-    found = []
-
-    def walk(acc):
-        role = acc.getRoleName()
-        if role in roles:
-            found.append((f"{role}: {acc.name}", acc))
-        if role not in NOT_DESCENDED:
-            for child in children(acc):
-                walk(child)
-
-    walk(window)
-    return found
-
-
-def the_program():
-    desktop = pyatspi.Registry.getDesktop(0)
-    return next((app for app in children(desktop) if app.name == "amorist"), None)
-
-
-def window_with(app, entry):
-    """The window on screen that holds a control named as entry says."""
-    for window in children(app):
-        if showing(window) and any(name == entry for name, _ in controls(window, RESULT_ROLES)):
-            return window
-    return None
-
-
-def wait_window(app, entry, what):
-    return wait_for(what, lambda: window_with(app, entry))
-
-
-def compare(what, shown, expected):
-    missing = Counter(expected) - Counter(shown)
-    unexpected = Counter(shown) - Counter(expected)
-    if missing or unexpected:
-        lines = [f"{what}: the names differ"]
-        lines += [f"  missing:    {name}" for name in sorted(missing.elements())]
-        lines += [f"  unexpected: {name}" for name in sorted(unexpected.elements())]
-        raise Failure("\n".join(lines))
-    print(f"{what}: {len(shown)} names as expected")
-    for name in shown:
-        print(f"  {name[:110]}")
-
-
-def control(window, entry):
-    for name, acc in controls(window, RESULT_ROLES):
-        if name == entry:
-            return acc
-    raise Failure(f"no control \"{entry}\"")
-
-
-def press(acc):
-    action = acc.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) == "Press":
-            action.doAction(i)
-            return
-    raise Failure(f"\"{acc.name}\" cannot be pressed")
-
-
 def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, timeout=TIMEOUT_S)
 
@@ -244,10 +151,6 @@ def type_into(pid, box, keys):
     box.queryComponent().grabFocus()
     wait_for(f"focus on \"{box.name}\"", lambda: box.getState().contains(pyatspi.STATE_FOCUSED))
     xdotool("type", "--delay", "50", keys)
-
-
-def text_of(acc):
-    return acc.queryText().getText(0, -1)
 
 
 def check_main_window(app):
@@ -310,10 +213,7 @@ def run(app_path, log):
         fill_entries(main, program.pid)
         result = check_result(app, main)
         refer = check_refer_a_friend(app, result)
-        try:
-            press(control(refer, "push button: Exit"))
-        except Exception:
-            pass  # the program ends inside the press and never answers it
+        press_last(control(refer, "push button: Exit"))
         status = program.wait(timeout=TIMEOUT_S)
         if status != 0:
             raise Failure(f"the run ended with status {status}")

@@ -1,4 +1,4 @@
-// Every link operation opens exactly its page, as a plain web address with
+// Every link operation opens exactly its page, as an https address with
 // nothing added.
 #include <gtest/gtest.h>
 #include <ostream>
@@ -19,13 +19,13 @@ struct LinkCase {
 };
 
 const LinkCase kLinks[] = {
-    {"OpenHomePage", OpenHomePage, "http://www.quillmoor.com"},
-    {"OpenSoftwarePage", OpenSoftwarePage, "http://www.quillmoor.com/quillmoorsoftwares"},
-    {"OpenDonatePage", OpenDonatePage, "http://help.quillmoor.com/donate.html"},
-    {"OpenOnlineHelp", OpenOnlineHelp, "http://amorist.quillmoor.com/amorist-help.html"},
-    {"OpenFullBrandPage", OpenFullBrandPage, "http://help.quillmoor.com/fully-branded.html"},
-    {"OpenCoBrandPage", OpenCoBrandPage, "http://help.quillmoor.com/co-brand.html"},
-    {"OpenDownloadPage", OpenDownloadPage, "http://amorist.quillmoor.com/download-amorist.html"},
+    {"OpenHomePage", OpenHomePage, "https://www.quillmoor.com"},
+    {"OpenSoftwarePage", OpenSoftwarePage, "https://www.quillmoor.com/quillmoorsoftwares"},
+    {"OpenDonatePage", OpenDonatePage, "https://help.quillmoor.com/donate.html"},
+    {"OpenOnlineHelp", OpenOnlineHelp, "https://amorist.quillmoor.com/amorist-help.html"},
+    {"OpenFullBrandPage", OpenFullBrandPage, "https://help.quillmoor.com/fully-branded.html"},
+    {"OpenCoBrandPage", OpenCoBrandPage, "https://help.quillmoor.com/co-brand.html"},
+    {"OpenDownloadPage", OpenDownloadPage, "https://amorist.quillmoor.com/download-amorist.html"},
 };
 
 class LinkOperation : public ::testing::TestWithParam<LinkCase> {};
@@ -42,17 +42,17 @@ INSTANTIATE_TEST_SUITE_P(EveryPage, LinkOperation, ::testing::ValuesIn(kLinks),
                          [](const auto& info) { return std::string(info.param.operation); });
 
 TEST(Sites, AddressesShownToTheUserComeFromTheHostNames) {
-    EXPECT_EQ(sites::HomePageAddress(), QStringLiteral("http://www.quillmoor.com"));
-    EXPECT_EQ(sites::ProductRootAddress(), QStringLiteral("http://amorist.quillmoor.com/"));
+    EXPECT_EQ(sites::HomePageAddress(), QStringLiteral("https://www.quillmoor.com"));
+    EXPECT_EQ(sites::ProductRootAddress(), QStringLiteral("https://amorist.quillmoor.com/"));
     EXPECT_EQ(sites::MainSiteAddress("/qmqs-refer-a-friend.php"),
-              QStringLiteral("http://www.quillmoor.com/qmqs-refer-a-friend.php"));
+              QStringLiteral("https://www.quillmoor.com/qmqs-refer-a-friend.php"));
     EXPECT_TRUE(sites::HomePageAddress().contains(QLatin1String(sites::kMainHost)));
     EXPECT_TRUE(sites::ProductRootAddress().contains(QLatin1String(sites::kProductHost)));
 }
 
 TEST(OpenWebPage, HandsTheAddressOverUnchanged) {
     FakePlatform platform;
-    const QString address = QStringLiteral("http://www.quillmoor.com/a b?x=1&y=é\r\n");
+    const QString address = QStringLiteral("https://www.quillmoor.com/a b?x=1&y=é\r\n");
     OpenWebPage(platform, address);
     EXPECT_EQ(platform.opened, std::vector<QString>{address});
 }

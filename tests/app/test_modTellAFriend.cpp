@@ -10,7 +10,7 @@ namespace {
 
 using testing::FakePlatform;
 
-constexpr char kPage[] = "http://www.quillmoor.com/qmqs-refer-a-friend.php";
+constexpr char kPage[] = "https://www.quillmoor.com/qmqs-refer-a-friend.php";
 
 ReferralFields Complete() {
     return {QStringLiteral("ANN LEE"), QStringLiteral("ann@example.com"),
@@ -124,25 +124,25 @@ TEST(ReferralAddress, EncodesEveryValueSoTheQueryStaysIntact) {
          {"ANN LEE", "ann@example.com", "Your Message\r\n", "Bob Ray", "bob@example.org"},
          QString::fromLatin1(kPage) +
              "?taf1=ANN%20LEE&taf2=ann%40example.com&taf3=Your%20Message%0D%0A&taf4=Bob%20Ray"
-             "&taf5=bob%40example.org&taf6=http%3A%2F%2Famorist.quillmoor.com%2F"},
+             "&taf5=bob%40example.org&taf6=https%3A%2F%2Famorist.quillmoor.com%2F"},
         {"ampersand and equals sign",
          {"Ann & Co", "a=b@example.com", "Your Message\r\n", "x&taf5=y", "bob@example.org"},
          QString::fromLatin1(kPage) +
              "?taf1=Ann%20%26%20Co&taf2=a%3Db%40example.com&taf3=Your%20Message%0D%0A"
-             "&taf4=x%26taf5%3Dy&taf5=bob%40example.org&taf6=http%3A%2F%2Famorist.quillmoor.com%"
+             "&taf4=x%26taf5%3Dy&taf5=bob%40example.org&taf6=https%3A%2F%2Famorist.quillmoor.com%"
              "2F"},
         {"letters beyond ASCII, as UTF-8",
          {QString::fromUtf8("Zo\u00eb \u00dcnal"), "zoe@example.com", "Your Message\r\n",
           QString::fromUtf8("\u0141ucja"), "l+u@example.org"},
          QString::fromLatin1(kPage) +
              "?taf1=Zo%C3%AB%20%C3%9Cnal&taf2=zoe%40example.com&taf3=Your%20Message%0D%0A"
-             "&taf4=%C5%81ucja&taf5=l%2Bu%40example.org&taf6=http%3A%2F%2Famorist.quillmoor.com%"
+             "&taf4=%C5%81ucja&taf5=l%2Bu%40example.org&taf6=https%3A%2F%2Famorist.quillmoor.com%"
              "2F"},
         {"unreserved characters stay",
          {"a-b_c.d~e", "a.b@c.de", "Your Message\r\n", "F", "f@g.hi"},
          QString::fromLatin1(kPage) +
              "?taf1=a-b_c.d~e&taf2=a.b%40c.de&taf3=Your%20Message%0D%0A&taf4=F"
-             "&taf5=f%40g.hi&taf6=http%3A%2F%2Famorist.quillmoor.com%2F"},
+             "&taf5=f%40g.hi&taf6=https%3A%2F%2Famorist.quillmoor.com%2F"},
     };
     for (const auto& c : cases) {
         const QString address = ReferralAddress(c.fields);
@@ -154,7 +154,7 @@ TEST(ReferralAddress, EncodesEveryValueSoTheQueryStaysIntact) {
         const auto items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
         const QStringList expected = {c.fields.name,        c.fields.email,
                                       c.fields.message,     c.fields.friendName,
-                                      c.fields.friendEmail, "http://amorist.quillmoor.com/"};
+                                      c.fields.friendEmail, "https://amorist.quillmoor.com/"};
         ASSERT_EQ(items.size(), 6) << c.what;
         for (int i = 0; i < 6; ++i) {
             EXPECT_EQ(items[i].first, QStringLiteral("taf%1").arg(i + 1)) << c.what;

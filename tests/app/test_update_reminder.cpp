@@ -17,7 +17,7 @@ using testing::FakePlatform;
 
 const QString kQuestion = QStringLiteral(
     "There maybe an update to this software available\nDo you want to check for an update?");
-const QString kDownloadPage = QStringLiteral("http://amorist.quillmoor.com/download-amorist.html");
+const QString kDownloadPage = QStringLiteral("https://amorist.quillmoor.com/download-amorist.html");
 
 class UpdateReminder : public ::testing::Test {
 protected:

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real program in its own X server and drives it like a user would:
 #   desktop_run.sh <amorist binary> second-copy|stale-lock|whole-run
+# whole-run also checks that the desktop entry's StartupWMClass is the class
+# the main window really has, so the dock groups it with its launcher.
 # Every wait is bounded; whatever this script started is stopped on exit.
 set -uo pipefail
 
@@ -9,6 +11,7 @@ readonly timeout_s=${AMORIST_PROCESS_TIMEOUT:-30}
 readonly caption='Amorist v1.0' box_title='Amorist'
 # The refer-a-friend window's Exit button, relative to that window.
 readonly exit_button_x=318 exit_button_y=189
+readonly desktop_entry="$(dirname "$0")/../../packaging/com.quillmoor.Amorist.desktop"
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -147,12 +150,25 @@ stale_lock() {
     finish_run "$next"
 }
 
+# The class half of WM_CLASS (instance, class) against StartupWMClass.
+check_window_class() {
+    local class expected
+    class=$(xprop -id "$1" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+    expected=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
+    [ -n "$expected" ] && [ "$class" = "$expected" ] ||
+        fail "WM_CLASS class \"$class\", the desktop entry expects \"$expected\""
+}
+
 whole_run() {
     start_copy
+    wait_window "$last_pid" "$caption"
+    check_window_class "$window"
     finish_run "$last_pid"
 }
 
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || fail "Xvfb and xdotool are needed"
+for tool in Xvfb xdotool xprop xdpyinfo; do
+    command -v "$tool" >/dev/null || fail "$tool is needed (scripts/install-deps installs it)"
+done
 [ -x "$app" ] || fail "no program at $app"
 start_x_server
 isolate_user_folders

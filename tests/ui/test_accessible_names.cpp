@@ -181,7 +181,7 @@ TEST(AccessibleNames, ReferAFriendAndAboutControlsAreNamed) {
     frmAbout about(run.platform, nullptr);
     ExpectSpoken(about, {
                             {"cmdOK", kButton, "OK"},
-                            {"lblHomePage", kLink, "Click here to visit http://www.quillmoor.com"},
+                            {"lblHomePage", kLink, "Click here to visit https://www.quillmoor.com"},
                             {"Label5", kLink, "Click here for more details"},
                             {"Label6", kLabel,
                              "Home Business Opportunity. Start your own Internet business and "

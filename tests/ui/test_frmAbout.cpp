@@ -51,7 +51,7 @@ const TextCase kTexts[] = {
      "Home Business Opportunity. Start your own Internet business and make money online. Get "
      "this software fully branded for your website."},
     {"Label5", "Click here for more details"},
-    {"lblHomePage", "Click here to visit http://www.quillmoor.com"},
+    {"lblHomePage", "Click here to visit https://www.quillmoor.com"},
 };
 
 TEST(frmAboutTexts, ShowEveryTextLetterForLetterAsPlainText) {
@@ -196,8 +196,8 @@ struct ClickCase {
 };
 
 const ClickCase kClicks[] = {
-    {"Label5", "http://help.quillmoor.com/fully-branded.html"},
-    {"lblHomePage", "http://www.quillmoor.com"},
+    {"Label5", "https://help.quillmoor.com/fully-branded.html"},
+    {"lblHomePage", "https://www.quillmoor.com"},
     {"Label1", nullptr},
     {"Label2", nullptr},
     {"Label6", nullptr},

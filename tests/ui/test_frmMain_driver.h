@@ -115,7 +115,7 @@ public:
 
 // The address of a page of one of the maker's sites.
 inline QString Page(const char* host, const char* path) {
-    return QStringLiteral("http://") + QLatin1String(host) + QLatin1String(path);
+    return QStringLiteral("https://") + QLatin1String(host) + QLatin1String(path);
 }
 
 }  // namespace amorist::testing

@@ -86,7 +86,7 @@ TEST(WindowLinks, EveryLinkLabelAndMenuEntryOpensExactlyItsPage) {
 }
 
 TEST(WindowLinks, TheHostsShownAreTheHostsOpened) {
-    EXPECT_EQ(Home(), QStringLiteral("http://www.quillmoor.com"));
+    EXPECT_EQ(Home(), QStringLiteral("https://www.quillmoor.com"));
     for (Which which : {Which::Main, Which::Display}) {
         ReadingWindows run;
         EXPECT_EQ(Find<QLabel>(Open(run, which), "Label61").text(),

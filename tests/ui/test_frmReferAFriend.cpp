@@ -24,8 +24,8 @@ namespace {
 using testing::FakePlatform;
 using testing::ShownMessage;
 
-constexpr char kHomePage[] = "http://www.quillmoor.com";
-constexpr char kSoftwarePage[] = "http://www.quillmoor.com/quillmoorsoftwares";
+constexpr char kHomePage[] = "https://www.quillmoor.com";
+constexpr char kSoftwarePage[] = "https://www.quillmoor.com/quillmoorsoftwares";
 
 const char* const kSupportMessages[] = {
     "Quillmoor Softwares, such as this can be created and maintained only with your support. The "
@@ -334,13 +334,13 @@ TEST_F(ReferAFriendTest, SubmitOpensTheEncodedAddressAndKeepsEverything) {
         const char* address;
     } cases[] = {
         {"  Ann Lee ", "Bob", "ann@example.com", "Bob@Example.com",
-         "http://www.quillmoor.com/qmqs-refer-a-friend.php?taf1=Ann%20Lee&taf2=ann%40example.com"
+         "https://www.quillmoor.com/qmqs-refer-a-friend.php?taf1=Ann%20Lee&taf2=ann%40example.com"
          "&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=Bob%40Example.com"
-         "&taf6=http%3A%2F%2Famorist.quillmoor.com%2F"},
+         "&taf6=https%3A%2F%2Famorist.quillmoor.com%2F"},
         {"Tom & Jerry=1", "Zo\u00eb \u00dcnal", "t@j.com", "z@u.de",
-         "http://www.quillmoor.com/qmqs-refer-a-friend.php?taf1=Tom%20%26%20Jerry%3D1"
+         "https://www.quillmoor.com/qmqs-refer-a-friend.php?taf1=Tom%20%26%20Jerry%3D1"
          "&taf2=t%40j.com&taf3=Your%20Message%0D%0A&taf4=Zo%C3%AB%20%C3%9Cnal&taf5=z%40u.de"
-         "&taf6=http%3A%2F%2Famorist.quillmoor.com%2F"},
+         "&taf6=https%3A%2F%2Famorist.quillmoor.com%2F"},
     };
     frmReferAFriend& window = Open();
     for (const auto& c : cases) {
