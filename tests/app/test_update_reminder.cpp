@@ -1,14 +1,19 @@
 // The start-up reminder to look for an update, against a fake clock and a
 // settings folder of the test's own.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <map>
 #include <ostream>
 
+#include "app/file_checks.h"
 #include "app/modHelp.h"
 #include "app/settings.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/hang_guard.h"
 
 namespace amorist {
 namespace {
@@ -22,7 +27,7 @@ const QString kDownloadPage = QStringLiteral("http://amorist.quillmoor.com/downl
 class UpdateReminder : public ::testing::Test {
 protected:
     void SetUp() override {
-        QFile::remove(settings::StoreFilePath());
+        QDir(QFileInfo(settings::StoreFilePath()).absolutePath()).removeRecursively();
         platform.today = today;
     }
 
@@ -173,6 +178,162 @@ TEST_F(UpdateReminder, UnwritableSettingsLocationDoesNotStopStartUp) {
 
     ASSERT_TRUE(QFile::remove(folder));
 }
+
+// What sits at the settings paths before a start, and what the start may do
+// to it. Every case: the start goes on, and every byte that was there before
+// is still there afterwards, in place or in the kept copy.
+struct SettingsPathCase {
+    const char* name;
+    // Plants things at the store's path (and its neighbours) and in a scratch folder.
+    void (*plant)(const QString& store, const QString& scratch);
+    bool storesToday;      // otherwise the setting cannot be stored and nothing changes
+    const char* keptCopy;  // the name the original bytes move to, if any
+};
+
+const QByteArray kOurs = "[Settings]\nDuration=2026-02-08\n";  // 30 days before today
+const QByteArray kShoppingList = "My shopping list\nmilk=2\neggs\n\"quoted\n";
+const QByteArray kDamaged = QByteArrayLiteral("\xFF\xFE\x00\x01[Settings]\x00=\x7F\\");
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+void Link(const QString& target, const QString& path) {
+    ASSERT_TRUE(QFile::link(target, path));
+}
+void Fifo(const QString& path) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+}
+void Folder(const QString& path) {
+    ASSERT_TRUE(QDir().mkpath(path));
+}
+
+// Each entry of a folder: what it is, where a link points, a plain file's bytes.
+using Snapshot = std::map<std::string, std::string>;
+void Take(const QString& folder, Snapshot& snapshot) {
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                             QDir::System | QDir::NoDotAndDotDot)) {
+        const QString path = entry.absoluteFilePath();
+        std::string& what = snapshot[path.toStdString()];
+        switch (files::KindOf(path)) {
+            case files::Kind::RegularFile: {
+                QFile file(path);
+                what =
+                    file.open(QIODevice::ReadOnly) ? "file:" + file.readAll().toStdString() : "?";
+                break;
+            }
+            case files::Kind::SymLink:
+                what = "link to " + entry.symLinkTarget().toStdString();
+                break;
+            default:
+                what = entry.isDir() ? "folder" : "other";
+        }
+    }
+}
+
+class HostileSettingsPath : public UpdateReminder,
+                            public ::testing::WithParamInterface<SettingsPathCase> {};
+
+TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
+    const SettingsPathCase& param = GetParam();
+    const QString store = settings::StoreFilePath();
+    const QString folder = QFileInfo(store).absolutePath();
+    QTemporaryDir scratch;
+    Folder(folder);
+    param.plant(store, scratch.path());
+    Snapshot before, after;
+    Take(folder, before);
+    Take(scratch.path(), before);
+
+    {
+        testing::HangGuard guard;
+        PromptForUpdate(platform);
+    }
+    Take(folder, after);
+    Take(scratch.path(), after);
+
+    Snapshot expected = before;
+    if (param.storesToday) {
+        EXPECT_EQ(Stored(), Iso(today));
+        const QString written = QFileInfo(store).canonicalFilePath();
+        expected[written.toStdString()] = "file:[Settings]\nDuration=2026-03-10\n";
+        if (param.keptCopy != nullptr)
+            expected[(folder + u'/' + QLatin1String(param.keptCopy)).toStdString()] =
+                before[store.toStdString()];
+    }
+    EXPECT_EQ(after, expected);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plants, HostileSettingsPath,
+    ::testing::Values(
+        SettingsPathCase{"OurFile",
+                         [](const QString& store, const QString&) { Write(store, kOurs); }, true,
+                         nullptr},
+        SettingsPathCase{"LinkToOurFile",
+                         [](const QString& store, const QString& scratch) {
+                             Write(scratch + "/dotfiles.conf", kOurs);
+                             Link(scratch + "/dotfiles.conf", store);
+                         },
+                         true, nullptr},
+        SettingsPathCase{"LinkToATextFile",
+                         [](const QString& store, const QString& scratch) {
+                             Write(scratch + "/list.txt", kShoppingList);
+                             Link(scratch + "/list.txt", store);
+                         },
+                         false, nullptr},
+        SettingsPathCase{
+            "QuoteBeforeTheGroup",
+            [](const QString& store, const QString&) { Write(store, "x=\"abc\n" + kOurs); }, true,
+            "app_tests.conf.unreadable"},
+        SettingsPathCase{"DamagedBytes",
+                         [](const QString& store, const QString&) { Write(store, kDamaged); }, true,
+                         "app_tests.conf.unreadable"},
+        SettingsPathCase{"DamagedBytesBesideAnEarlierCopy",
+                         [](const QString& store, const QString&) {
+                             Write(store, kDamaged);
+                             Write(store + ".unreadable", kShoppingList);
+                         },
+                         true, "app_tests.conf.unreadable.1"},
+        SettingsPathCase{"Fifo", [](const QString& store, const QString&) { Fifo(store); }, false,
+                         nullptr},
+        SettingsPathCase{"Folder", [](const QString& store, const QString&) { Folder(store); },
+                         false, nullptr},
+        SettingsPathCase{"LinkToAFifo",
+                         [](const QString& store, const QString& scratch) {
+                             Fifo(scratch + "/node");
+                             Link(scratch + "/node", store);
+                         },
+                         false, nullptr},
+        SettingsPathCase{"ReadOnlyFile",
+                         [](const QString& store, const QString&) {
+                             Write(store, kOurs);
+                             QFile::setPermissions(store, QFileDevice::ReadOwner);
+                         },
+                         false, nullptr},
+        // Qt's helper lock beside the file is no longer used: nothing there matters.
+        SettingsPathCase{"FifoAtTheHelperLock",
+                         [](const QString& store, const QString&) {
+                             Write(store, kOurs);
+                             Fifo(store + ".lock");
+                         },
+                         true, nullptr},
+        SettingsPathCase{"FolderAtTheHelperLock",
+                         [](const QString& store, const QString&) {
+                             Write(store, kOurs);
+                             Folder(store + ".lock");
+                         },
+                         true, nullptr},
+        SettingsPathCase{"LinkToAFifoAtTheHelperLock",
+                         [](const QString& store, const QString& scratch) {
+                             Write(store, kOurs);
+                             Fifo(scratch + "/node");
+                             Link(scratch + "/node", store + ".lock");
+                         },
+                         true, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace amorist
