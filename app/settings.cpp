@@ -105,20 +105,21 @@ Reading ReadFile(const QString& path, QString& value) {
 // What the store's path holds, and where a fresh date may be written.
 struct Store {
     enum class State {
-        Absent,       // nothing yet: a first start
-        Ours,         // our settings, directly or as a link's target
-        Foreign,      // a plain file of the user's that holds something else
-        Untouchable,  // anything else: neither written nor read
+        Absent,    // nothing yet: a first start
+        Ours,      // our settings, directly or as a link's target
+        Foreign,   // a plain file of the user's that holds something else
+        ReadOnly,  // anything else: never written, read only when it is our settings
     };
-    State state = State::Untouchable;
-    QString value;      // the stored text when Ours
+    State state = State::ReadOnly;
+    QString value;      // the stored text when it reads as our settings
     QString writePath;  // the file itself, or the target of a link to it
 };
 
-// Only a file the user owns and may read and write, whoever runs the program
-// (root included), so that a read-only file or another user's is left alone.
+// Written only when the user owns the file and may read and write it,
+// whoever runs the program (root included): a read-only file or another
+// user's is left alone.
 bool IsUsersOwnFile(const struct stat& info) {
-    return S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+    return info.st_uid == ::geteuid() &&
            (info.st_mode & (S_IRUSR | S_IWUSR)) == (S_IRUSR | S_IWUSR);
 }
 
@@ -136,16 +137,18 @@ Store Examine(const QString& path) {
     }
     const bool link = S_ISLNK(info.st_mode);
     const QString target = link ? QFileInfo(path).canonicalFilePath() : path;
-    if (target.isEmpty() || (link && files::KindOf(target, info) != files::Kind::RegularFile) ||
-        !IsUsersOwnFile(info))
+    if (target.isEmpty() || (link && files::KindOf(target, info) != files::Kind::RegularFile))
         return {};
     QString value;
     switch (ReadFile(target, value)) {
         case Reading::Ours:
-            return {Store::State::Ours, value, target};
+            return {IsUsersOwnFile(info) ? Store::State::Ours : Store::State::ReadOnly, value,
+                    target};
         case Reading::NotOurs:
             // A link to something else is the user's business, not ours to replace.
-            return link ? Store{} : Store{Store::State::Foreign, {}, target};
+            if (!link && IsUsersOwnFile(info))
+                return {Store::State::Foreign, {}, target};
+            break;
         case Reading::Unreadable:
             break;
     }
@@ -189,7 +192,7 @@ void WriteLastUpdateReminder(const QString& text) {
         return;
     const QString path = StoreFilePath();
     const Store store = Examine(path);
-    if (store.state == Store::State::Untouchable)
+    if (store.state == Store::State::ReadOnly)
         return;
     if (store.state == Store::State::Absent && !QDir().mkpath(QFileInfo(path).absolutePath()))
         return;

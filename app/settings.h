@@ -6,9 +6,10 @@
 // key but that one. A link is written through to its target only then.
 // Anything else there (a pipe, folder, device, a link to anything else, a
 // read-only file or one of another user) is left exactly as it is and the
-// setting cannot be stored for the run. A plain file that holds something
-// else is kept beside it, never over an earlier copy, as amorist.conf.unreadable,
-// then .unreadable.1 and so on, before a fresh file takes its place.
+// setting cannot be stored for the run; a read-only copy of our settings is
+// still read. A plain file of the user's that holds something else is kept
+// beside it, never over an earlier copy, as amorist.conf.unreadable (then
+// .unreadable.1 and so on) before a fresh file takes its place.
 #pragma once
 
 #include <QString>
