@@ -179,13 +179,17 @@ TEST_F(UpdateReminder, UnwritableSettingsLocationDoesNotStopStartUp) {
     ASSERT_TRUE(QFile::remove(folder));
 }
 
-// What sits at the settings paths before a start, and what the start may do
-// to it. Every case: the start goes on, and every byte that was there before
-// is still there afterwards, in place or in the kept copy.
+// What a start finds at the settings paths. Every case: the start goes on,
+// and every byte that was there is still there afterwards, in place or in
+// the kept copy.
+enum class Node { Nothing, File, ReadOnlyFile, LinkToFile, Fifo, Folder, LinkToFifo };
+
 struct SettingsPathCase {
     const char* name;
-    // Plants things at the store's path (and its neighbours) and in a scratch folder.
-    void (*plant)(const QString& store, const QString& scratch);
+    Node store;               // at the settings file's path
+    QByteArray bytes;         // the bytes of the file there, if any
+    Node helperLock;          // at the path of QSettings' lock beside it
+    bool earlierCopy;         // a kept copy from an earlier start lies beside it
     const char* storedAfter;  // today's date when it is stored; otherwise nothing changes
     const char* keptCopy;     // the name the original bytes move to, if any
 };
@@ -195,19 +199,32 @@ constexpr char kToday[] = "2026-03-10";
 const QByteArray kShoppingList = "My shopping list\nmilk=2\neggs\n\"quoted\n";
 const QByteArray kDamaged = QByteArrayLiteral("\xFF\xFE\x00\x01[Settings]\x00=\x7F\\");
 
-void Write(const QString& path, const QByteArray& bytes) {
+// Links point into the scratch folder, where no start may write.
+void Plant(const QString& path, Node node, const QByteArray& bytes, const QString& scratch) {
+    const QString elsewhere = scratch + u'/' + QFileInfo(path).fileName();
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-}
-void Link(const QString& target, const QString& path) {
-    ASSERT_TRUE(QFile::link(target, path));
-}
-void Fifo(const QString& path) {
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-}
-void Folder(const QString& path) {
-    ASSERT_TRUE(QDir().mkpath(path));
+    switch (node) {
+        case Node::Nothing:
+            return;
+        case Node::File:
+        case Node::ReadOnlyFile:
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+            if (node == Node::ReadOnlyFile)
+                file.setPermissions(QFileDevice::ReadOwner);
+            return;
+        case Node::Fifo:
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            return;
+        case Node::Folder:
+            ASSERT_TRUE(QDir().mkdir(path));
+            return;
+        case Node::LinkToFile:
+        case Node::LinkToFifo:
+            Plant(elsewhere, node == Node::LinkToFile ? Node::File : Node::Fifo, bytes, scratch);
+            ASSERT_TRUE(QFile::link(elsewhere, path));
+    }
 }
 
 // Each entry of a folder: what it is, where a link points, a plain file's bytes.
@@ -215,21 +232,14 @@ using Snapshot = std::map<std::string, std::string>;
 void Take(const QString& folder, Snapshot& snapshot) {
     for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
                                                              QDir::System | QDir::NoDotAndDotDot)) {
-        const QString path = entry.absoluteFilePath();
-        std::string& what = snapshot[path.toStdString()];
-        switch (files::KindOf(path)) {
-            case files::Kind::RegularFile: {
-                QFile file(path);
-                what =
-                    file.open(QIODevice::ReadOnly) ? "file:" + file.readAll().toStdString() : "?";
-                break;
-            }
-            case files::Kind::SymLink:
-                what = "link to " + entry.symLinkTarget().toStdString();
-                break;
-            default:
-                what = entry.isDir() ? "folder" : "other";
-        }
+        QFile file(entry.absoluteFilePath());
+        std::string& what = snapshot[entry.absoluteFilePath().toStdString()];
+        if (entry.isSymLink())
+            what = "link to " + entry.symLinkTarget().toStdString();
+        else if (files::KindOf(file.fileName()) == files::Kind::RegularFile)
+            what = file.open(QIODevice::ReadOnly) ? "file:" + file.readAll().toStdString() : "?";
+        else
+            what = entry.isDir() ? "folder" : "other";
     }
 }
 
@@ -241,12 +251,13 @@ TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
     const QString store = settings::StoreFilePath();
     const QString folder = QFileInfo(store).absolutePath();
     QTemporaryDir scratch;
-    Folder(folder);
-    param.plant(store, scratch.path());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Plant(store, param.store, param.bytes, scratch.path());
+    Plant(store + ".lock", param.helperLock, {}, scratch.path());
+    Plant(store + ".unreadable", param.earlierCopy ? Node::File : Node::Nothing, kShoppingList, {});
     Snapshot before, after;
     Take(folder, before);
     Take(scratch.path(), before);
-
     {
         testing::HangGuard guard;
         PromptForUpdate(platform);
@@ -254,8 +265,8 @@ TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
     Take(folder, after);
     Take(scratch.path(), after);
 
-    Snapshot expected = before;
     EXPECT_EQ(Stored(), QLatin1String(param.storedAfter));
+    Snapshot expected = before;
     if (Iso(today) == QLatin1String(param.storedAfter)) {
         const QString written = QFileInfo(store).canonicalFilePath();
         expected[written.toStdString()] = "file:[Settings]\nDuration=2026-03-10\n";
@@ -267,74 +278,29 @@ TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Plants, HostileSettingsPath,
-    ::testing::Values(
-        SettingsPathCase{"OurFile",
-                         [](const QString& store, const QString&) { Write(store, kOurs); }, kToday,
-                         nullptr},
-        SettingsPathCase{"LinkToOurFile",
-                         [](const QString& store, const QString& scratch) {
-                             Write(scratch + "/dotfiles.conf", kOurs);
-                             Link(scratch + "/dotfiles.conf", store);
-                         },
-                         kToday, nullptr},
-        SettingsPathCase{"LinkToATextFile",
-                         [](const QString& store, const QString& scratch) {
-                             Write(scratch + "/list.txt", kShoppingList);
-                             Link(scratch + "/list.txt", store);
-                         },
-                         "", nullptr},
-        SettingsPathCase{
-            "QuoteBeforeTheGroup",
-            [](const QString& store, const QString&) { Write(store, "x=\"abc\n" + kOurs); }, kToday,
-            "app_tests.conf.unreadable"},
-        SettingsPathCase{"DamagedBytes",
-                         [](const QString& store, const QString&) { Write(store, kDamaged); },
-                         kToday, "app_tests.conf.unreadable"},
-        SettingsPathCase{"DamagedBytesBesideAnEarlierCopy",
-                         [](const QString& store, const QString&) {
-                             Write(store, kDamaged);
-                             Write(store + ".unreadable", kShoppingList);
-                         },
-                         kToday, "app_tests.conf.unreadable.1"},
-        SettingsPathCase{"Fifo", [](const QString& store, const QString&) { Fifo(store); }, "",
-                         nullptr},
-        SettingsPathCase{"Folder", [](const QString& store, const QString&) { Folder(store); }, "",
-                         nullptr},
-        SettingsPathCase{"LinkToAFifo",
-                         [](const QString& store, const QString& scratch) {
-                             Fifo(scratch + "/node");
-                             Link(scratch + "/node", store);
-                         },
-                         "", nullptr},
-        SettingsPathCase{"ReadOnlyFile",
-                         [](const QString& store, const QString&) {
-                             Write(store, kOurs);
-                             QFile::setPermissions(store, QFileDevice::ReadOwner);
-                         },
-                         "2026-02-08", nullptr},
-        // Qt's helper lock beside the file is no longer used: nothing there matters.
-        SettingsPathCase{"FifoAtTheHelperLock",
-                         [](const QString& store, const QString&) {
-                             Write(store, kOurs);
-                             Fifo(store + ".lock");
-                         },
-                         kToday, nullptr},
-        SettingsPathCase{"FolderAtTheHelperLock",
-                         [](const QString& store, const QString&) {
-                             Write(store, kOurs);
-                             Folder(store + ".lock");
-                         },
-                         kToday, nullptr},
-        SettingsPathCase{"LinkToAFifoAtTheHelperLock",
-                         [](const QString& store, const QString& scratch) {
-                             Write(store, kOurs);
-                             Fifo(scratch + "/node");
-                             Link(scratch + "/node", store + ".lock");
-                         },
-                         kToday, nullptr}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Plants, HostileSettingsPath, ::testing::Values(
+    SettingsPathCase{"OurFile", Node::File, kOurs, Node::Nothing, false, kToday, nullptr},
+    SettingsPathCase{"LinkToOurFile", Node::LinkToFile, kOurs, Node::Nothing, false, kToday, nullptr},
+    SettingsPathCase{"LinkToATextFile", Node::LinkToFile, kShoppingList, Node::Nothing, false, "", nullptr},
+    SettingsPathCase{"QuoteBeforeTheGroup", Node::File, "x=\"abc\n" + kOurs, Node::Nothing, false,
+                     kToday, "app_tests.conf.unreadable"},
+    SettingsPathCase{"DamagedBytes", Node::File, kDamaged, Node::Nothing, false, kToday,
+                     "app_tests.conf.unreadable"},
+    SettingsPathCase{"DamagedBytesBesideAnEarlierCopy", Node::File, kDamaged, Node::Nothing, true,
+                     kToday, "app_tests.conf.unreadable.1"},
+    SettingsPathCase{"Fifo", Node::Fifo, {}, Node::Nothing, false, "", nullptr},
+    SettingsPathCase{"Folder", Node::Folder, {}, Node::Nothing, false, "", nullptr},
+    SettingsPathCase{"LinkToAFifo", Node::LinkToFifo, {}, Node::Nothing, false, "", nullptr},
+    SettingsPathCase{"ReadOnlyFile", Node::ReadOnlyFile, kOurs, Node::Nothing, false, "2026-02-08",
+                     nullptr},
+    // QSettings' lock is no longer taken: nothing there matters.
+    SettingsPathCase{"FifoAtTheLock", Node::File, kOurs, Node::Fifo, false, kToday, nullptr},
+    SettingsPathCase{"FolderAtTheLock", Node::File, kOurs, Node::Folder, false, kToday, nullptr},
+    SettingsPathCase{"LinkToAFifoAtTheLock", Node::File, kOurs, Node::LinkToFifo, false, kToday,
+                     nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace amorist

@@ -61,61 +61,83 @@ TEST_F(InstanceLockTest, AFolderThatCannotHoldTheLockSkipsTheCheck) {
     EXPECT_FALSE(lock.AnotherInstanceRunning());
 }
 
-// Another copy of this program that takes the lock; it stays alive until
-// killed when `stay` is set, otherwise it vanishes without releasing the
-// lock, as a killed copy does.
-pid_t CopyHoldingTheLock(const QString& path, bool stay) {
-    int ready[2];
-    if (::pipe(ready) != 0)
-        return -1;
-    const QByteArray name = QFile::encodeName(path);
-    const pid_t child = fork();
-    if (child == 0) {
-        static QLockFile held(QFile::decodeName(name));
-        held.setStaleLockTime(0);
-        const bool locked = held.tryLock(0);
-        if (!stay)
-            std::_Exit(locked ? 0 : 1);
-        (void)!::write(ready[1], "x", 1);
-        ::pause();
-        std::_Exit(0);
-    }
-    char byte;
-    ::close(ready[1]);
-    if (stay)
-        (void)!::read(ready[0], &byte, 1);
-    ::close(ready[0]);
-    int status = 0;
-    if (!stay && child > 0)
-        ::waitpid(child, &status, 0);
-    return stay ? child : 0;
-}
+// What a start finds at the lock's path.
+enum class Node {
+    Fifo,
+    Folder,
+    LinkToFifo,
+    EmptyFile,
+    RandomBytes,
+    DeadCopy,
+    DeadCopyAndFifo,
+    LiveCopy
+};
 
 struct LockPathCase {
     const char* name;
-    // Plants something at the lock's path; returns a live copy to end afterwards, or 0.
-    pid_t (*plant)(const QString& lock);
+    Node node;
     Outcome outcome;
 };
 
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+// Another copy of this program holding the lock: alive (its pid returned,
+// for the caller to end) or gone without releasing it, as a killed copy.
+pid_t CopyHoldingTheLock(const QString& path, bool alive) {
+    int locked[2];
+    if (::pipe(locked) != 0)
+        return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        static QLockFile held(path);
+        held.setStaleLockTime(0);
+        (void)!::write(locked[1], held.tryLock(0) ? "y" : "n", 1);
+        if (alive)
+            ::pause();
+        std::_Exit(0);
+    }
+    char answer = 'n';
+    (void)!::read(locked[0], &answer, 1);
+    ::close(locked[0]);
+    ::close(locked[1]);
+    if (!alive)
+        ::waitpid(child, nullptr, 0);
+    return answer == 'y' ? (alive ? child : 0) : -1;
 }
-void Fifo(const QString& path) {
-    ::mkfifo(QFile::encodeName(path).constData(), 0600);
+
+pid_t Plant(const QString& path, Node node) {
+    const QByteArray name = QFile::encodeName(path);
+    QFile file(path);
+    switch (node) {
+        case Node::Fifo:
+            return ::mkfifo(name.constData(), 0600);
+        case Node::Folder:
+            return ::mkdir(name.constData(), 0700);
+        case Node::LinkToFifo:
+            return ::mkfifo((name + ".node").constData(), 0600) | ::symlink(name + ".node", name);
+        case Node::EmptyFile:
+        case Node::RandomBytes:
+            file.open(QIODevice::WriteOnly);
+            file.write(node == Node::EmptyFile ? "" : "\x8f\x03\xd1~\xe2\n\x7f");
+            return file.error() == QFileDevice::NoError ? 0 : -1;
+        case Node::DeadCopyAndFifo:
+            if (::mkfifo((name + ".rmlock").constData(), 0600) != 0)
+                return -1;
+            [[fallthrough]];
+        case Node::DeadCopy:
+        case Node::LiveCopy:
+            return CopyHoldingTheLock(path, node == Node::LiveCopy);
+    }
+    return -1;
 }
 
 class HostileLockPath : public InstanceLockTest,
                         public ::testing::WithParamInterface<LockPathCase> {};
 
 TEST_P(HostileLockPath, StartIsNeverHeldUpAndOnlyALiveCopyRefusesIt) {
-    const QString rmlock = LockPath() + QStringLiteral(".rmlock");
-    const pid_t live = GetParam().plant(LockPath());
+    const pid_t live = Plant(LockPath(), GetParam().node);
     ASSERT_GE(live, 0);
     const files::Kind before = files::KindOf(LockPath());
-    const files::Kind helperBefore = files::KindOf(rmlock);
+    const QString helper = LockPath() + QStringLiteral(".rmlock");
+    const files::Kind helperBefore = files::KindOf(helper);
 
     SingleInstanceLock lock(LockPath());
     {
@@ -126,49 +148,27 @@ TEST_P(HostileLockPath, StartIsNeverHeldUpAndOnlyALiveCopyRefusesIt) {
     // Whatever could not be taken is left exactly as it was.
     if (GetParam().outcome != Outcome::Acquired) {
         EXPECT_EQ(files::KindOf(LockPath()), before);
+        EXPECT_EQ(files::KindOf(helper), helperBefore);
     }
-    EXPECT_EQ(files::KindOf(rmlock),
-              helperBefore == files::Kind::Other ? helperBefore : files::Kind::Absent);
     if (live > 0) {
         ::kill(live, SIGKILL);
         ::waitpid(live, nullptr, 0);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Plants, HostileLockPath,
-    ::testing::Values(
-        LockPathCase{"Fifo", [](const QString& lock) { return Fifo(lock), pid_t{0}; },
-                     Outcome::CheckSkipped},
-        LockPathCase{"Folder", [](const QString& lock) { return QDir().mkdir(lock), pid_t{0}; },
-                     Outcome::CheckSkipped},
-        LockPathCase{"LinkToAFifo",
-                     [](const QString& lock) {
-                         Fifo(lock + QStringLiteral(".node"));
-                         return QFile::link(lock + QStringLiteral(".node"), lock), pid_t{0};
-                     },
-                     Outcome::CheckSkipped},
-        LockPathCase{"EmptyFile", [](const QString& lock) { return Write(lock, {}), pid_t{0}; },
-                     Outcome::Acquired},
-        LockPathCase{"RandomBytes",
-                     [](const QString& lock) {
-                         return Write(lock, QByteArrayLiteral("\x8f\x03\xd1~\x00\xe2\n\x7f")),
-                                pid_t{0};
-                     },
-                     Outcome::Acquired},
-        LockPathCase{"LockOfACopyThatDied",
-                     [](const QString& lock) { return CopyHoldingTheLock(lock, false); },
-                     Outcome::Acquired},
-        LockPathCase{"FifoAtTheRemovalHelperBesideADeadCopysLock",
-                     [](const QString& lock) {
-                         Fifo(lock + QStringLiteral(".rmlock"));
-                         return CopyHoldingTheLock(lock, false);
-                     },
-                     Outcome::CheckSkipped},
-        LockPathCase{"LockOfALiveCopy",
-                     [](const QString& lock) { return CopyHoldingTheLock(lock, true); },
-                     Outcome::AnotherRunning}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Plants, HostileLockPath, ::testing::Values(
+    LockPathCase{"Fifo", Node::Fifo, Outcome::CheckSkipped},
+    LockPathCase{"Folder", Node::Folder, Outcome::CheckSkipped},
+    LockPathCase{"LinkToAFifo", Node::LinkToFifo, Outcome::CheckSkipped},
+    LockPathCase{"EmptyFile", Node::EmptyFile, Outcome::Acquired},
+    LockPathCase{"RandomBytes", Node::RandomBytes, Outcome::Acquired},
+    LockPathCase{"LockOfACopyThatDied", Node::DeadCopy, Outcome::Acquired},
+    LockPathCase{"FifoAtTheRemovalHelperBesideADeadCopysLock", Node::DeadCopyAndFifo,
+                 Outcome::CheckSkipped},
+    LockPathCase{"LockOfALiveCopy", Node::LiveCopy, Outcome::AnotherRunning}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(InstanceLockPath, LivesInTheUsersRuntimeFolder) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
