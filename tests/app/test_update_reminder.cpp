@@ -1,14 +1,19 @@
 // The start-up reminder to look for an update, against a fake clock and a
 // settings folder of the test's own.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <map>
 #include <ostream>
 
+#include "app/file_checks.h"
 #include "app/modHelp.h"
 #include "app/settings.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/hang_guard.h"
 
 namespace amorist {
 namespace {
@@ -22,7 +27,7 @@ const QString kDownloadPage = QStringLiteral("https://amorist.quillmoor.com/down
 class UpdateReminder : public ::testing::Test {
 protected:
     void SetUp() override {
-        QFile::remove(settings::StoreFilePath());
+        QDir(QFileInfo(settings::StoreFilePath()).absolutePath()).removeRecursively();
         platform.today = today;
     }
 
@@ -173,6 +178,129 @@ TEST_F(UpdateReminder, UnwritableSettingsLocationDoesNotStopStartUp) {
 
     ASSERT_TRUE(QFile::remove(folder));
 }
+
+// What a start finds at the settings paths. Every case: the start goes on,
+// and every byte that was there is still there afterwards, in place or in
+// the kept copy.
+enum class Node { Nothing, File, ReadOnlyFile, LinkToFile, Fifo, Folder, LinkToFifo };
+
+struct SettingsPathCase {
+    const char* name;
+    Node store;               // at the settings file's path
+    QByteArray bytes;         // the bytes of the file there, if any
+    Node helperLock;          // at the path of QSettings' lock beside it
+    bool earlierCopy;         // a kept copy from an earlier start lies beside it
+    const char* storedAfter;  // today's date when it is stored; otherwise nothing changes
+    const char* keptCopy;     // the name the original bytes move to, if any
+};
+
+const QByteArray kOurs = "[Settings]\nDuration=2026-02-08\n";  // 30 days before today
+constexpr char kToday[] = "2026-03-10";
+const QByteArray kShoppingList = "My shopping list\nmilk=2\neggs\n\"quoted\n";
+const QByteArray kDamaged = QByteArrayLiteral("\xFF\xFE\x00\x01[Settings]\x00=\x7F\\");
+
+// Links point into the scratch folder, where no start may write.
+void Plant(const QString& path, Node node, const QByteArray& bytes, const QString& scratch) {
+    const QString elsewhere = scratch + u'/' + QFileInfo(path).fileName();
+    QFile file(path);
+    switch (node) {
+        case Node::Nothing:
+            return;
+        case Node::File:
+        case Node::ReadOnlyFile:
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+            if (node == Node::ReadOnlyFile)
+                file.setPermissions(QFileDevice::ReadOwner);
+            return;
+        case Node::Fifo:
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            return;
+        case Node::Folder:
+            ASSERT_TRUE(QDir().mkdir(path));
+            return;
+        case Node::LinkToFile:
+        case Node::LinkToFifo:
+            Plant(elsewhere, node == Node::LinkToFile ? Node::File : Node::Fifo, bytes, scratch);
+            ASSERT_TRUE(QFile::link(elsewhere, path));
+    }
+}
+
+// Each entry of a folder: what it is, where a link points, a plain file's bytes.
+using Snapshot = std::map<std::string, std::string>;
+void Take(const QString& folder, Snapshot& snapshot) {
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                             QDir::System | QDir::NoDotAndDotDot)) {
+        QFile file(entry.absoluteFilePath());
+        std::string& what = snapshot[entry.absoluteFilePath().toStdString()];
+        if (entry.isSymLink())
+            what = "link to " + entry.symLinkTarget().toStdString();
+        else if (files::KindOf(file.fileName()) == files::Kind::RegularFile)
+            what = file.open(QIODevice::ReadOnly) ? "file:" + file.readAll().toStdString() : "?";
+        else
+            what = entry.isDir() ? "folder" : "other";
+    }
+}
+
+class HostileSettingsPath : public UpdateReminder,
+                            public ::testing::WithParamInterface<SettingsPathCase> {};
+
+TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
+    const SettingsPathCase& param = GetParam();
+    const QString store = settings::StoreFilePath();
+    const QString folder = QFileInfo(store).absolutePath();
+    QTemporaryDir scratch;
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Plant(store, param.store, param.bytes, scratch.path());
+    Plant(store + ".lock", param.helperLock, {}, scratch.path());
+    Plant(store + ".unreadable", param.earlierCopy ? Node::File : Node::Nothing, kShoppingList, {});
+    Snapshot before, after;
+    Take(folder, before);
+    Take(scratch.path(), before);
+    {
+        testing::HangGuard guard;
+        PromptForUpdate(platform);
+    }
+    Take(folder, after);
+    Take(scratch.path(), after);
+
+    EXPECT_EQ(Stored(), QLatin1String(param.storedAfter));
+    Snapshot expected = before;
+    if (Iso(today) == QLatin1String(param.storedAfter)) {
+        const QString written = QFileInfo(store).canonicalFilePath();
+        expected[written.toStdString()] = "file:[Settings]\nDuration=2026-03-10\n";
+        if (param.keptCopy != nullptr)
+            expected[(folder + u'/' + QLatin1String(param.keptCopy)).toStdString()] =
+                before[store.toStdString()];
+    }
+    EXPECT_EQ(after, expected);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Plants, HostileSettingsPath, ::testing::Values(
+    SettingsPathCase{"OurFile", Node::File, kOurs, Node::Nothing, false, kToday, nullptr},
+    SettingsPathCase{"LinkToOurFile", Node::LinkToFile, kOurs, Node::Nothing, false, kToday, nullptr},
+    SettingsPathCase{"LinkToATextFile", Node::LinkToFile, kShoppingList, Node::Nothing, false, "", nullptr},
+    SettingsPathCase{"QuoteBeforeTheGroup", Node::File, "x=\"abc\n" + kOurs, Node::Nothing, false,
+                     kToday, "app_tests.conf.unreadable"},
+    SettingsPathCase{"DamagedBytes", Node::File, kDamaged, Node::Nothing, false, kToday,
+                     "app_tests.conf.unreadable"},
+    SettingsPathCase{"DamagedBytesBesideAnEarlierCopy", Node::File, kDamaged, Node::Nothing, true,
+                     kToday, "app_tests.conf.unreadable.1"},
+    SettingsPathCase{"Fifo", Node::Fifo, {}, Node::Nothing, false, "", nullptr},
+    SettingsPathCase{"Folder", Node::Folder, {}, Node::Nothing, false, "", nullptr},
+    SettingsPathCase{"LinkToAFifo", Node::LinkToFifo, {}, Node::Nothing, false, "", nullptr},
+    SettingsPathCase{"ReadOnlyFile", Node::ReadOnlyFile, kOurs, Node::Nothing, false, "2026-02-08",
+                     nullptr},
+    // QSettings' lock is no longer taken: nothing there matters.
+    SettingsPathCase{"FifoAtTheLock", Node::File, kOurs, Node::Fifo, false, kToday, nullptr},
+    SettingsPathCase{"FolderAtTheLock", Node::File, kOurs, Node::Folder, false, kToday, nullptr},
+    SettingsPathCase{"LinkToAFifoAtTheLock", Node::File, kOurs, Node::LinkToFifo, false, kToday,
+                     nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace amorist

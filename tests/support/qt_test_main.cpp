@@ -1,4 +1,4 @@
-// Runs widget tests offscreen, with settings and the instance lock in
+// Runs widget tests offscreen, with settings, cache and the instance lock in
 // throwaway folders so nothing on the machine changes a result.
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -8,7 +8,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
     QTemporaryDir runtime;
+    QTemporaryDir cache;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     QFile::setPermissions(runtime.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -1,18 +1,30 @@
 // One copy per user: the lock that the start-up sequence asks about.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <ostream>
 
+#include "app/file_checks.h"
 #include "app/single_instance.h"
+#include "tests/support/hang_guard.h"
 
 namespace amorist {
-namespace {
 
 using Outcome = SingleInstanceLock::Outcome;
+
+void PrintTo(Outcome outcome, std::ostream* out) {
+    constexpr const char* kNames[] = {"Acquired", "AnotherRunning", "CheckSkipped"};
+    *out << kNames[static_cast<int>(outcome)];
+}
+
+namespace {
 
 class InstanceLockTest : public ::testing::Test {
 protected:
@@ -39,26 +51,6 @@ TEST_F(InstanceLockTest, OnlyTheFirstCopyRunsUntilItLetsGo) {
     EXPECT_EQ(second.TryAcquire(), Outcome::Acquired);
 }
 
-TEST_F(InstanceLockTest, ALockLeftByACopyThatDiedDoesNotBlockTheNextStart) {
-    const QByteArray path = QFile::encodeName(LockPath());
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // Take the lock and vanish without releasing it, as a killed copy does.
-        static QLockFile held(QFile::decodeName(path));
-        held.setStaleLockTime(0);
-        std::_Exit(held.tryLock(0) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(QFile::exists(LockPath()));
-
-    SingleInstanceLock next(LockPath());
-    EXPECT_EQ(next.TryAcquire(), Outcome::Acquired);
-    EXPECT_TRUE(next.held());
-}
-
 TEST_F(InstanceLockTest, AFolderThatCannotHoldTheLockSkipsTheCheck) {
     // A file where the folder should be: the lock cannot be written at all.
     QFile blocker(folder.filePath(QStringLiteral("not-a-folder")));
@@ -69,11 +61,158 @@ TEST_F(InstanceLockTest, AFolderThatCannotHoldTheLockSkipsTheCheck) {
     EXPECT_FALSE(lock.AnotherInstanceRunning());
 }
 
+// What a start finds at the lock's path.
+enum class Node {
+    Fifo,
+    Folder,
+    LinkToFifo,
+    EmptyFile,
+    RandomBytes,
+    DeadCopy,
+    DeadCopyAndFifo,
+    LiveCopy
+};
+
+struct LockPathCase {
+    const char* name;
+    Node node;
+    Outcome outcome;
+};
+
+// Another copy of this program holding the lock: alive (its pid returned,
+// for the caller to end) or gone without releasing it, as a killed copy.
+pid_t CopyHoldingTheLock(const QString& path, bool alive) {
+    int locked[2];
+    if (::pipe(locked) != 0)
+        return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        static QLockFile held(path);
+        held.setStaleLockTime(0);
+        (void)!::write(locked[1], held.tryLock(0) ? "y" : "n", 1);
+        if (alive)
+            ::pause();
+        std::_Exit(0);
+    }
+    char answer = 'n';
+    (void)!::read(locked[0], &answer, 1);
+    ::close(locked[0]);
+    ::close(locked[1]);
+    if (!alive)
+        ::waitpid(child, nullptr, 0);
+    return answer == 'y' ? (alive ? child : 0) : -1;
+}
+
+pid_t Plant(const QString& path, Node node) {
+    const QByteArray name = QFile::encodeName(path);
+    QFile file(path);
+    switch (node) {
+        case Node::Fifo:
+            return ::mkfifo(name.constData(), 0600);
+        case Node::Folder:
+            return ::mkdir(name.constData(), 0700);
+        case Node::LinkToFifo:
+            return ::mkfifo((name + ".node").constData(), 0600) | ::symlink(name + ".node", name);
+        case Node::EmptyFile:
+        case Node::RandomBytes:
+            file.open(QIODevice::WriteOnly);
+            file.write(node == Node::EmptyFile ? "" : "\x8f\x03\xd1~\xe2\n\x7f");
+            return file.error() == QFileDevice::NoError ? 0 : -1;
+        case Node::DeadCopyAndFifo:
+            if (::mkfifo((name + ".rmlock").constData(), 0600) != 0)
+                return -1;
+            [[fallthrough]];
+        case Node::DeadCopy:
+        case Node::LiveCopy:
+            return CopyHoldingTheLock(path, node == Node::LiveCopy);
+    }
+    return -1;
+}
+
+class HostileLockPath : public InstanceLockTest,
+                        public ::testing::WithParamInterface<LockPathCase> {};
+
+TEST_P(HostileLockPath, StartIsNeverHeldUpAndOnlyALiveCopyRefusesIt) {
+    const pid_t live = Plant(LockPath(), GetParam().node);
+    ASSERT_GE(live, 0);
+    const files::Kind before = files::KindOf(LockPath());
+    const QString helper = LockPath() + QStringLiteral(".rmlock");
+    const files::Kind helperBefore = files::KindOf(helper);
+
+    SingleInstanceLock lock(LockPath());
+    {
+        testing::HangGuard guard;
+        EXPECT_EQ(lock.TryAcquire(), GetParam().outcome);
+    }
+    EXPECT_EQ(lock.held(), GetParam().outcome == Outcome::Acquired);
+    // Whatever could not be taken is left exactly as it was.
+    if (GetParam().outcome != Outcome::Acquired) {
+        EXPECT_EQ(files::KindOf(LockPath()), before);
+        EXPECT_EQ(files::KindOf(helper), helperBefore);
+    }
+    if (live > 0) {
+        ::kill(live, SIGKILL);
+        ::waitpid(live, nullptr, 0);
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Plants, HostileLockPath, ::testing::Values(
+    LockPathCase{"Fifo", Node::Fifo, Outcome::CheckSkipped},
+    LockPathCase{"Folder", Node::Folder, Outcome::CheckSkipped},
+    LockPathCase{"LinkToAFifo", Node::LinkToFifo, Outcome::CheckSkipped},
+    LockPathCase{"EmptyFile", Node::EmptyFile, Outcome::Acquired},
+    LockPathCase{"RandomBytes", Node::RandomBytes, Outcome::Acquired},
+    LockPathCase{"LockOfACopyThatDied", Node::DeadCopy, Outcome::Acquired},
+    LockPathCase{"FifoAtTheRemovalHelperBesideADeadCopysLock", Node::DeadCopyAndFifo,
+                 Outcome::CheckSkipped},
+    LockPathCase{"LockOfALiveCopy", Node::LiveCopy, Outcome::AnotherRunning}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 TEST(InstanceLockPath, LivesInTheUsersRuntimeFolder) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     ASSERT_FALSE(runtime.isEmpty());
     EXPECT_EQ(QFileInfo(SingleInstanceLock::DefaultPath()).absolutePath(),
               QFileInfo(runtime).absoluteFilePath());
+}
+
+TEST(InstanceLockPath, FallsBackOnlyToFoldersNoOtherUserCanWriteIn) {
+    QTemporaryDir root;
+    const QString runtime = root.filePath(QStringLiteral("runtime"));
+    const QString cache = root.filePath(QStringLiteral("cache"));
+    const QString temp = root.filePath(QStringLiteral("tmp"));
+    const QString tempFolder = temp + QStringLiteral("/amorist-%1").arg(::getuid());
+    ASSERT_TRUE(QDir().mkpath(runtime) && QDir().mkpath(temp));
+    const auto setMode = [](const QString& path, mode_t mode) {
+        ::chmod(QFile::encodeName(path).constData(), mode);
+    };
+    const SingleInstanceLock::Folders folders{runtime, cache, temp};
+
+    setMode(runtime, 0700);
+    EXPECT_EQ(SingleInstanceLock::PathIn(folders), runtime + QStringLiteral("/amorist.lock"));
+
+    // A runtime folder others may write in; then none at all. The cache's
+    // folder is shared by every machine that shares the home folder.
+    setMode(runtime, 0777);
+    const QString inCache = cache + QStringLiteral("/amorist/amorist-") +
+                            QSysInfo::machineHostName() + QStringLiteral(".lock");
+    EXPECT_EQ(SingleInstanceLock::PathIn(folders), inCache);
+    EXPECT_EQ(SingleInstanceLock::PathIn({{}, cache, temp}), inCache);
+    EXPECT_EQ(QFileInfo(cache + QStringLiteral("/amorist")).permissions(),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                  QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+
+    // Someone else's folder in the cache: the private one in the temporary folder.
+    setMode(cache + QStringLiteral("/amorist"), 0777);
+    EXPECT_EQ(SingleInstanceLock::PathIn(folders), tempFolder + QStringLiteral("/amorist.lock"));
+
+    // That name taken by someone else too: nowhere is safe, so the check is skipped.
+    ASSERT_TRUE(QDir().rmdir(tempFolder));
+    ASSERT_TRUE(QFile::link(root.path(), tempFolder));
+    EXPECT_EQ(SingleInstanceLock::PathIn(folders), QString());
+    EXPECT_EQ(SingleInstanceLock(QString()).TryAcquire(), Outcome::CheckSkipped);
+    EXPECT_TRUE(QFileInfo(tempFolder).isSymLink()) << "what was found is left as it is";
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+#include "app/file_checks.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+namespace amorist::files {
+
+Kind KindOf(const QString& path, struct stat& info) {
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ENOENT ? Kind::Absent : Kind::Unknown;
+    if (S_ISREG(info.st_mode))
+        return Kind::RegularFile;
+    return S_ISLNK(info.st_mode) ? Kind::SymLink : Kind::Other;
+}
+
+Kind KindOf(const QString& path) {
+    struct stat info {};
+    return KindOf(path, info);
+}
+
+bool IsPrivateFolder(const QString& path) {
+    struct stat info {};
+    return KindOf(path, info) == Kind::Other && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+bool EnsurePrivateFolder(const QString& path) {
+    const QString parent = QFileInfo(path).absolutePath();
+    if (QDir().mkpath(parent))
+        ::mkdir(QFile::encodeName(path).constData(), 0700);
+    return IsPrivateFolder(path);
+}
+
+}  // namespace amorist::files

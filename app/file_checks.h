@@ -1,0 +1,32 @@
+// Looking at the paths the program keeps files under before anything opens
+// them: a pipe there would block an open for good, and a device, folder or
+// link there belongs to someone or something else.
+#pragma once
+
+#include <QString>
+
+struct stat;
+
+namespace amorist::files {
+
+enum class Kind {
+    Absent,       // nothing there (a missing folder on the way included)
+    RegularFile,  // a plain file
+    SymLink,      // a symbolic link, never followed by this look
+    Other,        // a folder, pipe, socket or device
+    Unknown,      // cannot be looked at (no permission, not a folder on the way)
+};
+
+// What is at the path itself (lstat): a link is reported as a link.
+Kind KindOf(const QString& path);
+// Like KindOf, and fills `info` with what lstat found.
+Kind KindOf(const QString& path, struct stat& info);
+
+// A folder only this user can write in: a real folder (not a link) owned by
+// the user, with no group or other write bit.
+bool IsPrivateFolder(const QString& path);
+// Creates the folder with mode 0700 when missing (its parents the usual
+// way), then answers IsPrivateFolder. An existing folder is never changed.
+bool EnsurePrivateFolder(const QString& path);
+
+}  // namespace amorist::files
