@@ -5,6 +5,7 @@
 
 #include "app/platform.h"
 #include "app/settings.h"
+#include "app/startup_trace.h"
 
 namespace amorist {
 
@@ -21,6 +22,7 @@ constexpr char kReminderDateFormat[] = "yyyy-MM-dd";
 constexpr qint64 kQuietDays = 14;
 
 void RememberReminder(const QDate& day) {
+    const startup_trace::Phase phase("settings: writing");
     settings::WriteLastUpdateReminder(day.toString(QLatin1String(kReminderDateFormat)));
 }
 
@@ -64,8 +66,10 @@ void OpenDownloadPage(Platform& platform) {
 
 void PromptForUpdate(Platform& platform, QWidget* parent) {
     const QDate today = platform.Today();
+    startup_trace::Phase reading("settings: reading");
     const QDate last =
         QDate::fromString(settings::ReadLastUpdateReminder(), QLatin1String(kReminderDateFormat));
+    reading.End();
     // Text that is no date is treated like a first start: left alone it would
     // silence the reminder for good, since nothing else ever rewrites it.
     if (!last.isValid()) {

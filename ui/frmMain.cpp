@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/modHelp.h"
+#include "app/startup_trace.h"
 #include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
 #include "ui/frmAbout.h"
@@ -160,11 +161,12 @@ frmMain::frmMain(Windows& windows) : windows_(windows) {
     client->setObjectName(QStringLiteral("client"));
     Fill(client, colour::kMainWindow, colour::kPeriwinkle);
 
-    BuildBanner(client);
-    BuildEntryArea(client);
-    BuildBottomBar(client);
-    BuildMenus();
-    SetUpWindow(this, client, kClientSize);
+    using startup_trace::Timed;
+    Timed("banner and introduction", [&] { BuildBanner(client); });
+    Timed("entry area", [&] { BuildEntryArea(client); });
+    Timed("bottom bar", [&] { BuildBottomBar(client); });
+    Timed("menus", [&] { BuildMenus(); });
+    Timed("window frame", [&] { SetUpWindow(this, client, kClientSize); });
 
     QWidget* const tabOrder[] = {txtName,        cboDate,       cboMonth,
                                  cboYear,        txtFriendName, cboFriendDate,
@@ -175,7 +177,7 @@ frmMain::frmMain(Windows& windows) : windows_(windows) {
     }
     WatchFocusableKeys(this, this);
     txtName->setFocus();
-    Form_Load();
+    Timed("filling the lists", [&] { Form_Load(); });
 }
 
 void frmMain::BuildBanner(QWidget* client) {

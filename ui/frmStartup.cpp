@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "app/modHelp.h"
+#include "app/startup_trace.h"
 #include "ui/frmMain.h"
 #include "ui/windows.h"
 
@@ -30,9 +31,15 @@ void frmStartup::Form_Load(const InstanceCheck& anotherInstanceRunning) {
         return;
     }
     platform.SeedRandomFromClock();
-    PromptForUpdate(platform, nullptr);
-    windows_.Main().show();
-    hide();
+    using startup_trace::Timed;
+    Timed("update reminder", [&] { PromptForUpdate(platform, nullptr); });
+    frmMain& main =
+        Timed("main window: building", [this]() -> frmMain& { return windows_.Main(); });
+    Timed("main window: showing", [&] {
+        main.show();
+        hide();
+    });
+    startup_trace::WatchFirstPaint(&main);
     CoBrand_Randomize();
 }
 

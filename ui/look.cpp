@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/startup_trace.h"
+
 namespace amorist::look {
 
 namespace {
@@ -79,6 +81,7 @@ void StyleLabel(QLabel* label, const TextStyle& style) {
 }
 
 void SizeToText(QLabel* label, QPoint topLeft, int maxRight) {
+    const startup_trace::Tally fitting("sizing labels to their text");
     label->setWordWrap(false);
     label->adjustSize();
     label->move(topLeft);
@@ -87,6 +90,7 @@ void SizeToText(QLabel* label, QPoint topLeft, int maxRight) {
 }
 
 void CentreOnText(QLabel* label, const QRect& design, int minLeft, int maxRight) {
+    const startup_trace::Tally fitting("sizing labels to their text");
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->adjustSize();
@@ -106,6 +110,7 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, QPoi
 }
 
 void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal) {
+    const startup_trace::Tally fitting("fitting wrapped texts into boxes");
     label->setWordWrap(true);
     label->setAlignment(horizontal | Qt::AlignTop);
     label->setGeometry(geometry);
