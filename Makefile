@@ -37,12 +37,14 @@ test-sanitize: deps
 	@cmake --build --preset sanitize -j $(JOBS)
 	@ctest --preset sanitize -j $(JOBS)
 
-# The sign lookups, then start-up time and peak memory against an empty Qt
-# window (20 runs each, in an X server and session bus of its own).
+# The sign lookups, then start-up time and peak memory against a Qt window
+# showing one label, and an empty one (20 interleaved starts each, in an X
+# server and session bus of its own).
 bench: build
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@echo
-	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-bare-window
+	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window \
+		build/bin/amorist-bare-window
 
 tables: configure
 	@cmake --build --preset default --target tables
