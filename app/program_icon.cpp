@@ -1,10 +1,12 @@
 #include "app/program_icon.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <vector>
 
 namespace amorist {
 
@@ -39,14 +41,21 @@ public:
         PaintProgramIcon(*painter, rect);
     }
 
-    // The default fills nothing, which would leave the rounded corners undefined.
+    // The default fills nothing, which would leave the rounded corners
+    // undefined. Each size is painted once: X11 is handed every size twice as
+    // a window is created.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        for (const QPixmap& done : painted_) {
+            if (done.size() == size)
+                return done;
+        }
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         paint(&painter, image.rect(), mode, state);
         painter.end();
-        return QPixmap::fromImage(std::move(image));
+        painted_.push_back(QPixmap::fromImage(std::move(image)));
+        return painted_.back();
     }
 
     // What a window offers the window manager for its title bar and task
@@ -55,8 +64,11 @@ public:
         return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
     }
 
-    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
     QString key() const override { return QStringLiteral("amorist"); }
+
+private:
+    std::vector<QPixmap> painted_;
 };
 
 }  // namespace
@@ -98,7 +110,10 @@ void PaintProgramIcon(QPainter& painter, const QRectF& target) {
 }
 
 QIcon ProgramIcon() {
-    return QIcon(new ProgramIconEngine);
+    // Once main() has made it the application's icon, every window shares
+    // that one, and with it the sizes already painted.
+    const QIcon application = QGuiApplication::windowIcon();
+    return application.isNull() ? QIcon(new ProgramIconEngine) : application;
 }
 
 }  // namespace amorist

@@ -11,6 +11,7 @@ class QRectF;
 
 namespace amorist {
 
+// The application's icon once it is set, so windows share what is painted.
 QIcon ProgramIcon();
 
 // Paints the icon into target, scaled from its 64 x 64 design.
