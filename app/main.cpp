@@ -1,6 +1,7 @@
 // Amorist: a romantic compatibility reading for two people from their dates
 // of birth. The program takes no arguments.
 #include <QApplication>
+#include <QFontDatabase>
 #include <QTimer>
 
 #include "app/program_icon.h"
@@ -23,6 +24,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmoor.Amorist"));
     QApplication::setWindowIcon(amorist::ProgramIcon());
     application.End();
+    // The first text measured would read it anyway; read here, the trace
+    // tells the font system's own cost from the windows' use of it.
+    amorist::startup_trace::Timed("font database", [] { QFontDatabase::families(); });
 
     Phase lockFolder("instance lock: choosing its folder");
     amorist::SingleInstanceLock lock;

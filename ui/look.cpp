@@ -1,5 +1,6 @@
 #include "ui/look.h"
 
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -114,12 +115,26 @@ void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal) {
     label->setWordWrap(true);
     label->setAlignment(horizontal | Qt::AlignTop);
     label->setGeometry(geometry);
+    const auto fits = [&] { return label->heightForWidth(geometry.width()) <= geometry.height(); };
+    if (fits())
+        return;
+    // Steps down in quarter points to the first size that fits, or to the
+    // smallest. Qt draws a size at a whole number of pixels, so a step that
+    // lands on the pixel size just found too tall renders alike and would
+    // not fit either: only the first size of each pixel size is measured.
     QFont font = label->font();
-    while (label->heightForWidth(geometry.width()) > geometry.height() &&
-           font.pointSizeF() - kPointStep >= kSmallestPoints) {
+    int tooTallPixels = QFontInfo(font).pixelSize();
+    while (font.pointSizeF() - kPointStep >= kSmallestPoints) {
         font.setPointSizeF(font.pointSizeF() - kPointStep);
+        const int pixels = QFontInfo(font).pixelSize();
+        if (pixels == tooTallPixels)
+            continue;
         label->setFont(font);
+        if (fits())
+            return;
+        tooTallPixels = pixels;
     }
+    label->setFont(font);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
