@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <optional>
 #include <vector>
+
+#include "app/program_icon_pixels.h"
 
 namespace amorist {
 
@@ -35,6 +38,17 @@ void Stroke(QPainter& painter, const QPainterPath& path, const QColor& colour, q
     painter.strokePath(path, QPen(colour, width, Qt::SolidLine, cap, Qt::RoundJoin));
 }
 
+// The painted picture at a size, when one was painted ahead of time.
+std::optional<QImage> PaintedAhead(const QSize& size) {
+    for (const IconPixels& picture : kPaintedIcon) {
+        if (size == QSize(picture.size, picture.size)) {
+            return QImage(reinterpret_cast<const uchar*>(picture.pixels), picture.size,
+                          picture.size, picture.size * 4, QImage::Format_ARGB32_Premultiplied);
+        }
+    }
+    return std::nullopt;
+}
+
 class ProgramIconEngine final : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
@@ -42,33 +56,32 @@ public:
     }
 
     // The default fills nothing, which would leave the rounded corners
-    // undefined. Each size is painted once: X11 is handed every size twice as
+    // undefined. Each size is made once: X11 is handed every size twice as
     // a window is created.
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        for (const QPixmap& done : painted_) {
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        for (const QPixmap& done : made_) {
             if (done.size() == size)
                 return done;
         }
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paint(&painter, image.rect(), mode, state);
-        painter.end();
-        painted_.push_back(QPixmap::fromImage(std::move(image)));
-        return painted_.back();
+        const std::optional<QImage> ahead = PaintedAhead(size);
+        made_.push_back(QPixmap::fromImage(ahead ? *ahead : ProgramIconImage(size)));
+        return made_.back();
     }
 
     // What a window offers the window manager for its title bar and task
     // switcher; menus and docks take the larger pictures the desktop installs.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+        QList<QSize> sizes;
+        for (int size : kWindowIconSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
     }
 
     QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
     QString key() const override { return QStringLiteral("amorist"); }
 
 private:
-    std::vector<QPixmap> painted_;
+    std::vector<QPixmap> made_;
 };
 
 }  // namespace
@@ -107,6 +120,14 @@ void PaintProgramIcon(QPainter& painter, const QRectF& target) {
     Stroke(painter, Arc(venus, 45, -35), kTile, 8, Qt::FlatCap);
     Stroke(painter, Arc(venus, 50, -45), kVenus, 5, Qt::FlatCap);
     painter.restore();
+}
+
+QImage ProgramIconImage(const QSize& size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    PaintProgramIcon(painter, image.rect());
+    return image;
 }
 
 QIcon ProgramIcon() {
