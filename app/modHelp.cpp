@@ -28,6 +28,29 @@ void RememberReminder(const QDate& day) {
 
 }  // namespace
 
+QDate ReminderDate(const QString& stored) {
+    // What we write is read here; Qt's format parser, which draws in more of
+    // the library at every start, reads anything else exactly as before.
+    const auto digits = [&stored](qsizetype from, qsizetype count) {
+        int value = 0;
+        for (qsizetype i = from; i < from + count; ++i) {
+            const char16_t c = stored[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    };
+    if (stored.size() == 10 && stored[4] == u'-' && stored[7] == u'-') {
+        const int year = digits(0, 4);
+        const int month = digits(5, 2);
+        const int day = digits(8, 2);
+        if (year > 0 && month > 0 && day > 0 && QDate::isValid(year, month, day))
+            return QDate(year, month, day);
+    }
+    return QDate::fromString(stored, QLatin1String(kReminderDateFormat));
+}
+
 QString sites::HomePageAddress() {
     return Address(kMainHost, "");
 }
@@ -67,8 +90,7 @@ void OpenDownloadPage(Platform& platform) {
 void PromptForUpdate(Platform& platform, QWidget* parent) {
     const QDate today = platform.Today();
     startup_trace::Phase reading("settings: reading");
-    const QDate last =
-        QDate::fromString(settings::ReadLastUpdateReminder(), QLatin1String(kReminderDateFormat));
+    const QDate last = ReminderDate(settings::ReadLastUpdateReminder());
     reading.End();
     // Text that is no date is treated like a first start: left alone it would
     // silence the reminder for good, since nothing else ever rewrites it.
