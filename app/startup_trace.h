@@ -2,10 +2,11 @@
 // environment each phase prints its name, wall-clock and CPU milliseconds on
 // stderr as it ends; otherwise every call costs one test of a flag.
 //
-// A new phase is one line: `startup_trace::Phase phase("loading translations");`
-// before the work (ended by its scope or by End()), or Timed(name, work). Phases nest; an inner one
-// prints indented, before the phase that holds it. Work done in many small pieces (fitting texts
-// into their boxes) is summed with a Tally and printed once, after the first paint.
+// A new phase is one line around the work: a Phase, ended by its scope or by
+// End(), or Timed(name, work). Phases nest; an inner one prints indented,
+// before the phase that holds it. Work done in many small pieces (fitting
+// texts into their boxes) is summed with a Tally and printed once, after the
+// first paint.
 #pragma once
 
 #include <cstdint>

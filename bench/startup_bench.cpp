@@ -148,6 +148,36 @@ struct Measurement {
 // every time, or one shared by every start (the usual home).
 enum class Home { Fresh, Shared };
 
+// A fresh private folder under parent, with the named folders inside.
+std::filesystem::path MakeFolder(const std::filesystem::path& parent,
+                                 std::initializer_list<const char*> inside) {
+    std::string pattern = (parent / "amorist-bench-XXXXXX");
+    if (mkdtemp(pattern.data()) == nullptr)
+        return {};
+    const std::filesystem::path folder(pattern);
+    std::error_code error;
+    for (const char* name : inside)
+        std::filesystem::create_directory(folder / name, error);
+    return error ? std::filesystem::path() : folder;
+}
+
+// A start's own folder, with an empty settings folder (config/) inside.
+std::filesystem::path MakeFolders() {
+    return MakeFolder(std::filesystem::temp_directory_path(), {"config"});
+}
+
+// Like a desktop session's /run/user/<uid>, the runtime folder lives in
+// memory where the machine offers it, so taking the lock costs what it costs
+// a user.
+std::filesystem::path MakeRuntimeFolder() {
+    std::error_code error;
+    if (std::filesystem::is_directory(kMemoryFolder, error)) {
+        if (auto folder = MakeFolder(kMemoryFolder, {}); !folder.empty())
+            return folder;
+    }
+    return MakeFolder(std::filesystem::temp_directory_path(), {});
+}
+
 class Probe {
 public:
     Probe(xcb_connection_t* connection, xcb_window_t root, std::string display,
@@ -214,38 +244,6 @@ public:
     }
 
 private:
-public:
-    static std::filesystem::path MakeFolders() {
-        return MakeFolder(std::filesystem::temp_directory_path(), {"config"});
-    }
-
-private:
-    // A fresh private folder under parent, with the named folders inside.
-    static std::filesystem::path MakeFolder(const std::filesystem::path& parent,
-                                            std::initializer_list<const char*> inside) {
-        std::string pattern = (parent / "amorist-bench-XXXXXX");
-        if (mkdtemp(pattern.data()) == nullptr)
-            return {};
-        const std::filesystem::path folder(pattern);
-        std::error_code error;
-        for (const char* name : inside)
-            std::filesystem::create_directory(folder / name, error);
-        return error ? std::filesystem::path() : folder;
-    }
-
-    // Like a desktop session's /run/user/<uid>, the runtime folder lives in
-    // memory where the machine offers it, so taking the lock costs what it
-    // costs a user.
-    static std::filesystem::path MakeRuntimeFolder() {
-        std::error_code error;
-        if (std::filesystem::is_directory(kMemoryFolder, error)) {
-            if (auto folder = MakeFolder(kMemoryFolder, {}); !folder.empty())
-                return folder;
-        }
-        return MakeFolder(std::filesystem::temp_directory_path(), {});
-    }
-
-private:
     // Map events left over from the previous run's windows say nothing about this one.
     void Discard() {
         Sync();
@@ -306,7 +304,9 @@ private:
              std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
             std::ifstream schedstat(task.path() / "schedstat");
             std::string text;
-            std::getline(schedstat, text);
+            // A thread that ended since the listing has nothing left to count.
+            if (!std::getline(schedstat, text))
+                continue;
             const auto ran = amorist::bench::RunNanoseconds(text);
             if (!ran)
                 return std::nullopt;
@@ -443,7 +443,7 @@ int main(int argc, char** argv) {
     }
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     Probe probe(connection, screen->root, display, *busAddress);
-    const std::filesystem::path home = Probe::MakeFolders();
+    const std::filesystem::path home = MakeFolders();
     if (home.empty()) {
         std::fprintf(stderr, "could not make a home for the starts\n");
         return 1;
