@@ -72,15 +72,15 @@ DateReading ReadIso(std::string_view text) {
     return Assemble(day, monthNumber - 1, year);
 }
 
-void AppendNumber(std::string& out, int n, int width) {
-    char digits[8];
-    int count = 0;
+// Writes n (0 to 9999) as decimal digits, at least width of them, backwards
+// from end; gives where they start.
+char* Digits(char* end, int n, int width) {
     do {
-        digits[count++] = static_cast<char>('0' + n % 10);
+        *--end = static_cast<char>('0' + n % 10);
         n /= 10;
-    } while (n > 0 || count < width);
-    while (count > 0)
-        out += digits[--count];
+        --width;
+    } while (n > 0 || width > 0);
+    return end;
 }
 
 }  // namespace
@@ -138,19 +138,22 @@ std::string DateFaultReason(const DateReading& reading) {
 }
 
 void AppendIsoDate(std::string& out, CalendarDate date) {
-    AppendNumber(out, date.year, 4);
-    out += '-';
-    AppendNumber(out, date.monthIndex + 1, 2);
-    out += '-';
-    AppendNumber(out, date.day, 2);
+    char text[10];
+    Digits(text + 4, date.year, 4);
+    text[4] = '-';
+    Digits(text + 7, date.monthIndex + 1, 2);
+    text[7] = '-';
+    Digits(text + 10, date.day, 2);
+    out.append(text, sizeof text);
 }
 
 void AppendShownDate(std::string& out, CalendarDate date) {
-    AppendNumber(out, date.day, 1);
-    out += '/';
-    out.append(kMonthNames[date.monthIndex]);
-    out += '/';
-    AppendNumber(out, date.year, 4);
+    char day[2];
+    const std::string_view dayDigits(Digits(day + 2, date.day, 1), date.day < 10 ? 1 : 2);
+    char year[4];
+    Digits(year + 4, date.year, 4);
+    out.append(dayDigits).append("/").append(kMonthNames[date.monthIndex]).append("/");
+    out.append(year, sizeof year);
 }
 
 }  // namespace amorist::cli

@@ -80,6 +80,11 @@ void AppendHex(std::string& out, std::string_view prefix, char value) {
     out += kHex[byte & 0xF];
 }
 
+// Printable ASCII, the bulk of most texts, is passed over without a closer look.
+bool IsPrintableAscii(char c) {
+    return c >= 0x20 && c < 0x7F;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
@@ -100,6 +105,10 @@ void AppendVisible(std::string& out, std::string_view text) {
     std::size_t plainFrom = 0;
     std::size_t at = 0;
     while (at < text.size()) {
+        if (IsPrintableAscii(text[at])) {
+            ++at;
+            continue;
+        }
         const Step step = StepAt(text, at);
         if (step.kind != Kind::Plain) {
             out.append(text.substr(plainFrom, at - plainFrom));
@@ -137,8 +146,12 @@ void AppendJsonString(std::string& out, std::string_view text) {
     std::size_t plainFrom = 0;
     std::size_t at = 0;
     while (at < text.size()) {
-        const Step step = StepAt(text, at);
         const bool quoteOrBackslash = text[at] == '"' || text[at] == '\\';
+        if (IsPrintableAscii(text[at]) && !quoteOrBackslash) {
+            ++at;
+            continue;
+        }
+        const Step step = StepAt(text, at);
         if (step.kind != Kind::Plain || quoteOrBackslash) {
             out.append(text.substr(plainFrom, at - plainFrom));
             if (quoteOrBackslash) {
