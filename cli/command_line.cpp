@@ -59,20 +59,21 @@ enum OptionId : int { kHelp = 'h', kVersion = 'V', kJson = 256 };
 struct OptionSpec {
     OptionId id;
     std::string_view name;
-    char letter;  // 0: no short form
-    bool takesValue;
-    unsigned commands;  // the commands that take it
+    char letter;             // 0: no short form
+    std::string_view value;  // the name of its value in the help; empty when it takes none
+    unsigned commands;       // the commands that take it
     std::string_view help;
 };
 
 constexpr std::array<OptionSpec, 3> kOptions = {{
-    {kJson, "json", 0, false, Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs),
+    {kJson, "json", 0, "", Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs),
      "write JSON instead of text or CSV"},
-    {kHelp, "help", 'h', false, kAnyCommand, "show this help and exit"},
-    {kVersion, "version", 'V', false, kAnyCommand, "show the version and exit"},
+    {kHelp, "help", 'h', "", kAnyCommand, "show this help and exit"},
+    {kVersion, "version", 'V', "", kAnyCommand, "show the version and exit"},
 }};
 
-void Apply(Options& options, OptionId id) {
+// value: the option's value, when it takes one.
+void Apply(Options& options, OptionId id, [[maybe_unused]] const char* value) {
     switch (id) {
         case kHelp:
             options.help = true;
@@ -164,10 +165,11 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
     std::vector<option> longOptions;
     std::string letters = "-:";  // arguments in order, whatever POSIXLY_CORRECT says; no messages
     for (const OptionSpec& spec : kOptions) {
-        longOptions.push_back({spec.name.data(), spec.takesValue ? required_argument : no_argument,
-                               nullptr, spec.id});
+        longOptions.push_back({spec.name.data(),
+                               spec.value.empty() ? no_argument : required_argument, nullptr,
+                               spec.id});
         if (spec.letter != 0)
-            letters += std::string(1, spec.letter) + (spec.takesValue ? ":" : "");
+            letters += std::string(1, spec.letter) + (spec.value.empty() ? "" : ":");
     }
     longOptions.push_back({nullptr, 0, nullptr, 0});
 
@@ -189,7 +191,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
             if (optionError.empty())
                 optionError = OptionError(id, element < argc ? argv[element] : "", optopt);
         } else {
-            Apply(line.options, static_cast<OptionId>(id));
+            Apply(line.options, static_cast<OptionId>(id), optarg);
             for (std::size_t i = 0; i < kOptions.size(); ++i)
                 given |= kOptions[i].id == id ? 1u << i : 0u;
         }
@@ -258,6 +260,8 @@ std::string HelpText(Command command) {
             continue;
         std::string names = option.letter != 0 ? std::string{'-', option.letter, ',', ' '} : "    ";
         names += Spelled(option);
+        if (!option.value.empty())
+            names.append(" ").append(option.value);
         if (names.size() < 16)
             names.resize(16, ' ');
         text.append("  ").append(names).append(option.help);
