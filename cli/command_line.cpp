@@ -2,6 +2,7 @@
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -95,7 +96,7 @@ constexpr std::string_view kDates =
 constexpr std::string_view kExitStatus =
     "Exit status:\n"
     "  0  success\n"
-    "  1  an output or system error, such as a full disk or a FILE that cannot be read\n"
+    "  1  an output or system error, such as a full disk or an unreadable FILE\n"
     "  2  bad usage or bad input\n";
 
 const CommandSpec* FindCommand(std::string_view name) {
@@ -262,8 +263,7 @@ std::string HelpText(Command command) {
         names += Spelled(option);
         if (!option.value.empty())
             names.append(" ").append(option.value);
-        if (names.size() < 16)
-            names.resize(16, ' ');
+        names.resize(std::max<std::size_t>(names.size() + 2, 18), ' ');
         text.append("  ").append(names).append(option.help);
         if (spec == nullptr && option.commands != kAnyCommand) {
             std::string_view separator = " (";
