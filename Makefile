@@ -37,10 +37,14 @@ test-sanitize: deps
 	@cmake --build --preset sanitize -j $(JOBS)
 	@ctest --preset sanitize -j $(JOBS)
 
-# The sign lookups, then start-up time and peak memory against an empty Qt
-# window (20 runs each, in an X server and session bus of its own).
+# The sign lookups and batch's lean path in process, then batch over a file of
+# a million couples against reading run once per couple, then start-up time and
+# peak memory against an empty Qt window (20 runs each, in an X server and
+# session bus of its own).
 bench: build
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	@echo
+	@bench/batch_throughput.sh build/bin/amorist-cli build/bench
 	@echo
 	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-bare-window
 
