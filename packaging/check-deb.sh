@@ -149,6 +149,25 @@ for size in 48 256; do
     fi
 done
 
+# Debian's doc folder: the licence terms in machine-readable form, and the release history
+# whose newest entry is the packaged version.
+doc=$root/usr/share/doc/amorist
+if [ -f "$doc/copyright" ]; then
+    head -n1 "$doc/copyright" |
+        grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+        fail "usr/share/doc/amorist/copyright is not in the machine-readable format"
+    grep -qx "License: Expat" "$doc/copyright" || fail "usr/share/doc/amorist/copyright names no licence"
+else
+    fail "usr/share/doc/amorist/copyright is missing"
+fi
+if [ -f "$doc/changelog.gz" ]; then
+    top=$(gzip -dc "$doc/changelog.gz" | dpkg-parsechangelog -l - -S Version 2>&1)
+    [ "$top" = "$expected_version" ] ||
+        fail "the changelog's newest entry is '$top', expected $expected_version"
+else
+    fail "usr/share/doc/amorist/changelog.gz is missing"
+fi
+
 # The software centre's metadata, and the tree as a whole as AppStream sees it: the component,
 # its launcher and its icon must find one another.
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
