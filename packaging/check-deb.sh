@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Unpacks Amorist's Debian package into a scratch root with dpkg -x and checks what a user of
 # the installed package relies on: both programs on the PATH, the launcher in the menu with its
-# icon, the software centre's metadata, and control fields that pull in the Qt it runs on.
+# icon, the software centre's metadata, Debian's copyright and changelog, and control fields
+# that pull in what it runs on.
 # Usage: check-deb.sh PACKAGE.deb SCRATCH_DIR
 #        check-deb.sh --build CPACK_CONFIG SCRATCH_DIR   (makes the package into SCRATCH_DIR first)
 set -uo pipefail
@@ -38,6 +39,9 @@ else
     rm -rf "$scratch/root"
 fi
 
+# Absolute paths, as some checks below run in other folders.
+deb=$(realpath "$deb")
+scratch=$(realpath -m "$scratch")
 root=$scratch/root
 failures=0
 fail() {
@@ -76,29 +80,27 @@ for program in amorist amorist-cli; do
     [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program is missing or not executable"
 done
 
-# Each Qt library the desktop program loads must come from a package the package depends on,
-# or installing it on a machine without Qt gives a program that does not start.
-if [ -x "$root/usr/bin/amorist" ]; then
-    while read -r library; do
-        case $library in
-            libQt6Core.so.6) package=libqt6core6 ;;
-            libQt6Gui.so.6) package=libqt6gui6 ;;
-            libQt6Widgets.so.6) package=libqt6widgets6 ;;
-            libQt6Svg.so.6) package=libqt6svg6 ;;
-            libQt6*) package="" ;;
-            *) continue ;;
-        esac
-        if [ -z "$package" ]; then
-            fail "usr/bin/amorist needs $library, which no dependency is known to provide"
-        elif ! grep -Eq "(^|, )$package( |,|$)" <<<"$depends"; then
-            fail "usr/bin/amorist needs $library but the package does not depend on $package"
-        fi
-    done < <(readelf --dynamic "$root/usr/bin/amorist" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p')
+# Depends must be what dpkg-shlibdeps finds the packaged programs need today, or the package
+# installs where they cannot start; it needs a debian/control to run beside.
+mkdir -p "$scratch/shlibdeps/debian"
+: >"$scratch/shlibdeps/debian/control"
+if computed=$(cd "$scratch/shlibdeps" &&
+    dpkg-shlibdeps -O -e"$root/usr/bin/amorist" -e"$root/usr/bin/amorist-cli" 2>"$scratch/shlibdeps.log"); then
+    [ "$depends" = "${computed#shlibs:Depends=}" ] ||
+        fail "Depends is '$depends', but dpkg-shlibdeps gives '${computed#shlibs:Depends=}'"
+else
+    fail "dpkg-shlibdeps failed: $(cat "$scratch/shlibdeps.log")"
 fi
-# The Qt runtime the program needs, whichever libraries the linker recorded.
-for package in libqt6core6 libqt6gui6 libqt6widgets6; do
+for package in libc6 libqt6widgets6; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: '$depends'"
 done
+[ "$(field Recommends)" = "xdg-utils, qt6-wayland" ] ||
+    fail "Recommends is '$(field Recommends)', expected 'xdg-utils, qt6-wayland'"
+
+# apt must find every dependency on this machine.
+if ! apt-get install --simulate --quiet "$deb" >"$scratch/apt.log" 2>&1; then
+    fail "apt-get install --simulate refused the package: $(cat "$scratch/apt.log")"
+fi
 
 # The terminal companion runs from the unpacked tree and gives a reading.
 if [ -x "$root/usr/bin/amorist-cli" ]; then
