@@ -79,7 +79,7 @@ install: build
 package: build
 	@rm -f build/package/*.deb
 	@cpack -G DEB --config build/CPackConfig.cmake -B build/package
-	@packaging/check-deb.sh build/package/amorist_*.deb build/package/check
+	@packaging/check-deb.sh --hardened build/compile_commands.json build/package/amorist_*.deb build/package/check
 
 # Replays every fuzzer's seeds, then fuzzes each for FUZZ_SECONDS (CI uses 10).
 fuzz: deps
