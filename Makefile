@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` install
 # whatever is missing first, so a fresh clone needs nothing else.
-.PHONY: all deps configure build run test test-sanitize bench tables icon-pixels format screenshots docs-screenshots clean
+.PHONY: all deps configure build build-minimal run test test-sanitize bench tables icon-pixels format screenshots docs-screenshots clean
 
 JOBS ?= $(shell nproc)
 SAMPLE := "ALEX MORGAN" 7/March/1975 "SAM RIVERS" 1978-11-23
@@ -15,6 +15,15 @@ configure: deps
 
 build: configure
 	@cmake --build --preset default -j $(JOBS)
+
+# The two programs alone, with the packages only the tests, benchmarks and table generator use
+# hidden from CMake, which shows those stay optional (preset `minimal`, into build-minimal/).
+build-minimal: deps
+	@cmake --preset minimal --no-warn-unused-cli >/dev/null
+	@cmake --build --preset minimal -j $(JOBS)
+	@test -x build-minimal/bin/amorist
+	@build-minimal/bin/amorist-cli reading $(SAMPLE) >/dev/null
+	@echo "build-minimal: amorist and amorist-cli built without the optional packages"
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -37,11 +46,14 @@ test-sanitize: deps
 	@cmake --build --preset sanitize -j $(JOBS)
 	@ctest --preset sanitize -j $(JOBS)
 
-# The sign lookups, then start-up time and peak memory against a Qt window
-# showing one label, and an empty one (20 interleaved starts each, in an X
-# server and session bus of its own).
+# The sign lookups and batch's lean path in process, then batch over a file of
+# a million couples against reading run once per couple, then start-up time and
+# peak memory against a Qt window showing one label, and an empty one (20
+# interleaved starts each, in an X server and session bus of its own).
 bench: build
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	@echo
+	@bench/batch_throughput.sh build/bin/amorist-cli build/bench
 	@echo
 	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window \
 		build/bin/amorist-bare-window
@@ -69,7 +81,7 @@ docs-screenshots: screenshots
 	@echo "docs/screenshots/ refreshed from build/screenshots/"
 
 clean:
-	@rm -rf build build-sanitize build-fuzz
+	@rm -rf build build-sanitize build-minimal build-fuzz
 
 # Installing and packaging like any desktop program, and fuzzing.
 .PHONY: install package fuzz
@@ -85,7 +97,7 @@ install: build
 package: build
 	@rm -f build/package/*.deb
 	@cpack -G DEB --config build/CPackConfig.cmake -B build/package
-	@packaging/check-deb.sh build/package/amorist_*.deb build/package/check
+	@packaging/check-deb.sh --hardened build/compile_commands.json build/package/amorist_*.deb build/package/check
 
 # Replays every fuzzer's seeds, then fuzzes each for FUZZ_SECONDS (CI uses 10).
 fuzz: deps

@@ -1,10 +1,9 @@
 #include "cli/birth_date.h"
 
 #include <algorithm>
-#include <cstddef>
-#include <utility>
+#include <optional>
 
-#include "core/ephemeris/reads_as_number.h"
+#include "cli/text_output.h"
 #include "core/ephemeris/zodiac.h"
 
 namespace amorist::cli {
@@ -13,6 +12,14 @@ namespace {
 bool AllDigits(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Only for texts of at most four digits.
+int DigitsValue(std::string_view digits) {
+    int value = 0;
+    for (char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
 }
 
 char AsciiLower(char c) {
@@ -31,48 +38,49 @@ std::optional<int> MonthFromName(std::string_view text) {
     return std::nullopt;
 }
 
-ParsedDate Refuse(std::string error) {
-    return {std::nullopt, std::move(error)};
+DateReading Refuse(DateFault fault, std::string_view part = {}) {
+    DateReading reading;
+    reading.fault = fault;
+    reading.part = part;
+    return reading;
 }
 
-ParsedDate Malformed(std::string_view text) {
-    return Refuse(QuoteForMessage(text) + " is not a date; write it as 7/March/1975 or 1975-03-07");
+// Day and year have passed the digit test.
+DateReading Assemble(std::string_view dayText, int monthIndex, std::string_view yearText) {
+    const int year = DigitsValue(yearText);
+    const int day = DigitsValue(dayText);
+    if (year < kFirstTableYear || year > kLastTableYear)
+        return Refuse(DateFault::YearOutOfRange, yearText);
+    if (day < 1 || day > 31)
+        return Refuse(DateFault::DayOutOfRange, dayText);
+    DateReading reading;
+    reading.date = {year, monthIndex, day};
+    return reading;
 }
 
-// Day and year have passed the digit test, so they always read as numbers.
-ParsedDate Assemble(std::string_view dayText, int monthIndex, std::string_view yearText) {
-    const int year = ReadAsNumber(yearText).value_or(0);
-    const int day = ReadAsNumber(dayText).value_or(0);
-    if (year < kFirstTableYear || year > kLastTableYear) {
-        return Refuse("year " + std::string(yearText) + " is outside " +
-                      std::to_string(kFirstTableYear) + " to " + std::to_string(kLastTableYear));
-    }
-    if (day < 1 || day > 31) {
-        return Refuse("day " + std::string(dayText) + " is outside 1 to 31");
-    }
-    BirthDate date;
-    date.day = std::to_string(day);
-    date.month = std::string(kMonthNames[monthIndex]);
-    date.year = std::to_string(year);
-    date.dayNumber = day;
-    date.monthIndex = monthIndex;
-    date.yearNumber = year;
-    return {std::move(date), {}};
-}
-
-ParsedDate ParseIso(std::string_view text) {
+DateReading ReadIso(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return Malformed(text);
+        return Refuse(DateFault::NotADate);
     const std::string_view year = text.substr(0, 4);
     const std::string_view month = text.substr(5, 2);
     const std::string_view day = text.substr(8, 2);
     if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day))
-        return Malformed(text);
-    const int monthNumber = ReadAsNumber(month).value_or(0);
-    if (monthNumber < 1 || monthNumber > 12) {
-        return Refuse("month " + std::string(month) + " is outside 01 to 12");
-    }
+        return Refuse(DateFault::NotADate);
+    const int monthNumber = DigitsValue(month);
+    if (monthNumber < 1 || monthNumber > 12)
+        return Refuse(DateFault::MonthOutOfRange, month);
     return Assemble(day, monthNumber - 1, year);
+}
+
+// Writes n (0 to 9999) as decimal digits, at least width of them, backwards
+// from end; gives where they start.
+char* Digits(char* end, int n, int width) {
+    do {
+        *--end = static_cast<char>('0' + n % 10);
+        n /= 10;
+        --width;
+    } while (n > 0 || width > 0);
+    return end;
 }
 
 }  // namespace
@@ -83,59 +91,69 @@ int DaysInMonth(int year, int monthIndex) {
     return (monthIndex == 1 && leap) ? 29 : kLengths[monthIndex];
 }
 
-std::string QuoteForMessage(std::string_view text) {
-    constexpr std::size_t kLongest = 60;
-    bool cut = false;
-    if (text.size() > kLongest) {
-        std::size_t end = kLongest;
-        // Never end inside a UTF-8 sequence.
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            --end;
-        text = text.substr(0, end);
-        cut = true;
-    }
-    std::string quoted = "'";
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            quoted += "\\x";
-            quoted += kHex[byte >> 4];
-            quoted += kHex[byte & 0xF];
-        } else {
-            quoted += c;
-        }
-    }
-    quoted += cut ? "...'" : "'";
-    return quoted;
-}
-
-ParsedDate ParseBirthDate(std::string_view text) {
+DateReading ReadBirthDate(std::string_view text) {
     const std::size_t first = text.find('/');
     if (first == std::string_view::npos)
-        return ParseIso(text);
+        return ReadIso(text);
     const std::size_t second = text.find('/', first + 1);
     if (second == std::string_view::npos)
-        return Malformed(text);
+        return Refuse(DateFault::NotADate);
     const std::string_view day = text.substr(0, first);
     const std::string_view month = text.substr(first + 1, second - first - 1);
     const std::string_view year = text.substr(second + 1);
-    if (!AllDigits(day) || day.size() > 2 || !AllDigits(year) || year.size() != 4) {
-        return Malformed(text);
-    }
+    if (!AllDigits(day) || day.size() > 2 || !AllDigits(year) || year.size() != 4)
+        return Refuse(DateFault::NotADate);
     const std::optional<int> monthIndex = MonthFromName(month);
     if (!monthIndex)
-        return Refuse(QuoteForMessage(month) + " is not a month name");
+        return Refuse(DateFault::NotAMonthName, month);
     return Assemble(day, *monthIndex, year);
 }
 
-ParsedDate ParseIsoDay(std::string_view text) {
-    ParsedDate parsed = ParseIso(text);
-    if (parsed.date &&
-        parsed.date->dayNumber > DaysInMonth(parsed.date->yearNumber, parsed.date->monthIndex)) {
-        return Refuse(QuoteForMessage(text) + " is not a day of the calendar");
+DateReading ReadCalendarDay(std::string_view text) {
+    const DateReading reading = ReadBirthDate(text);
+    if (reading.Ok() && reading.date.day > DaysInMonth(reading.date.year, reading.date.monthIndex))
+        return Refuse(DateFault::NotACalendarDay);
+    return reading;
+}
+
+std::string DateFaultReason(const DateReading& reading) {
+    const std::string part(reading.part);
+    switch (reading.fault) {
+        case DateFault::None:
+        case DateFault::NotADate:
+            break;
+        case DateFault::NotAMonthName:
+            return QuoteForMessage(reading.part) + " is not a month name";
+        case DateFault::MonthOutOfRange:
+            return "month " + part + " is outside 01 to 12";
+        case DateFault::YearOutOfRange:
+            return "year " + part + " is outside " + std::to_string(kFirstTableYear) + " to " +
+                   std::to_string(kLastTableYear);
+        case DateFault::DayOutOfRange:
+            return "day " + part + " is outside 1 to 31";
+        case DateFault::NotACalendarDay:
+            return "not a day of the calendar";
     }
-    return parsed;
+    return "not a date; write it as 7/March/1975 or 1975-03-07";
+}
+
+void AppendIsoDate(std::string& out, CalendarDate date) {
+    char text[10];
+    Digits(text + 4, date.year, 4);
+    text[4] = '-';
+    Digits(text + 7, date.monthIndex + 1, 2);
+    text[7] = '-';
+    Digits(text + 10, date.day, 2);
+    out.append(text, sizeof text);
+}
+
+void AppendShownDate(std::string& out, CalendarDate date) {
+    char day[2];
+    const std::string_view dayDigits(Digits(day + 2, date.day, 1), date.day < 10 ? 1 : 2);
+    char year[4];
+    Digits(year + 4, date.year, 4);
+    out.append(dayDigits).append("/").append(kMonthNames[date.monthIndex]).append("/");
+    out.append(year, sizeof year);
 }
 
 }  // namespace amorist::cli

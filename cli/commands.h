@@ -1,19 +1,29 @@
-// The terminal companion's commands: sign listing and compatibility reading.
+// The terminal companion's commands: reading, batch and signs.
 #pragma once
 
 #include <cstddef>
-#include <ostream>
 #include <span>
 #include <string>
+
+#include "cli/output.h"
 
 namespace amorist::cli {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitBadInput = 2;
+inline constexpr int kExitSystemError = 1;  // output lost, input unreadable
+inline constexpr int kExitBadInput = 2;     // bad usage or bad input
 
-// Runs one command line (without the program name). Output goes to out only
-// when the command succeeds; bad input writes one line to err, nothing to
-// out, and gives kExitBadInput. Paragraphs are wrapped to width.
-int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::size_t width);
+struct Streams {
+    int in;  // standard input, for batch
+    Output& out;
+    Output& err;
+    std::size_t width;  // the width paragraphs are wrapped to
+};
+
+// Runs one command line (without the program name) and gives the exit
+// status. Bad usage or input writes one line to err and nothing to out, except
+// in batch, which goes on after a bad line. When out cannot take what is
+// written, err says why and the status is kExitSystemError.
+int Run(std::span<const std::string> args, const Streams& io);
 
 }  // namespace amorist::cli

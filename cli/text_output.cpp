@@ -49,6 +49,42 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
     return length;
 }
 
+// One character of a text: how many bytes it takes, and whether it is one a
+// terminal could act on (a C0 or C1 control, DEL) or no character at all.
+enum class Kind { Plain, Control, C1, Invalid };
+
+struct Step {
+    std::size_t length;
+    Kind kind;
+};
+
+Step StepAt(std::string_view text, std::size_t at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte < 0x80)
+        return {1, (byte < 0x20 || byte == 0x7F) ? Kind::Control : Kind::Plain};
+    const std::size_t length = Utf8SequenceLength(text, at);
+    if (length == 0)
+        return {1, Kind::Invalid};
+    // U+0080 to U+009F are the two bytes C2 80 to C2 9F.
+    if (byte == 0xC2 && static_cast<unsigned char>(text[at + 1]) < 0xA0)
+        return {2, Kind::C1};
+    return {length, Kind::Plain};
+}
+
+constexpr char kHex[] = "0123456789abcdef";
+
+void AppendHex(std::string& out, std::string_view prefix, char value) {
+    const auto byte = static_cast<unsigned char>(value);
+    out.append(prefix);
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+}
+
+// Printable ASCII, the bulk of most texts, is passed over without a closer look.
+bool IsPrintableAscii(char c) {
+    return c >= 0x20 && c < 0x7F;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
@@ -65,40 +101,98 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string JsonString(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string json;
-    json.reserve(text.size() + 2);
-    json += '"';
+void AppendVisible(std::string& out, std::string_view text) {
+    std::size_t plainFrom = 0;
     std::size_t at = 0;
     while (at < text.size()) {
-        const auto byte = static_cast<unsigned char>(text[at]);
-        if (byte >= 0x80) {
-            const std::size_t length = Utf8SequenceLength(text, at);
-            if (length == 0) {
-                json += "\\ufffd";
-                ++at;
-            } else {
-                json.append(text.substr(at, length));
-                at += length;
-            }
+        if (IsPrintableAscii(text[at])) {
+            ++at;
             continue;
         }
-        if (byte == '"') {
-            json += "\\\"";
-        } else if (byte == '\\') {
-            json += "\\\\";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            json += "\\u00";
-            json += kHex[byte >> 4];
-            json += kHex[byte & 0xF];
-        } else {
-            json += static_cast<char>(byte);
+        const Step step = StepAt(text, at);
+        if (step.kind != Kind::Plain) {
+            out.append(text.substr(plainFrom, at - plainFrom));
+            if (step.kind == Kind::C1) {
+                AppendHex(out, "\\u00", text[at + 1]);
+            } else {
+                AppendHex(out, "\\x", text[at]);
+            }
+            plainFrom = at + step.length;
         }
-        ++at;
+        at += step.length;
     }
-    json += '"';
+    out.append(text.substr(plainFrom));
+}
+
+void AppendCsvField(std::string& out, std::string_view text) {
+    if (text.find_first_of(",\"") == std::string_view::npos) {
+        AppendVisible(out, text);
+        return;
+    }
+    // A quote is a character of its own in UTF-8, so cutting at quotes never
+    // splits a sequence.
+    out += '"';
+    for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
+        AppendVisible(out, text.substr(0, quote));
+        out += "\"\"";
+        text.remove_prefix(quote + 1);
+    }
+    AppendVisible(out, text);
+    out += '"';
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    std::size_t plainFrom = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const bool quoteOrBackslash = text[at] == '"' || text[at] == '\\';
+        if (IsPrintableAscii(text[at]) && !quoteOrBackslash) {
+            ++at;
+            continue;
+        }
+        const Step step = StepAt(text, at);
+        if (step.kind != Kind::Plain || quoteOrBackslash) {
+            out.append(text.substr(plainFrom, at - plainFrom));
+            if (quoteOrBackslash) {
+                out += '\\';
+                out += text[at];
+            } else if (step.kind == Kind::Invalid) {
+                out += "\\ufffd";
+            } else {
+                AppendHex(out, "\\u00", text[at + step.length - 1]);
+            }
+            plainFrom = at + step.length;
+        }
+        at += step.length;
+    }
+    out.append(text.substr(plainFrom));
+    out += '"';
+}
+
+std::string JsonString(std::string_view text) {
+    std::string json;
+    json.reserve(text.size() + 2);
+    AppendJsonString(json, text);
     return json;
+}
+
+std::string QuoteForMessage(std::string_view text) {
+    // Counted as shown, so that a text of escapes is cut as short as a plain one.
+    constexpr std::size_t kLongest = 60;
+    std::size_t shown = 0;
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const Step step = StepAt(text, end);
+        shown += step.kind == Kind::Plain ? step.length : step.kind == Kind::C1 ? 6 : 4;
+        if (shown > kLongest)
+            break;
+        end += step.length;
+    }
+    std::string quoted = "'";
+    AppendVisible(quoted, text.substr(0, end));
+    quoted += end < text.size() ? "...'" : "'";
+    return quoted;
 }
 
 std::string WrapText(std::string_view text, std::size_t width) {

@@ -1,4 +1,4 @@
-// Formatting helpers for the terminal companion's output.
+// How text reaches a terminal or a script: escaping, JSON, CSV and paragraph wrapping.
 #pragma once
 
 #include <cstddef>
@@ -11,11 +11,26 @@ namespace amorist::cli {
 // values past U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 
-// The text as a JSON string literal, quotes included. Quotes, backslashes and
-// control characters are escaped; valid UTF-8 passes through unchanged, and
-// each byte that is not part of a valid sequence becomes U+FFFD, so the
+// Appends the text with everything a terminal could act on spelled out:
+// C0 controls and DEL as \x1b, C1 controls (U+0080 to U+009F) as \u009b, and
+// each byte that is not part of valid UTF-8 as \xff. All else is unchanged.
+void AppendVisible(std::string& out, std::string_view text);
+
+// The text as a CSV field: shown as AppendVisible shows it, and quoted, with
+// its quotes doubled, when it holds a comma or a quote.
+void AppendCsvField(std::string& out, std::string_view text);
+
+// The text as a JSON string literal, quotes included. Quotes, backslashes, C0
+// and C1 controls and DEL are escaped; valid UTF-8 passes through unchanged,
+// and each byte that is not part of a valid sequence becomes U+FFFD, so the
 // result is valid JSON whatever the text holds.
+void AppendJsonString(std::string& out, std::string_view text);
 std::string JsonString(std::string_view text);
+
+// The text in single quotes for an error line, shown as AppendVisible shows
+// it so the message stays one line a terminal prints as it is, and cut short
+// (ending in "...") when it is long.
+std::string QuoteForMessage(std::string_view text);
 
 // The text broken at spaces into lines of at most width characters, each line
 // ending in a newline. A word longer than width stands on a line of its own.

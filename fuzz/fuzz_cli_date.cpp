@@ -1,71 +1,65 @@
-// amorist-cli's date parser with any command-line text. It either gives a date the tables cover,
-// spelled the way the main window's lists spell it, or one short printable line saying what is
-// wrong; both accepted spellings of a date read the same.
+// amorist-cli's date reader and its escaping with any command-line text. A date either reads as
+// a day the tables cover, the same in both spellings, or is refused with one short printable
+// line; every escaped text is valid UTF-8 a terminal shows as it is.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "cli/birth_date.h"
+#include "cli/couple.h"
 #include "cli/text_output.h"
 #include "core/ephemeris/zodiac.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
 
-using amorist::cli::BirthDate;
-using amorist::cli::ParsedDate;
+using amorist::cli::CalendarDate;
+using amorist::cli::DateReading;
 using amorist::fuzz::Require;
 
-bool SameDate(const BirthDate& a, const BirthDate& b) {
-    return a.day == b.day && a.month == b.month && a.year == b.year && a.dayNumber == b.dayNumber &&
-           a.monthIndex == b.monthIndex && a.yearNumber == b.yearNumber;
+bool SameDate(CalendarDate a, CalendarDate b) {
+    return a.year == b.year && a.monthIndex == b.monthIndex && a.day == b.day;
 }
 
-// One line a terminal shows as it is: no control characters, and short even for a huge input.
+// Nothing a terminal would act on: no C0 or C1 control, no DEL, nothing that is not UTF-8.
+void CheckShowable(std::string_view text, const char* property) {
+    Require(amorist::cli::IsValidUtf8(text), property);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        Require(byte >= 0x20 && byte != 0x7F, property);
+        Require(!(byte == 0xC2 && i + 1 < text.size() &&
+                  static_cast<unsigned char>(text[i + 1]) < 0xA0),
+                property);
+    }
+}
+
 void CheckMessageLine(std::string_view line) {
     Require(!line.empty(), "a refused date says why");
     Require(line.size() < 400, "an error line stays short however long the input is");
-    for (char c : line) {
-        const auto byte = static_cast<unsigned char>(c);
-        Require(byte >= 0x20 && byte != 0x7F, "an error line holds no control characters");
-    }
+    CheckShowable(line, "an error line holds nothing a terminal acts on");
 }
 
-std::string TwoDigits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-void CheckParsed(std::string_view text, const ParsedDate& parsed) {
-    Require(parsed.date.has_value() == parsed.error.empty(),
-            "the parser gives either a date or an error, never both or neither");
-    if (!parsed.date) {
-        CheckMessageLine(parsed.error);
-        if (amorist::cli::IsValidUtf8(text))
-            Require(amorist::cli::IsValidUtf8(parsed.error), "quoting never splits a character");
+void CheckReading(const DateReading& reading, std::string_view text) {
+    if (!reading.Ok()) {
+        CheckMessageLine(amorist::cli::DateError("date", text, reading));
         return;
     }
-    const BirthDate& date = *parsed.date;
-    Require(
-        date.yearNumber >= amorist::kFirstTableYear && date.yearNumber <= amorist::kLastTableYear,
-        "an accepted year lies in the tables");
-    Require(date.dayNumber >= 1 && date.dayNumber <= 31, "an accepted day lies in 1 to 31");
+    const CalendarDate date = reading.date;
+    Require(date.year >= amorist::kFirstTableYear && date.year <= amorist::kLastTableYear,
+            "an accepted year lies in the tables");
+    Require(date.day >= 1 && date.day <= 31, "an accepted day lies in 1 to 31");
     Require(date.monthIndex >= 0 && date.monthIndex <= 11, "an accepted month is one of twelve");
-    Require(
-        date.day == std::to_string(date.dayNumber) && date.year == std::to_string(date.yearNumber),
-        "day and year are spelled as the lists spell them, without leading zeros");
-    Require(date.month == amorist::kMonthNames[static_cast<std::size_t>(date.monthIndex)],
-            "the month carries its canonical name");
 
     // Both spellings of the same date read back as the same date.
-    const ParsedDate named =
-        amorist::cli::ParseBirthDate(date.day + "/" + date.month + "/" + date.year);
-    Require(named.date && SameDate(*named.date, date), "7/March/1975 reads back the same date");
-    const std::string iso =
-        date.year + "-" + TwoDigits(date.monthIndex + 1) + "-" + TwoDigits(date.dayNumber);
-    const ParsedDate isoParsed = amorist::cli::ParseBirthDate(iso);
-    Require(isoParsed.date && SameDate(*isoParsed.date, date),
-            "1975-03-07 reads back the same date");
+    std::string iso, shown;
+    amorist::cli::AppendIsoDate(iso, date);
+    amorist::cli::AppendShownDate(shown, date);
+    const DateReading isoReading = amorist::cli::ReadBirthDate(iso);
+    Require(isoReading.Ok() && SameDate(isoReading.date, date), "1975-03-07 reads back the same");
+    const DateReading shownReading = amorist::cli::ReadBirthDate(shown);
+    Require(shownReading.Ok() && SameDate(shownReading.date, date),
+            "7/March/1975 reads back the same");
 }
 
 }  // namespace
@@ -73,37 +67,37 @@ void CheckParsed(std::string_view text, const ParsedDate& parsed) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-    const ParsedDate parsed = amorist::cli::ParseBirthDate(text);
-    CheckParsed(text, parsed);
+    const DateReading reading = amorist::cli::ReadBirthDate(text);
+    CheckReading(reading, text);
 
-    // The stricter reader for ranges of days accepts a subset: ISO dates that exist.
-    const ParsedDate day = amorist::cli::ParseIsoDay(text);
-    Require(day.date.has_value() == day.error.empty(),
-            "the day reader gives either a date or an error");
-    if (day.date) {
-        Require(parsed.date && SameDate(*day.date, *parsed.date),
-                "a day the strict reader accepts reads the same as a birth date");
-        Require(day.date->dayNumber <=
-                    amorist::cli::DaysInMonth(day.date->yearNumber, day.date->monthIndex),
-                "the strict reader accepts only days the calendar has");
-    } else {
-        CheckMessageLine(day.error);
+    // The reader for ranges of days accepts a subset: dates that exist.
+    const DateReading day = amorist::cli::ReadCalendarDay(text);
+    CheckReading(day, text);
+    if (day.Ok()) {
+        Require(reading.Ok() && SameDate(day.date, reading.date),
+                "a calendar day reads the same as a birth date");
+        Require(day.date.day <= amorist::cli::DaysInMonth(day.date.year, day.date.monthIndex),
+                "a calendar day exists in its month");
     }
 
     const std::string quoted = amorist::cli::QuoteForMessage(text);
     Require(quoted.size() >= 2 && quoted.front() == '\'' && quoted.back() == '\'',
             "a quoted text is enclosed in single quotes");
     CheckMessageLine(quoted);
-    if (amorist::cli::IsValidUtf8(text))
-        Require(amorist::cli::IsValidUtf8(quoted), "quoting never splits a character");
-    if (text.size() <= 60 && text.find_first_of("\x7F") == std::string_view::npos) {
-        bool printable = true;
+    std::string visible;
+    amorist::cli::AppendVisible(visible, text);
+    CheckShowable(visible, "text output holds nothing a terminal acts on");
+    std::string csv;
+    amorist::cli::AppendCsvField(csv, text);
+    CheckShowable(csv, "CSV output holds nothing a terminal acts on");
+    const std::string json = amorist::cli::JsonString(text);
+    CheckShowable(json, "JSON output holds nothing a terminal acts on");
+    if (amorist::cli::IsValidUtf8(text) && text.size() <= 60) {
+        bool plain = true;
         for (char c : text)
-            printable = printable && static_cast<unsigned char>(c) >= 0x20;
-        if (printable) {
-            Require(quoted == "'" + std::string(text) + "'",
-                    "a short printable text is quoted unchanged");
-        }
+            plain = plain && static_cast<unsigned char>(c) >= 0x20 && c != 0x7F;
+        if (plain && text.find("\xC2") == std::string_view::npos)
+            Require(quoted == "'" + std::string(text) + "'", "a short plain text is unchanged");
     }
     return 0;
 }

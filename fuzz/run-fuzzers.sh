@@ -13,7 +13,7 @@ bin_dir=$1
 seconds=$2
 work=$3
 seeds=$(cd "$(dirname "$0")" && pwd)/corpus
-fuzzers=(fuzz_sign_lookup fuzz_pair_rule fuzz_birth_data_check fuzz_referral_address fuzz_cli_date)
+fuzzers=(fuzz_sign_lookup fuzz_pair_rule fuzz_birth_data_check fuzz_referral_address fuzz_cli_date fuzz_cli_batch)
 
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 mkdir -p "$work/artifacts"

@@ -28,27 +28,30 @@ std::optional<CheckFailure> ValidateBirthData(const BirthEntries& you,
     // February is reported before a missing partner name but the user's 29
     // February in a common year only after it.
     if (you.name.empty()) {
-        return CheckFailure{"Please Enter Your Name", CheckFocus::YourName};
+        return CheckFailure{"Please Enter Your Name", CheckedEntry::YourName, CheckFocus::YourName};
     }
     if (you.monthIndex == kFebruary && (you.dayIndex == kDay30 || you.dayIndex == kDay31)) {
-        return CheckFailure{"Please Enter Your Correct Date of Birth!"};
+        return CheckFailure{"Please Enter Your Correct Date of Birth!", CheckedEntry::YourDate};
     }
     if (IsThirtyDayMonth(you.monthIndex) && you.dayIndex == kDay31) {
-        return CheckFailure{"Please Enter Correct Date of Birth !"};
+        return CheckFailure{"Please Enter Correct Date of Birth !", CheckedEntry::YourDate};
     }
     if (partner.name.empty()) {
-        return CheckFailure{"Please Enter Your Partner's Name", CheckFocus::PartnerName};
+        return CheckFailure{"Please Enter Your Partner's Name", CheckedEntry::PartnerName,
+                            CheckFocus::PartnerName};
     }
     if (!IsLeapYear(you.year) && you.monthIndex == kFebruary && you.dayIndex == kDay29) {
-        return CheckFailure{"Please Enter Correct Date Or Month!"};
+        return CheckFailure{"Please Enter Correct Date Or Month!", CheckedEntry::YourDate};
     }
     if (partner.monthIndex == kFebruary &&
         (partner.dayIndex == kDay30 || partner.dayIndex == kDay31 ||
          (partner.dayIndex == kDay29 && !IsLeapYear(partner.year)))) {
-        return CheckFailure{"Please Enter Correct Date Or Month Of Your Friend!"};
+        return CheckFailure{"Please Enter Correct Date Or Month Of Your Friend!",
+                            CheckedEntry::PartnerDate};
     }
     if (IsThirtyDayMonth(partner.monthIndex) && partner.dayIndex == kDay31) {
-        return CheckFailure{"Please Enter Correct Date Or Month Of Your Friend !"};
+        return CheckFailure{"Please Enter Correct Date Or Month Of Your Friend !",
+                            CheckedEntry::PartnerDate};
     }
     return std::nullopt;
 }

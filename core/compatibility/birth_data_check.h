@@ -17,8 +17,12 @@ struct BirthEntries {
 
 enum class CheckFocus { Unchanged, YourName, PartnerName };
 
+// Which of the four entries a refusal is about.
+enum class CheckedEntry { YourName, YourDate, PartnerName, PartnerDate };
+
 struct CheckFailure {
     std::string_view message;
+    CheckedEntry entry = CheckedEntry::YourName;
     CheckFocus focus = CheckFocus::Unchanged;
 };
 

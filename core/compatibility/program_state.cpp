@@ -37,10 +37,10 @@ std::string DateCaption(const BirthData& who) {
     return caption;
 }
 
-// One reading: the pair's number, read back from CompatibilityNumber, picks
-// the category. A pair that matches nothing repeats the last number found.
-ReadingResult MakeReading(modRomanticCompatibility& compatibility, ZodiacSign first,
-                          ZodiacSign second) {
+}  // namespace
+
+ReadingResult ReadingForPair(modRomanticCompatibility& compatibility, ZodiacSign first,
+                             ZodiacSign second) {
     ReadingResult reading;
     reading.pairKey.append(first).append("-").append(second);
     compatibility.FindCompatibilityNumber(first, second);
@@ -49,8 +49,6 @@ ReadingResult MakeReading(modRomanticCompatibility& compatibility, ZodiacSign fi
         reading.category = CategoryFor(*reading.number);
     return reading;
 }
-
-}  // namespace
 
 RequestResult ProgramState::RunCompatibilityRequest(const BirthData& you,
                                                     const BirthData& partner) {
@@ -65,8 +63,8 @@ RequestResult ProgramState::RunCompatibilityRequest(const BirthData& you,
     LookUpVenus(venus, you, YourVenusSign);
     LookUpVenus(venus, partner, PartnerVenusSign);
 
-    result.one = MakeReading(compatibility, YourMarsSign, PartnerVenusSign);
-    result.two = MakeReading(compatibility, YourVenusSign, PartnerMarsSign);
+    result.one = ReadingForPair(compatibility, YourMarsSign, PartnerVenusSign);
+    result.two = ReadingForPair(compatibility, YourVenusSign, PartnerMarsSign);
     return result;
 }
 

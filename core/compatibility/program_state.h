@@ -34,6 +34,12 @@ struct RequestResult {
     ReadingResult two;  // your Venus sign with your partner's Mars sign
 };
 
+// One reading as the request makes it: the pair's number, read back from
+// CompatibilityNumber, picks the category. A pair that matches nothing repeats
+// the last number found.
+ReadingResult ReadingForPair(modRomanticCompatibility& compatibility, ZodiacSign first,
+                             ZodiacSign second);
+
 class ProgramState {
 public:
     // The lookups and the two readings of a compatibility request, after the

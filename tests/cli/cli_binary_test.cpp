@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/ephemeris/zodiac.h"
 #include "run_binary.h"
 
 namespace amorist::cli::testing {
@@ -79,12 +84,13 @@ TEST(CliReading, JsonCarriesBothPeopleAndBothReadings) {
                                 R"("swatch": "#CE2163", "colour": "red", "category": "Excellent", )"
                                 R"("paragraph": ")" +
                                 kP1 + "\"}";
-    EXPECT_EQ(f.out, R"({"you": {"name": "Ann \"Jo\"\\\u000aSmith", "date": "1/January/1930", )"
-                     R"("mars": "Capricorn", "venus": "Capricorn"}, )"
-                     R"("partner": {"name": "Zoë", "date": "1/January/1930", )"
-                     R"("mars": "Capricorn", "venus": "Capricorn"}, )"
-                     R"("readings": [)" +
-                         reading + ", " + reading + "]}\n");
+    EXPECT_EQ(f.out,
+              R"({"you": {"name": "Ann \"Jo\"\\\u000aSmith", "date": "1930-01-01", )"
+              R"("date_shown": "1/January/1930", "mars": "Capricorn", "venus": "Capricorn"}, )"
+              R"("partner": {"name": "Zoë", "date": "1930-01-01", )"
+              R"("date_shown": "1/January/1930", "mars": "Capricorn", "venus": "Capricorn"}, )"
+              R"("readings": [)" +
+                  reading + ", " + reading + "]}\n");
 }
 
 TEST(CliReading, JsonPutsReadingOneFirst) {
@@ -102,7 +108,8 @@ TEST(CliReading, JsonPutsReadingOneFirst) {
 }
 
 TEST(CliReading, PlainShowsNamesDatesSignsAndBothReadings) {
-    const Finished f = RunCli({"reading", " ANN ", "7/February/1930", "BOB", "1930-05-01"}, "60");
+    const Finished f =
+        RunCli({"reading", " ANN ", "7/February/1930", "BOB", "1930-05-01"}, {.columns = "60"});
     ASSERT_EQ(f.exitCode, 0) << f.err;
     const std::vector<std::string> lines = Lines(f.out);
     const std::vector<std::string> head(lines.begin(), lines.begin() + 9);
@@ -132,15 +139,188 @@ TEST(CliReading, PlainShowsNamesDatesSignsAndBothReadings) {
     EXPECT_TRUE(paragraph.ends_with("This relationship stands for true love.")) << paragraph;
 }
 
-TEST(CliOptions, HelpAndVersion) {
-    const Finished version = RunCli({"--version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "amorist-cli 1.0.0\n");
-    const Finished help = RunCli({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("amorist-cli reading NAME DATE PARTNER_NAME PARTNER_DATE"),
-              std::string::npos);
-    EXPECT_EQ(help.err, "");
+struct HelpCase {
+    std::vector<std::string> args;
+    std::string_view startsWith;
+};
+
+TEST(CliOptions, HelpForTheProgramAndEachCommandAndVersion) {
+    const HelpCase cases[] = {
+        {{"--help"}, "Usage: amorist-cli COMMAND"},
+        {{"-h", "--json"}, "Usage: amorist-cli COMMAND"},
+        {{"reading", "--help"}, "Usage: amorist-cli reading [OPTION]... NAME DATE"},
+        {{"-h", "reading", "ANN"}, "Usage: amorist-cli reading"},
+        {{"batch", "-h"}, "Usage: amorist-cli batch [OPTION]... [FILE]"},
+        {{"signs", "1975-03-07", "--help"}, "Usage: amorist-cli signs [OPTION]... [FROM [TO]]"},
+        {{"--version"}, "amorist-cli 1.0.0\n"},
+        {{"signs", "-V"}, "amorist-cli 1.0.0\n"},
+    };
+    for (const HelpCase& c : cases) {
+        const Finished f = RunCli(c.args);
+        EXPECT_EQ(f.exitCode, 0) << c.args[0];
+        EXPECT_EQ(f.err, "");
+        EXPECT_TRUE(f.out.starts_with(c.startsWith)) << f.out;
+        if (f.out.starts_with("Usage")) {
+            EXPECT_NE(f.out.find("\nExit status:\n  0  success\n"), std::string::npos) << f.out;
+        }
+    }
+}
+
+// The table --help prints is the one the man page and the README give.
+TEST(CliOptions, ExitStatusTableIsTheSameInHelpManPageAndReadme) {
+    const std::string help = RunCli({"--help"}).out;
+    const std::vector<std::string> lines = Lines(help.substr(help.find("Exit status:")));
+    ASSERT_GE(lines.size(), 4u);
+    for (const char* file : {"/README.md", "/docs/man/amorist-cli.1.scd"}) {
+        std::ifstream in(std::string(AMORIST_SOURCE_DIR) + file);
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        ASSERT_FALSE(text.empty()) << file;
+        for (std::size_t i = 1; i <= 3; ++i) {
+            const std::string meaning = lines[i].substr(lines[i].find_first_not_of(" 012"));
+            EXPECT_NE(text.find(meaning), std::string::npos) << file << ": " << meaning;
+        }
+    }
+}
+
+TEST(CliOptions, MayComeAnywhereAndDoubleDashEndsThem) {
+    const std::string expected =
+        RunCli({"reading", "--json", "ANN", "1975-03-07", "BOB", "1978-11-23"}).out;
+    ASSERT_TRUE(expected.starts_with(R"({"you": {"name": "ANN")")) << expected;
+    const std::vector<std::string> placements[] = {
+        {"--json", "reading", "ANN", "1975-03-07", "BOB", "1978-11-23"},
+        {"reading", "ANN", "1975-03-07", "--json", "BOB", "1978-11-23"},
+        {"reading", "ANN", "1975-03-07", "BOB", "1978-11-23", "--json"},
+        {"reading", "--js", "ANN", "1975-03-07", "BOB", "--", "1978-11-23"},
+    };
+    for (const std::vector<std::string>& args : placements)
+        EXPECT_EQ(RunCli(args).out, expected) << args[1] << " " << args[3];
+    const Finished dashed =
+        RunCli({"reading", "--json", "--", "-ANN", "1975-03-07", "--json", "1978-11-23"});
+    EXPECT_EQ(dashed.exitCode, 0) << dashed.err;
+    EXPECT_NE(dashed.out.find(R"("name": "-ANN")"), std::string::npos);
+    EXPECT_NE(dashed.out.find(R"("name": "--json")"), std::string::npos);
+}
+
+// Lost output is an error, not a success: one line on stderr and status 1.
+TEST(CliOutput, AFullDiskIsReportedWithStatus1) {
+    const std::vector<std::string> commands[] = {
+        {"signs"},
+        {"reading", "ANN", "1975-03-07", "BOB", "1978-11-23"},
+        {"batch", "--json"},
+        {"--help"},
+    };
+    for (const std::vector<std::string>& args : commands) {
+        const Finished f =
+            RunCli(args, {.input = "ANN,1975-03-07,BOB,1978-11-23\n", .stdoutPath = "/dev/full"});
+        EXPECT_EQ(f.exitCode, 1) << args[0];
+        EXPECT_EQ(f.err, "amorist-cli: write error: No space left on device\n") << args[0];
+    }
+}
+
+TEST(CliOutput, NamesCannotReachTheTerminalRaw) {
+    const std::string name = "\x1b[2J\x1b]0;pwn\a\r\nNumber: 12\xc2\x9b\xff";
+    const Finished plain = RunCli({"reading", name, "1975-03-07", "B", "1978-11-23"});
+    EXPECT_TRUE(plain.out.starts_with(
+        "You: \\x1b[2J\\x1b]0;pwn\\x07\\x0d\\x0aNumber: 12\\u009b\\xff\nDate of birth:"))
+        << plain.out;
+    const Finished json = RunCli({"reading", "--json", name, "1975-03-07", "B", "1978-11-23"});
+    EXPECT_NE(json.out.find(R"("name": "\u001b[2J\u001b]0;pwn\u0007\u000d\u000aNumber: 12)"
+                            R"(\u009b\ufffd")"),
+              std::string::npos)
+        << json.out;
+    const Finished error = RunCli({"reading", name, "1975-03-07", "", "1978-11-23"});
+    EXPECT_EQ(error.err, "amorist-cli: partner's name '': Please Enter Your Partner's Name\n");
+    const Finished command = RunCli({name});
+    EXPECT_TRUE(command.err.starts_with("amorist-cli: unknown command '\\x1b[2J")) << command.err;
+    for (const std::string& text : {plain.out, json.out, command.err}) {
+        EXPECT_EQ(text.find_first_of("\x1b\a\r"), std::string::npos);
+        EXPECT_EQ(text.find("\xc2\x9b"), std::string::npos);
+    }
+}
+
+TEST(CliSigns, JsonWritesOneObjectPerLineAndTakesBothDateForms) {
+    EXPECT_EQ(RunCli({"signs", "6/february/1930", "--json", "1930-02-07"}).out,
+              "{\"date\":\"1930-02-06\",\"mars\":\"Capricorn\",\"venus\":\"Aquarius\"}\n"
+              "{\"date\":\"1930-02-07\",\"mars\":\"Aquarius\",\"venus\":\"Aquarius\"}\n");
+}
+
+constexpr std::string_view kBatchInput =
+    "name,date,partner_name,partner_date\r\n"
+    "\"SMITH, ANN\",7/March/1975,\"BOB \"\"B\"\"\",1978-11-23\r\n"
+    "\n"
+    "ANN,1975-02-31,BOB,1975-01-01\n"
+    "ANN,1975-03-07,BOB\n"
+    "  \n"
+    "\"ANN,1975-03-07,BOB,1978-11-23\n"
+    "\xff\xc2\x9b,1930-01-01,Zoë,31/December/2012";
+
+TEST(CliBatch, CsvInCsvOutBadLinesReportedInOrderWithStatus2) {
+    const Finished f = RunCli({"batch"}, {.input = std::string(kBatchInput)});
+    EXPECT_EQ(f.exitCode, 2);
+    EXPECT_EQ(f.out,
+              "name,date,mars,venus,partner_name,partner_date,partner_mars,partner_venus,"
+              "number1,category1,number2,category2\n"
+              "\"SMITH, ANN\",1975-03-07,Aquarius,Aries,\"BOB \"\"B\"\"\",1978-11-23,"
+              "Sagittarius,Scorpio,10,Fiery,9,Happening\n"
+              "\\xff\\u009b,1930-01-01,Capricorn,Capricorn,Zoë,2012-12-31,Aquarius,Sagittarius,"
+              "12,Difficult,2,Difficult\n");
+    EXPECT_EQ(f.err,
+              "amorist-cli: line 4: date '1975-02-31': Please Enter Your Correct Date of Birth!\n"
+              "amorist-cli: line 5: expected 4 fields, name,date,partner_name,partner_date, "
+              "found 3\n"
+              "amorist-cli: line 7: a quoted field is not closed before the end of the line\n");
+    const Finished good = RunCli({"batch", "-"}, {.input = "A,1975-03-07,B,1975-03-07\n"});
+    EXPECT_EQ(good.exitCode, 0);
+    EXPECT_EQ(Lines(good.out).size(), 2u);  // the header and the couple
+    EXPECT_EQ(RunCli({"batch", "/nonexistent/couples.csv"}).exitCode, 1);
+}
+
+// batch --json must say what reading --json says, byte for byte, for good
+// couples and bad ones alike.
+TEST(CliBatch, JsonLinesAreWhatReadingPrintsForRandomCouples) {
+    const std::vector<std::string> names = {
+        "ANN", "Zoë Ångström",   "SMITH, ANN",       "BOB \"B\"", "-dash", "",
+        " ",   "\x1b[31m\t\x7f", "\xc2\x9b\xff\xc3", "李 小龍",   "a\\b",
+    };
+    std::mt19937 random(20240611);
+    auto pick = [&](int from, int to) { return std::uniform_int_distribution(from, to)(random); };
+    auto date = [&] {
+        const int year = pick(1928, 2014), month = pick(1, 12), day = pick(1, 32);
+        char text[40];
+        if (pick(0, 1) == 0) {
+            std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+        } else {
+            std::snprintf(text, sizeof text, "%d/%s/%d", day,
+                          std::string(kMonthNames[month - 1]).c_str(), year);
+        }
+        return std::string(text);
+    };
+    auto field = [](const std::string& text) {
+        if (text.find_first_of(",\"") == std::string::npos)
+            return text;
+        std::string quoted = "\"";
+        for (char c : text)
+            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return quoted + "\"";
+    };
+    std::string input, expectedOut, expectedErr;
+    for (int line = 1; line <= 200; ++line) {
+        const std::vector<std::string> args = {names[pick(0, 10)], date(), names[pick(0, 10)],
+                                               date()};
+        input += field(args[0]) + "," + args[1] + "," + field(args[2]) + "," + args[3] + "\n";
+        const Finished reading =
+            RunCli({"reading", "--json", "--", args[0], args[1], args[2], args[3]});
+        expectedOut += reading.out;
+        if (!reading.err.empty()) {
+            expectedErr += "amorist-cli: line " + std::to_string(line) + ": " +
+                           reading.err.substr(std::string_view("amorist-cli: ").size());
+        }
+    }
+    const Finished batch = RunCli({"batch", "--json"}, {.input = input});
+    EXPECT_EQ(batch.out, expectedOut);
+    EXPECT_EQ(batch.err, expectedErr);
+    EXPECT_GT(Lines(expectedOut).size(), 100u);  // most couples are good ones
+    EXPECT_FALSE(expectedErr.empty());
 }
 
 struct BadInput {
@@ -165,34 +345,47 @@ const std::string kDay = "1975-03-07";
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliBadInput,
     ::testing::Values(
-        BadInput{{}, "no command"}, BadInput{{"frobnicate"}, "unknown command 'frobnicate'"},
-        BadInput{{"--json"}, "unknown command"}, BadInput{{"--version", "x"}, "no arguments"},
-        BadInput{{"signs", "1929-12-31"}, "year 1929"},
-        BadInput{{"signs", "1930-01-01", "2013-01-01"}, "year 2013"},
+        BadInput{{}, "no command given; try 'amorist-cli --help'"},
+        BadInput{{"frobnicate"}, "unknown command 'frobnicate'"},
+        BadInput{{"--json"}, "no command given"},
+        BadInput{{"--version", "x"}, "unknown command 'x'"},
+        BadInput{{"--jsn"}, "unknown option '--jsn'; try 'amorist-cli --help'"},
+        BadInput{{"-x", "signs"}, "unknown option '-x'; try 'amorist-cli signs --help'"},
+        BadInput{{"signs", "--json=yes"}, "option --json takes no value"},
+        BadInput{{"signs", "1929-12-31"}, "FROM '1929-12-31': year 1929"},
+        BadInput{{"signs", "1930-01-01", "2013-01-01"}, "TO '2013-01-01': year 2013"},
         BadInput{{"signs", "1975-02-29"}, "not a day of the calendar"},
-        BadInput{{"signs", "7/March/1975"}, "is not a date"},
+        BadInput{{"signs", "7/Marc/1975"}, "FROM '7/Marc/1975': 'Marc' is not a month name"},
         BadInput{{"signs", "1975-03-08", "1975-03-07"}, "comes after"},
-        BadInput{{"signs", "1975-03-07", "1975-03-08", "1975-03-09"}, "at most"},
-        BadInput{{"reading", "ANN", kDay, "BOB"}, "reading needs"},
-        BadInput{{"reading", "ANN", kDay, "BOB", kDay, "--xml"}, "unexpected argument '--xml'"},
-        BadInput{{"reading", "ANN", kDay, "BOB", kDay, "--json", "x"}, "unexpected argument"},
-        BadInput{{"reading", "ANN", "7/Marc/1975", "BOB", kDay}, "not a month name"},
-        BadInput{{"reading", "ANN", kDay, "BOB", "1975-3-7"}, "is not a date"},
+        BadInput{{"signs", kDay, kDay, "1975-03-09"}, "unexpected argument '1975-03-09'"},
+        BadInput{{"batch", "a.csv", "b.csv"}, "unexpected argument 'b.csv'"},
+        BadInput{{"reading", "ANN", kDay, "BOB"},
+                 "reading needs NAME DATE PARTNER_NAME PARTNER_DATE; try 'amorist-cli reading "
+                 "--help'"},
+        BadInput{{"reading", "ANN", kDay, "BOB", kDay, "--xml"},
+                 "unknown option '--xml'; try 'amorist-cli reading --help'"},
+        BadInput{{"reading", "-ANN", kDay, "BOB", kDay}, "unknown option '-A'"},
+        BadInput{{"reading", "ANN", kDay, "BOB", kDay, "--json", "x"}, "unexpected argument 'x'"},
+        BadInput{{"reading", "ANN", "7/Marc/1975", "BOB", kDay},
+                 "date '7/Marc/1975': 'Marc' is not a month name"},
+        BadInput{{"reading", "ANN", kDay, "BOB", "1975-3-7"}, "partner's date '1975-3-7': not a"},
         BadInput{{"reading", "ANN", "1/January/2013", "BOB", kDay}, "year 2013"},
         BadInput{{"reading", "ANN", kDay, "BOB", "32/May/1975"}, "day 32"},
-        BadInput{{"reading", "ANN", "1975-03-07\nX", "BOB", kDay}, "\\x0AX"},
-        BadInput{{"reading", "", kDay, "", kDay}, "Please Enter Your Name"},
+        BadInput{{"reading", "ANN", "1975-03-07\nX", "BOB", kDay}, "'1975-03-07\\x0aX'"},
+        BadInput{{"reading", "", kDay, "", kDay}, "name '': Please Enter Your Name"},
         BadInput{{"reading", "ANN", "1975-02-31", "", kDay},
-                 "Please Enter Your Correct Date of Birth!"},
+                 "date '1975-02-31': Please Enter Your Correct Date of Birth!"},
         BadInput{{"reading", "ANN", "31/June/1980", "BOB", kDay},
-                 "Please Enter Correct Date of Birth !"},
-        BadInput{{"reading", "ANN", kDay, "", kDay}, "Please Enter Your Partner's Name"},
+                 "date '31/June/1980': Please Enter Correct Date of Birth !"},
+        BadInput{{"reading", "ANN", kDay, "", kDay},
+                 "partner's name '': Please Enter Your Partner's Name"},
         BadInput{{"reading", "ANN", "29/February/1990", "BOB", kDay},
-                 "Please Enter Correct Date Or Month!"},
+                 "date '29/February/1990': Please Enter Correct Date Or Month!"},
         BadInput{{"reading", "ANN", kDay, "BOB", "2001-02-29"},
-                 "Please Enter Correct Date Or Month Of Your Friend!"},
+                 "partner's date '2001-02-29': Please Enter Correct Date Or Month Of Your Friend!"},
         BadInput{{"reading", "ANN", kDay, "BOB", "31/november/1975", "--json"},
-                 "Please Enter Correct Date Or Month Of Your Friend !"}));
+                 "partner's date '31/november/1975': Please Enter Correct Date Or Month Of Your "
+                 "Friend !"}));
 
 }  // namespace
 }  // namespace amorist::cli::testing

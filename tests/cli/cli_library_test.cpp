@@ -8,8 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/batch.h"
 #include "cli/birth_date.h"
 #include "cli/commands.h"
+#include "cli/couple.h"
 #include "cli/text_output.h"
 
 namespace amorist::cli {
@@ -17,38 +19,38 @@ namespace {
 
 struct DateCase {
     std::string_view text;
-    std::string_view day, month, year;
+    int year, monthIndex, day;
 };
 
-TEST(ParseBirthDate, AcceptsBothFormsAndPassesTheDateOnCanonically) {
+TEST(ReadBirthDate, AcceptsBothForms) {
     const DateCase cases[] = {
-        {"7/March/1975", "7", "March", "1975"}, {"07/march/1975", "7", "March", "1975"},
-        {"7/MARCH/1975", "7", "March", "1975"}, {"31/dEcEmBeR/2012", "31", "December", "2012"},
-        {"1975-03-07", "7", "March", "1975"},   {"1930-01-01", "1", "January", "1930"},
-        {"1980-06-31", "31", "June", "1980"},  // refused later, by the birth-data check
+        {"7/March/1975", 1975, 2, 7}, {"07/march/1975", 1975, 2, 7},
+        {"7/MARCH/1975", 1975, 2, 7}, {"31/dEcEmBeR/2012", 2012, 11, 31},
+        {"1975-03-07", 1975, 2, 7},   {"1930-01-01", 1930, 0, 1},
+        {"1980-06-31", 1980, 5, 31},  // refused later, by the birth-data check
     };
     for (const DateCase& c : cases) {
-        const ParsedDate parsed = ParseBirthDate(c.text);
-        ASSERT_TRUE(parsed.date) << c.text << ": " << parsed.error;
-        EXPECT_EQ(parsed.date->day, c.day) << c.text;
-        EXPECT_EQ(parsed.date->month, c.month) << c.text;
-        EXPECT_EQ(parsed.date->year, c.year) << c.text;
+        const DateReading reading = ReadBirthDate(c.text);
+        ASSERT_TRUE(reading.Ok()) << c.text << ": " << DateFaultReason(reading);
+        EXPECT_EQ(reading.date.year, c.year) << c.text;
+        EXPECT_EQ(reading.date.monthIndex, c.monthIndex) << c.text;
+        EXPECT_EQ(reading.date.day, c.day) << c.text;
     }
 }
 
-TEST(ParseBirthDate, RefusesWithAReasonOnOneLine) {
+TEST(ReadBirthDate, RefusesWithAReasonOnOneLine) {
     const std::pair<std::string_view, std::string_view> cases[] = {
-        {"", "is not a date"},
-        {"7 March 1975", "is not a date"},
-        {"1975-3-7", "is not a date"},
-        {"1975/03/07", "is not a date"},
+        {"", "not a date; write it as 7/March/1975 or 1975-03-07"},
+        {"7 March 1975", "not a date"},
+        {"1975-3-7", "not a date"},
+        {"1975/03/07", "not a date"},
         {"7/03/1975", "'03' is not a month name"},
         {"7/Marc/1975", "'Marc' is not a month name"},
-        {"7/March/75", "is not a date"},
-        {"7/March/1975/", "is not a date"},
-        {"+7/March/1975", "is not a date"},
+        {"7/March/75", "not a date"},
+        {"7/March/1975/", "not a date"},
+        {"+7/March/1975", "not a date"},
         {"7//1975", "'' is not a month name"},
-        {"123/March/1975", "is not a date"},
+        {"123/March/1975", "not a date"},
         {"1975-13-01", "month 13 is outside 01 to 12"},
         {"1975-00-01", "month 00 is outside 01 to 12"},
         {"1929-12-31", "year 1929 is outside 1930 to 2012"},
@@ -56,30 +58,32 @@ TEST(ParseBirthDate, RefusesWithAReasonOnOneLine) {
         {"32/March/1975", "day 32 is outside 1 to 31"},
         {"1975-03-00", "day 00 is outside 1 to 31"},
         {"0/March/1975", "day 0 is outside 1 to 31"},
-        {std::string_view("1975-03-07\0", 11), "is not a date"},
-        {"1975-03-07\n", "'1975-03-07\\x0A' is not a date"},
+        {std::string_view("1975-03-07\0", 11), "not a date"},
+        {"7/\x1b[2J/1975", "'\\x1b[2J' is not a month name"},
     };
     for (const auto& [text, reason] : cases) {
-        const ParsedDate parsed = ParseBirthDate(text);
-        EXPECT_FALSE(parsed.date) << text;
-        EXPECT_NE(parsed.error.find(reason), std::string::npos) << text << ": " << parsed.error;
-        EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << parsed.error;
+        const DateReading reading = ReadBirthDate(text);
+        EXPECT_FALSE(reading.Ok()) << text;
+        const std::string why = DateFaultReason(reading);
+        EXPECT_NE(why.find(reason), std::string::npos) << text << ": " << why;
     }
 }
 
-TEST(ParseBirthDate, LongTextIsCutShortInTheMessage) {
+TEST(DateError, NamesTheArgumentAndKeepsItShortAndVisible) {
+    EXPECT_EQ(DateError("TO", "1975-02-29", ReadCalendarDay("1975-02-29")),
+              "TO '1975-02-29': not a day of the calendar");
+    EXPECT_EQ(DateError("date", "1975-03-07\n", ReadBirthDate("1975-03-07\n")),
+              "date '1975-03-07\\x0a': not a date; write it as 7/March/1975 or 1975-03-07");
     const std::string text(5000, '9');
-    const ParsedDate parsed = ParseBirthDate(text);
-    EXPECT_FALSE(parsed.date);
-    EXPECT_LT(parsed.error.size(), 200u);
+    EXPECT_LT(DateError("date", text, ReadBirthDate(text)).size(), 200u);
 }
 
-TEST(ParseIsoDay, RefusesDaysTheCalendarDoesNotHave) {
-    EXPECT_TRUE(ParseIsoDay("2000-02-29").date);
-    EXPECT_TRUE(ParseIsoDay("1932-02-29").date);
-    EXPECT_FALSE(ParseIsoDay("1975-02-29").date);
-    EXPECT_FALSE(ParseIsoDay("1975-04-31").date);
-    EXPECT_FALSE(ParseIsoDay("7/March/1975").date);
+TEST(ReadCalendarDay, RefusesDaysTheCalendarDoesNotHave) {
+    EXPECT_TRUE(ReadCalendarDay("2000-02-29").Ok());
+    EXPECT_TRUE(ReadCalendarDay("29/February/1932").Ok());
+    EXPECT_FALSE(ReadCalendarDay("1975-02-29").Ok());
+    EXPECT_FALSE(ReadCalendarDay("31/april/1975").Ok());
+    EXPECT_FALSE(ReadCalendarDay("1975-13-01").Ok());
 }
 
 TEST(JsonString, EscapesQuotesBackslashesAndControlCharacters) {
@@ -89,6 +93,31 @@ TEST(JsonString, EscapesQuotesBackslashesAndControlCharacters) {
     EXPECT_EQ(JsonString("line\nnext\ttab\r"), R"("line\u000anext\u0009tab\u000d")");
     EXPECT_EQ(JsonString(std::string_view("nul\0end", 7)), R"("nul\u0000end")");
     EXPECT_EQ(JsonString("\x1f\x7f"), R"("\u001f\u007f")");
+    EXPECT_EQ(JsonString("\xc2\x9b\xc2\x80\xc2\xa0"),
+              "\"\\u009b\\u0080\xc2\xa0\"");  // C1; NBSP stays
+}
+
+// One rule for text and CSV: whatever a terminal would act on is spelled out,
+// every other character is left alone.
+TEST(AppendVisible, SpellsOutControlsAndBrokenBytesOnly) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"Zoë Ångström 李小龍 🌹", "Zoë Ångström 李小龍 🌹"},
+        {"\x1b[2J\x1b]0;pwn\a\r\nNumber: 12", R"(\x1b[2J\x1b]0;pwn\x07\x0d\x0aNumber: 12)"},
+        {"a\x7f\tb", R"(a\x7f\x09b)"},
+        {"\xc2\x9b"
+         "31m",
+         R"(\u009b31m)"},
+        {"\xff\xc3", R"(\xff\xc3)"},
+        {"back\\slash \"quoted\"", "back\\slash \"quoted\""},
+    };
+    for (const auto& [text, shown] : cases) {
+        std::string out;
+        AppendVisible(out, text);
+        EXPECT_EQ(out, shown);
+    }
+    std::string csv;
+    AppendCsvField(csv, "SMITH, \"ANN\"\n");
+    EXPECT_EQ(csv, R"("SMITH, ""ANN""\x0a")");
 }
 
 TEST(JsonString, PassesUtf8ThroughAndReplacesBrokenBytes) {
@@ -140,15 +169,62 @@ TEST(TerminalWidth, ComesFromColumnsThenTheTerminalThen80) {
     close(notATerminal);
 }
 
+struct CsvCase {
+    std::string_view line;
+    CsvFault fault;
+    std::string_view name = {}, partnerName = {};
+};
+
+TEST(SplitCsvCouple, FollowsRfc4180WithinOneLine) {
+    const CsvCase cases[] = {
+        {"ANN,1975-03-07,BOB,7/March/1975", CsvFault::None, "ANN", "BOB"},
+        {R"("SMITH, ANN",d,"BOB ""B""",d)", CsvFault::None, "SMITH, ANN", R"(BOB "B")"},
+        {R"("",d,"""",d)", CsvFault::None, "", "\""},
+        {"ANN,d,BOB", CsvFault::FieldCount},
+        {"ANN,d,BOB,d,", CsvFault::FieldCount},
+        {R"("ANN,d,BOB,d)", CsvFault::UnclosedQuote},
+        {R"(A"NN,d,BOB,d)", CsvFault::QuoteInBareField},
+        {R"("ANN"X,d,BOB,d)", CsvFault::TextAfterQuote},
+    };
+    for (const CsvCase& c : cases) {
+        std::string scratch(c.line.size(), '\0');
+        const CsvCouple couple = SplitCsvCouple(c.line, scratch.data());
+        EXPECT_EQ(couple.fault, c.fault) << c.line;
+        if (c.fault == CsvFault::None) {
+            EXPECT_EQ(couple.args.name, c.name) << c.line;
+            EXPECT_EQ(couple.args.partnerName, c.partnerName) << c.line;
+        }
+    }
+}
+
+TEST(LineSplitter, SameLinesHoweverTheInputIsCut) {
+    const std::string longLine(LineSplitter::kLongestLine + 1, 'x');
+    const std::string input = "a\r\nb\n\n" + longLine + "\r\nc\n" + longLine.substr(1) + "\r";
+    for (std::size_t piece : {1u, 7u, 4096u, 1u << 20}) {
+        std::vector<std::string> lines;
+        LineSplitter splitter;
+        auto keep = [&](const LineSplitter::Line& line) {
+            lines.push_back(std::to_string(line.number) +
+                            (line.tooLong ? "!" : ":" + std::string(line.text.substr(0, 3))));
+        };
+        for (std::size_t at = 0; at < input.size(); at += piece)
+            splitter.Feed(std::string_view(input).substr(at, piece), keep);
+        splitter.Finish(keep);
+        EXPECT_EQ(lines, (std::vector<std::string>{"1:a", "2:b", "3:", "4!", "5:c", "6:xxx"}))
+            << piece;
+    }
+}
+
 struct RunResult {
     int code;
     std::string out, err;
 };
 
 RunResult RunWith(std::vector<std::string> args, std::size_t width = 80) {
-    std::ostringstream out, err;
-    const int code = Run(args, out, err, width);
-    return {code, out.str(), err.str()};
+    RunResult r;
+    Output out(r.out), err(r.err);
+    r.code = Run(args, {-1, out, err, width});
+    return r;
 }
 
 TEST(ReadingCommand, MonthNamesInAnyCaseReachTheReadingCanonically) {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,9 +44,19 @@ void Drain(int outFd, int errFd, Finished& finished) {
     }
 }
 
+// A file in memory holding the text, read from its start.
+int InputFile(const std::string& text) {
+    const int fd = memfd_create("amorist-cli-input", MFD_CLOEXEC);
+    Check(fd >= 0, "memfd_create");
+    Check(write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()), "write");
+    Check(lseek(fd, 0, SEEK_SET) == 0, "lseek");
+    return fd;
+}
+
 }  // namespace
 
-Finished RunCli(const std::vector<std::string>& args, std::optional<std::string> columns) {
+Finished RunCli(const std::vector<std::string>& args, const Launch& launch) {
+    const std::optional<std::string>& columns = launch.columns;
     std::vector<std::string> env;
     for (char** e = environ; *e != nullptr; ++e) {
         if (std::string_view(*e).starts_with("COLUMNS="))
@@ -68,12 +79,19 @@ Finished RunCli(const std::vector<std::string>& args, std::optional<std::string>
     Check(pipe2(outPipe, O_CLOEXEC) == 0 && pipe2(errPipe, O_CLOEXEC) == 0, "pipe");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    const int input = InputFile(launch.input);
+    posix_spawn_file_actions_adddup2(&actions, input, STDIN_FILENO);
+    if (launch.stdoutPath != nullptr) {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, launch.stdoutPath, O_WRONLY, 0);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    }
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
     pid_t pid = 0;
     const int spawned =
         posix_spawn(&pid, AMORIST_CLI_PATH, &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
+    close(input);
     close(outPipe[1]);
     close(errPipe[1]);
     if (spawned != 0) {

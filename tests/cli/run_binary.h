@@ -13,8 +13,12 @@ struct Finished {
     std::string err;
 };
 
-// columns: the COLUMNS the program sees, or none at all.
-Finished RunCli(const std::vector<std::string>& args,
-                std::optional<std::string> columns = std::nullopt);
+struct Launch {
+    std::optional<std::string> columns{};  // the COLUMNS the program sees, or none at all
+    std::string input{};                   // its standard input
+    const char* stdoutPath = nullptr;      // a file for its standard output instead of a pipe
+};
+
+Finished RunCli(const std::vector<std::string>& args, const Launch& launch = {});
 
 }  // namespace amorist::cli::testing

@@ -1,0 +1,277 @@
+#include "cli/batch.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "cli/reading_format.h"
+#include "cli/text_output.h"
+#include "core/compatibility/modRomanticCompatibility.h"
+#include "core/ephemeris/sign_table.h"
+
+namespace amorist::cli {
+namespace {
+
+constexpr std::string_view kInputHeader = "name,date,partner_name,partner_date";
+constexpr std::string_view kOutputHeader =
+    "name,date,mars,venus,partner_name,partner_date,partner_mars,partner_venus,"
+    "number1,category1,number2,category2\n";
+
+Sign SignOn(const SignTable& table, CalendarDate date) {
+    return SignOnDay(table[(date.year - kFirstTableYear) * 12 + date.monthIndex], date.day);
+}
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+}  // namespace
+
+LineSplitter::LineSplitter() {
+    carry_.reserve(kLongestLine + 1);
+}
+
+CsvCouple SplitCsvCouple(std::string_view line, char* scratch) {
+    CsvCouple couple;
+    std::string_view* fields[4] = {&couple.args.name, &couple.args.date, &couple.args.partnerName,
+                                   &couple.args.partnerDate};
+    std::size_t at = 0;
+    for (;;) {
+        std::string_view field;
+        if (at < line.size() && line[at] == '"') {
+            const std::size_t start = ++at;
+            char* copy = nullptr;  // set once the field holds a doubled quote
+            std::size_t copied = 0;
+            for (;;) {
+                const std::size_t quote = line.find('"', at);
+                if (quote == std::string_view::npos) {
+                    couple.fault = CsvFault::UnclosedQuote;
+                    return couple;
+                }
+                const bool doubled = quote + 1 < line.size() && line[quote + 1] == '"';
+                if (doubled && copy == nullptr)
+                    copy = scratch;
+                if (copy != nullptr) {
+                    line.copy(copy + copied, quote - at + (doubled ? 1 : 0), at);
+                    copied += quote - at + (doubled ? 1 : 0);
+                }
+                at = quote + (doubled ? 2 : 1);
+                if (!doubled) {
+                    field = copy != nullptr ? std::string_view(copy, copied)
+                                            : line.substr(start, quote - start);
+                    break;
+                }
+            }
+            scratch += copied;
+            if (at < line.size() && line[at] != ',') {
+                couple.fault = CsvFault::TextAfterQuote;
+                return couple;
+            }
+        } else {
+            const std::size_t end = std::min(line.find(',', at), line.size());
+            field = line.substr(at, end - at);
+            if (field.find('"') != std::string_view::npos) {
+                couple.fault = CsvFault::QuoteInBareField;
+                return couple;
+            }
+            at = end;
+        }
+        if (couple.fieldCount < 4)
+            *fields[couple.fieldCount] = field;
+        ++couple.fieldCount;
+        if (at >= line.size())
+            break;
+        ++at;  // the comma
+    }
+    if (couple.fieldCount != 4)
+        couple.fault = CsvFault::FieldCount;
+    return couple;
+}
+
+std::string CsvFaultMessage(const CsvCouple& couple) {
+    switch (couple.fault) {
+        case CsvFault::None:
+        case CsvFault::FieldCount:
+            break;
+        case CsvFault::UnclosedQuote:
+            return "a quoted field is not closed before the end of the line";
+        case CsvFault::QuoteInBareField:
+            return "a field that does not begin with a quote holds one; quote the field and "
+                   "double its quotes";
+        case CsvFault::TextAfterQuote:
+            return "text follows the closing quote of a field";
+    }
+    return "expected 4 fields, " + std::string(kInputHeader) + ", found " +
+           std::to_string(couple.fieldCount);
+}
+
+namespace {
+
+// Every reading a couple can have, written once by the same code as the
+// reading command's: index first sign * 12 + second sign.
+struct PairText {
+    std::string json;  // the reading's JSON object
+    std::string csv;   // number,category
+};
+
+using PairTexts = std::array<PairText, 144>;
+
+PairTexts WritePairTexts() {
+    PairTexts texts;
+    modRomanticCompatibility compatibility;
+    for (std::size_t first = 0; first < 12; ++first) {
+        for (std::size_t second = 0; second < 12; ++second) {
+            const ReadingResult reading =
+                ReadingForPair(compatibility, kZodiacSigns[first], kZodiacSigns[second]);
+            PairText& text = texts[first * 12 + second];
+            AppendJsonReading(text.json, reading);
+            if (reading.number)
+                text.csv = std::to_string(*reading.number);
+            text.csv += ',';
+            if (reading.category != nullptr)
+                text.csv.append(reading.category->word);
+        }
+    }
+    return texts;
+}
+
+const PairText& TextOf(Sign first, Sign second) {
+    static const PairTexts texts = WritePairTexts();
+    return texts[static_cast<std::size_t>(first) * 12 + static_cast<std::size_t>(second)];
+}
+
+}  // namespace
+
+Batch::Batch(bool json, Output& out, Output& err) : json_(json), out_(out), err_(err) {
+    scratch_.resize(LineSplitter::kLongestLine + 1);
+    text_.reserve(4096);
+    yourDate_.reserve(32);
+    partnersDate_.reserve(32);
+}
+
+// The CSV header comes with the first input, so input that cannot be read
+// gives no output at all.
+void Batch::Start() {
+    if (!started_ && !json_)
+        out_.Write(kOutputHeader);
+    started_ = true;
+}
+
+void Batch::Feed(std::string_view piece) {
+    Start();
+    lines_.Feed(piece, [this](const LineSplitter::Line& line) { Take(line); });
+}
+
+void Batch::Finish() {
+    Start();
+    lines_.Finish([this](const LineSplitter::Line& line) { Take(line); });
+}
+
+void Batch::Refuse(std::uint64_t number, std::string_view why) {
+    hadBadLine_ = true;
+    std::string message = "line " + std::to_string(number) + ": ";
+    message.append(why);
+    err_.Report(message);
+}
+
+void Batch::Take(const LineSplitter::Line& line) {
+    if (line.tooLong) {
+        Refuse(line.number, "longer than " + std::to_string(LineSplitter::kLongestLine) + " bytes");
+        return;
+    }
+    if (IsBlank(line.text) || (line.number == 1 && line.text == kInputHeader))
+        return;
+    const CsvCouple fields = SplitCsvCouple(line.text, scratch_.data());
+    if (fields.fault != CsvFault::None) {
+        Refuse(line.number, CsvFaultMessage(fields));
+        return;
+    }
+    const CheckedCouple checked = CheckCouple(fields.args);
+    if (!checked.Ok()) {
+        Refuse(line.number, checked.error);
+        return;
+    }
+    WriteCouple(checked.couple);
+}
+
+void Batch::WriteCouple(const Couple& couple) {
+    const Sign yourMars = SignOn(kMarsTable, couple.date);
+    const Sign yourVenus = SignOn(kVenusTable, couple.date);
+    const Sign partnersMars = SignOn(kMarsTable, couple.partnerDate);
+    const Sign partnersVenus = SignOn(kVenusTable, couple.partnerDate);
+    const PairText& one = TextOf(yourMars, partnersVenus);
+    const PairText& two = TextOf(yourVenus, partnersMars);
+
+    text_.clear();
+    if (json_) {
+        yourDate_.clear();
+        AppendShownDate(yourDate_, couple.date);
+        partnersDate_.clear();
+        AppendShownDate(partnersDate_, couple.partnerDate);
+        AppendJsonCouple(
+            text_, {couple.name, couple.date, yourDate_, SignName(yourMars), SignName(yourVenus)},
+            {couple.partnerName, couple.partnerDate, partnersDate_, SignName(partnersMars),
+             SignName(partnersVenus)},
+            one.json, two.json);
+    } else {
+        AppendCsvField(text_, couple.name);
+        text_ += ',';
+        AppendIsoDate(text_, couple.date);
+        text_.append(",").append(SignName(yourMars)).append(",").append(SignName(yourVenus));
+        text_ += ',';
+        AppendCsvField(text_, couple.partnerName);
+        text_ += ',';
+        AppendIsoDate(text_, couple.partnerDate);
+        text_.append(",").append(SignName(partnersMars)).append(",");
+        text_.append(SignName(partnersVenus)).append(",");
+        text_.append(one.csv).append(",").append(two.csv).append("\n");
+    }
+    out_.Write(text_);
+}
+
+int RunBatch(std::string_view path, int in, bool json, Output& out, Output& err) {
+    const bool named = !path.empty() && path != "-";
+    const std::string shown = named ? QuoteForMessage(path) : "standard input";
+    int fd = in;
+    if (named) {
+        fd = open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            err.Report("cannot open " + shown + ": " + std::strerror(errno));
+            return 1;
+        }
+    }
+    Batch batch(json, out, err);
+    constexpr std::size_t kPiece = 128 * 1024;
+    const std::unique_ptr<char[]> buffer(new char[kPiece]);
+    int status = 0;
+    while (!out.Failed()) {
+        // What is done goes out before the program waits for more, so a
+        // couple typed at a terminal is answered at once.
+        out.Flush();
+        const ssize_t got = read(fd, buffer.get(), kPiece);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            err.Report("cannot read " + shown + ": " + std::strerror(errno));
+            status = 1;
+            break;
+        }
+        if (got == 0) {
+            batch.Finish();
+            break;
+        }
+        batch.Feed({buffer.get(), static_cast<std::size_t>(got)});
+    }
+    if (named)
+        close(fd);
+    if (status == 0 && batch.HadBadLine())
+        status = 2;
+    return status;
+}
+
+}  // namespace amorist::cli

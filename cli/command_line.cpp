@@ -1,0 +1,284 @@
+#include "cli/command_line.h"
+
+#include <getopt.h>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "cli/text_output.h"
+
+namespace amorist::cli {
+namespace {
+
+struct CommandSpec {
+    Command id;
+    std::string_view name;
+    std::string_view operands;  // as the usage line shows them
+    std::size_t fewestOperands;
+    std::size_t mostOperands;
+    std::string_view description;
+};
+
+constexpr std::array<CommandSpec, 3> kCommands = {{
+    {Command::Reading, "reading", "NAME DATE PARTNER_NAME PARTNER_DATE", 4, 4,
+     "The romantic compatibility reading for two people: both people's Mars and\n"
+     "Venus signs, then reading One (your Mars with your partner's Venus) and\n"
+     "reading Two (your Venus with your partner's Mars), each with its number,\n"
+     "swatch colour, colour name, category and paragraph. With --json, one JSON\n"
+     "object on one line.\n"},
+    {Command::Batch, "batch", "[FILE]", 0, 1,
+     "Readings for many couples, one per line of FILE, or of standard input when\n"
+     "FILE is absent or -. A line holds one couple as CSV,\n"
+     "  name,date,partner_name,partner_date\n"
+     "with a field that holds a comma or a quote quoted as RFC 4180 says. A first\n"
+     "line that is exactly that header is skipped, and so are blank lines; CRLF\n"
+     "line ends are accepted. Output is CSV with the header\n"
+     "  name,date,mars,venus,partner_name,partner_date,partner_mars,partner_venus,\n"
+     "  number1,category1,number2,category2\n"
+     "(on one line), or with --json one line per couple holding what reading --json\n"
+     "prints. A bad line is reported on stderr as 'line N: ...' and skipped, and\n"
+     "the exit status is then 2.\n"},
+    {Command::Signs, "signs", "[FROM [TO]]", 0, 2,
+     "The Mars and Venus signs of every day from FROM to TO, both included: CSV\n"
+     "lines date,mars,venus after that header, or with --json one JSON object per\n"
+     "line. Without TO the list runs to 2012-12-31; without FROM it starts on\n"
+     "1930-01-01.\n"},
+}};
+
+constexpr unsigned Bit(Command command) {
+    return 1u << static_cast<unsigned>(command);
+}
+
+constexpr unsigned kAnyCommand =
+    Bit(Command::None) | Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs);
+
+// getopt_long reports an option by its letter, or by a number past every
+// letter when it has none.
+enum OptionId : int { kHelp = 'h', kVersion = 'V', kJson = 256 };
+
+struct OptionSpec {
+    OptionId id;
+    std::string_view name;
+    char letter;             // 0: no short form
+    std::string_view value;  // the name of its value in the help; empty when it takes none
+    unsigned commands;       // the commands that take it
+    std::string_view help;
+};
+
+constexpr std::array<OptionSpec, 3> kOptions = {{
+    {kJson, "json", 0, "", Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs),
+     "write JSON instead of text or CSV"},
+    {kHelp, "help", 'h', "", kAnyCommand, "show this help and exit"},
+    {kVersion, "version", 'V', "", kAnyCommand, "show the version and exit"},
+}};
+
+// value: the option's value, when it takes one.
+void Apply(Options& options, OptionId id, [[maybe_unused]] const char* value) {
+    switch (id) {
+        case kHelp:
+            options.help = true;
+            break;
+        case kVersion:
+            options.version = true;
+            break;
+        case kJson:
+            options.json = true;
+            break;
+    }
+}
+
+constexpr std::string_view kDates =
+    "A DATE is written 7/March/1975 or 1975-03-07, the month name in any letter\n"
+    "case. Options may come before, between or after the arguments; -- ends them,\n"
+    "so that a name may begin with -.\n";
+
+constexpr std::string_view kExitStatus =
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  an output or system error, such as a full disk or an unreadable FILE\n"
+    "  2  bad usage or bad input\n";
+
+const CommandSpec* FindCommand(std::string_view name) {
+    for (const CommandSpec& spec : kCommands) {
+        if (spec.name == name)
+            return &spec;
+    }
+    return nullptr;
+}
+
+const CommandSpec* SpecOf(Command command) {
+    for (const CommandSpec& spec : kCommands) {
+        if (spec.id == command)
+            return &spec;
+    }
+    return nullptr;
+}
+
+const OptionSpec* OptionWithId(int id) {
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.id == id)
+            return &spec;
+    }
+    return nullptr;
+}
+
+std::string Spelled(const OptionSpec& spec) {
+    return "--" + std::string(spec.name);
+}
+
+std::string HelpHint(Command command) {
+    const CommandSpec* spec = SpecOf(command);
+    return std::string("; try 'amorist-cli ") +
+           (spec != nullptr ? std::string(spec->name) + " " : std::string()) + "--help'";
+}
+
+// What getopt_long refused, in our words. element is the argument it was
+// reading, value the option it names (getopt's optopt).
+std::string OptionError(int refusal, std::string_view element, int value) {
+    if (const OptionSpec* spec = OptionWithId(value)) {
+        return (refusal == ':' ? "option " + Spelled(*spec) + " needs a value"
+                               : "option " + Spelled(*spec) + " takes no value");
+    }
+    if (value > ' ' && value < 0x7F) {
+        return "unknown option " + QuoteForMessage(std::string{'-', static_cast<char>(value)});
+    }
+    if (element.starts_with("--")) {
+        element = element.substr(0, element.find('='));
+        std::size_t matches = 0;
+        for (const OptionSpec& spec : kOptions)
+            matches += spec.name.starts_with(element.substr(2)) ? 1 : 0;
+        if (matches > 1)
+            return "ambiguous option " + QuoteForMessage(element);
+    }
+    return "unknown option " + QuoteForMessage(element);
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
+    std::vector<char*> argv{const_cast<char*>("amorist-cli")};
+    for (const std::string& arg : args)  // getopt reorders nothing in RETURN_IN_ORDER mode
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(argv.size()) - 1;
+
+    std::vector<option> longOptions;
+    std::string letters = "-:";  // arguments in order, whatever POSIXLY_CORRECT says; no messages
+    for (const OptionSpec& spec : kOptions) {
+        longOptions.push_back({spec.name.data(),
+                               spec.value.empty() ? no_argument : required_argument, nullptr,
+                               spec.id});
+        if (spec.letter != 0)
+            letters += std::string(1, spec.letter) + (spec.value.empty() ? "" : ":");
+    }
+    longOptions.push_back({nullptr, 0, nullptr, 0});
+
+    ParsedCommandLine parsed;
+    CommandLine& line = parsed.line;
+    std::vector<std::string_view> arguments;
+    unsigned given = 0;  // bits of the kOptions rows seen
+    std::string optionError;
+    optind = 0;  // starts getopt afresh
+    opterr = 0;
+    for (;;) {
+        const int element = optind == 0 ? 1 : optind;
+        const int id = getopt_long(argc, argv.data(), letters.c_str(), longOptions.data(), nullptr);
+        if (id == -1)
+            break;
+        if (id == 1) {
+            arguments.emplace_back(optarg);
+        } else if (id == '?' || id == ':') {
+            if (optionError.empty())
+                optionError = OptionError(id, element < argc ? argv[element] : "", optopt);
+        } else {
+            Apply(line.options, static_cast<OptionId>(id), optarg);
+            for (std::size_t i = 0; i < kOptions.size(); ++i)
+                given |= kOptions[i].id == id ? 1u << i : 0u;
+        }
+    }
+    for (int i = optind; i < argc; ++i)  // after "--"
+        arguments.emplace_back(argv[i]);
+
+    const CommandSpec* spec = nullptr;
+    if (!arguments.empty()) {
+        spec = FindCommand(arguments.front());
+        if (spec == nullptr && optionError.empty()) {
+            parsed.error = "unknown command " + QuoteForMessage(arguments.front()) + HelpHint({});
+            return parsed;
+        }
+    }
+    line.command = spec != nullptr ? spec->id : Command::None;
+    if (!optionError.empty()) {
+        parsed.error = optionError + HelpHint(line.command);
+        return parsed;
+    }
+    if (spec != nullptr)
+        line.operands.assign(arguments.begin() + 1, arguments.end());
+    if (line.options.help || line.options.version)
+        return parsed;
+    if (spec == nullptr) {
+        parsed.error = "no command given" + HelpHint({});
+        return parsed;
+    }
+    for (std::size_t i = 0; i < kOptions.size(); ++i) {
+        if ((given >> i & 1u) != 0 && (kOptions[i].commands & Bit(spec->id)) == 0) {
+            parsed.error = "option " + Spelled(kOptions[i]) + " does not apply to " +
+                           std::string(spec->name) + HelpHint(spec->id);
+            return parsed;
+        }
+    }
+    if (line.operands.size() < spec->fewestOperands) {
+        parsed.error =
+            std::string(spec->name) + " needs " + std::string(spec->operands) + HelpHint(spec->id);
+    } else if (line.operands.size() > spec->mostOperands) {
+        parsed.error = "unexpected argument " + QuoteForMessage(line.operands[spec->mostOperands]) +
+                       HelpHint(spec->id);
+    }
+    return parsed;
+}
+
+std::string HelpText(Command command) {
+    std::string text;
+    const CommandSpec* spec = SpecOf(command);
+    if (spec != nullptr) {
+        text.append("Usage: amorist-cli ").append(spec->name).append(" [OPTION]... ");
+        text.append(spec->operands).append("\n\n").append(spec->description);
+    } else {
+        text.append(
+            "Usage: amorist-cli COMMAND [OPTION]... [ARGUMENT]...\n\n"
+            "Romantic compatibility readings from two dates of birth, from 1930 to 2012,\n"
+            "as the Amorist window gives them, for terminals and scripts.\n\n"
+            "Commands:\n");
+        for (const CommandSpec& each : kCommands) {
+            text.append("  ").append(each.name).append(" ").append(each.operands).append("\n");
+        }
+        text.append("See 'amorist-cli COMMAND --help' for what each one does.\n");
+    }
+    text.append("\n").append(kDates).append("\nOptions:\n");
+    for (const OptionSpec& option : kOptions) {
+        if (spec != nullptr && (option.commands & Bit(command)) == 0)
+            continue;
+        std::string names = option.letter != 0 ? std::string{'-', option.letter, ',', ' '} : "    ";
+        names += Spelled(option);
+        if (!option.value.empty())
+            names.append(" ").append(option.value);
+        names.resize(std::max<std::size_t>(names.size() + 2, 18), ' ');
+        text.append("  ").append(names).append(option.help);
+        if (spec == nullptr && option.commands != kAnyCommand) {
+            std::string_view separator = " (";
+            for (const CommandSpec& each : kCommands) {
+                if ((option.commands & Bit(each.id)) != 0) {
+                    text.append(separator).append(each.name);
+                    separator = ", ";
+                }
+            }
+            text.append(")");
+        }
+        text.append("\n");
+    }
+    text.append("\n").append(kExitStatus);
+    return text;
+}
+
+}  // namespace amorist::cli

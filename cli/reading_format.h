@@ -1,0 +1,37 @@
+// How a reading is written out: JSON for scripts, text for people.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "cli/birth_date.h"
+#include "core/compatibility/program_state.h"
+
+namespace amorist::cli {
+
+struct PersonShown {
+    std::string_view name;
+    CalendarDate date;
+    std::string_view dateShown;  // as the result window shows it, 7/March/1975
+    ZodiacSign mars;
+    ZodiacSign venus;
+};
+
+// {"name": ..., "date": "1975-03-07", "date_shown": "7/March/1975", "mars": ..., "venus": ...}
+void AppendJsonPerson(std::string& out, const PersonShown& person);
+
+// {"pair": ..., "number": ..., "swatch": ..., "colour": ..., "category": ..., "paragraph": ...},
+// with null for what the reading lacks.
+void AppendJsonReading(std::string& out, const ReadingResult& reading);
+
+// The line reading --json prints, newline included, from the two readings'
+// JSON. batch --json repeats it byte for byte.
+void AppendJsonCouple(std::string& out, const PersonShown& you, const PersonShown& partner,
+                      std::string_view readingOne, std::string_view readingTwo);
+
+// The reading as text, its paragraphs wrapped to width.
+std::string PlainCouple(const PersonShown& you, const PersonShown& partner,
+                        const RequestResult& result, std::size_t width);
+
+}  // namespace amorist::cli
