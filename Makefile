@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` install
 # whatever is missing first, so a fresh clone needs nothing else.
-.PHONY: all deps configure build build-minimal run test test-sanitize bench tables icon-pixels format screenshots docs-screenshots clean
+.PHONY: all deps configure build build-minimal run test test-sanitize bench tables format screenshots docs-screenshots clean
 
 JOBS ?= $(shell nproc)
 SAMPLE := "ALEX MORGAN" 7/March/1975 "SAM RIVERS" 1978-11-23
@@ -60,10 +60,6 @@ bench: build
 
 tables: configure
 	@cmake --build --preset default --target tables
-
-# Repaints the program icon's window sizes into app/program_icon_pixels.generated.cpp.
-icon-pixels: configure
-	@cmake --build --preset default --target icon-pixels
 
 format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -7,19 +7,9 @@
 
 #include <QIcon>
 
-class QImage;
-class QPainter;
-class QSize;
-class QRectF;
-
 namespace amorist {
 
 // The application's icon once it is set, so windows share what is painted.
 QIcon ProgramIcon();
-
-// Paints the icon into target, scaled from its 64 x 64 design.
-void PaintProgramIcon(QPainter& painter, const QRectF& target);
-// The icon painted on a transparent picture of that size.
-QImage ProgramIconImage(const QSize& size);
 
 }  // namespace amorist

@@ -2,8 +2,7 @@
 // window system as it is created, so that starting up paints none of them:
 // painting pulls in the stroker and the maths library, a third of a
 // megabyte of memory before the first frame. The pixels are the painter's
-// own (program_icon_pixels.generated.cpp, written by amorist-icon-pixels;
-// `make icon-pixels` rewrites it, and a test keeps it in step).
+// own: the build runs it (amorist-icon-pixels) and compiles what it writes.
 #pragma once
 
 #include <array>

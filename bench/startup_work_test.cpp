@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/program_icon.h"
+#include "app/program_icon_painter.h"
 #include "app/program_icon_pixels.h"
 #include "app/session.h"
 #include "tests/support/fake_platform.h"
@@ -108,8 +109,8 @@ TEST(ProgramIcon, PaintsTheSameDrawingTheDesktopShows) {
     }
 }
 
-// Start-up hands the window system pictures painted ahead of time; they must
-// be what the painter paints today (`make icon-pixels` repaints them).
+// Start-up hands the window system pictures painted ahead of time by the
+// build; they must be what the painter paints, pixel for pixel.
 TEST(ProgramIcon, PicturesPaintedAheadAreThePaintersOwn) {
     for (const IconPixels& ahead : kPaintedIcon) {
         const QImage painted = ProgramIconImage(QSize(ahead.size, ahead.size));
