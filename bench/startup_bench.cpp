@@ -3,7 +3,10 @@
 // against the least any Qt program that shows text pays: a window of the same
 // size holding one label with a line of text, built with the same flags.
 //
-//   amorist-startup-bench [--runs N] <program> <label window> [<empty window>]
+//   amorist-startup-bench [--runs N] <program> <label window> [<empty window> [<plain window>]]
+//
+// The plain window holds the main window's widgets built plainly, so the
+// program's own cost is what it takes beyond that one.
 //
 // All of them run in one X server (Xvfb with a black root) and one session
 // bus of our own and are timed the same way from outside, so none needs to
@@ -384,7 +387,9 @@ bool HoldsAnyFile(const std::filesystem::path& folder) {
 }
 
 int Usage(const char* self) {
-    std::fprintf(stderr, "usage: %s [--runs N] <program> <label window> [<empty window>]\n", self);
+    std::fprintf(
+        stderr, "usage: %s [--runs N] <program> <label window> [<empty window> [<plain window>]]\n",
+        self);
     return 2;
 }
 
@@ -405,7 +410,7 @@ int main(int argc, char** argv) {
             programs.push_back(argument);
         }
     }
-    if (programs.size() < 2 || programs.size() > 3)
+    if (programs.size() < 2 || programs.size() > 4)
         return Usage(argv[0]);
 
     std::vector<Contender> contenders = {
@@ -413,8 +418,13 @@ int main(int argc, char** argv) {
         {"amorist, today's date stored", programs[0], Home::Shared, {}},
         {"amorist, first start", programs[0], Home::Fresh, {}},
     };
-    if (programs.size() == 3)
+    // The other yardsticks go between the reference and the program, in the order given.
+    if (programs.size() >= 3)
         contenders.insert(contenders.begin() + 1, {"empty window", programs[2], Home::Fresh, {}});
+    if (programs.size() == 4) {
+        contenders.insert(contenders.begin() + 2,
+                          {"plain window, same widgets", programs[3], Home::Fresh, {}});
+    }
     const std::string judged = contenders[contenders.size() - 2].name;
 
     // Xvfb picks a free display number; a black root makes any painted pixel stand out.
