@@ -3,8 +3,10 @@
 // boxes, buttons, groups, menus and window icons, the lists holding as many
 // items) built plainly: fixed places, the style's own font and colours, no
 // text fitting, no program logic. What Amorist takes beyond it is its own.
+// AMORIST_STARTUP_TRACE=1 prints the phases the program prints, where it has them.
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -15,7 +17,12 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "app/startup_trace.h"
+
 namespace {
+
+using amorist::startup_trace::Phase;
+using amorist::startup_trace::Timed;
 
 // The main window's places, in its own unit: 15 twips to the pixel.
 QRect Twips(int left, int top, int width, int height) {
@@ -61,15 +68,7 @@ QIcon WindowIcon() {
     return icon;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("plain window"));
-    window.setWindowIcon(WindowIcon());
-
-    auto* client = new QWidget(&window);
+void BuildClient(QWidget* client) {
     client->setFixedSize(524, 456);
     auto* banner = new QFrame(client);
     banner->setGeometry(Twips(0, 0, 7860, 615));
@@ -101,8 +100,9 @@ int main(int argc, char** argv) {
              "details.",
              Twips(120, 160, 6105, 615), true);
     (new QPushButton(QStringLiteral("&Exit"), bottomBar))->setGeometry(Twips(6480, 240, 1260, 465));
+}
 
-    QMenuBar* bar = window.menuBar();
+void BuildMenus(QMenuBar* bar) {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Get Our &Romantic Compatibility Reading"));
     file->addAction(QStringLiteral("E&xit"));
@@ -115,8 +115,26 @@ int main(int argc, char** argv) {
     help->addAction(QStringLiteral("&About Software"));
     bar->addAction(QStringLiteral("&Donate"));
     bar->addAction(QStringLiteral("Make Money &Online"))->setEnabled(false);
+}
 
+}  // namespace
+
+int main(int argc, char** argv) {
+    Phase application("application");
+    QApplication app(argc, argv);
+    application.End();
+    Timed("font database", [] { QFontDatabase::families(); });
+
+    Phase building("main window: building");
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("plain window"));
+    window.setWindowIcon(WindowIcon());
+    auto* client = new QWidget(&window);
+    Timed("widgets", [&] { BuildClient(client); });
+    Timed("menus", [&] { BuildMenus(window.menuBar()); });
     window.setCentralWidget(client);
-    window.show();
+    building.End();
+    Timed("main window: showing", [&] { window.show(); });
+    amorist::startup_trace::WatchFirstPaint(&window);
     return QApplication::exec();
 }
