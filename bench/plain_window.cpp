@@ -131,7 +131,9 @@ int main(int argc, char** argv) {
     window.setWindowIcon(WindowIcon());
     auto* client = new QWidget(&window);
     Timed("widgets", [&] { BuildClient(client); });
-    Timed("menus", [&] { BuildMenus(window.menuBar()); });
+    // The bar alone, then what it holds: the program builds both in its "menus".
+    QMenuBar* bar = Timed("menu bar, empty", [&] { return window.menuBar(); });
+    Timed("menus and entries", [&] { BuildMenus(bar); });
     window.setCentralWidget(client);
     building.End();
     Timed("main window: showing", [&] { window.show(); });
