@@ -48,14 +48,16 @@ test-sanitize: deps
 
 # The sign lookups and batch's lean path in process, then batch over a file of
 # a million couples against reading run once per couple, then start-up time and
-# peak memory against an empty Qt window (20 runs each, in an X server and
-# session bus of its own).
+# peak memory against a Qt window showing one label, an empty one and one with
+# the main window's widgets built plainly (20 interleaved starts each, in an X
+# server and session bus of its own).
 bench: build
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@echo
 	@bench/batch_throughput.sh build/bin/amorist-cli build/bench
 	@echo
-	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-bare-window
+	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window \
+		build/bin/amorist-bare-window build/bin/amorist-plain-window
 
 tables: configure
 	@cmake --build --preset default --target tables
