@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` install
 # whatever is missing first, so a fresh clone needs nothing else.
-.PHONY: all deps configure build build-minimal run test test-sanitize bench tables format screenshots docs-screenshots clean
+.PHONY: all deps configure build build-minimal run test test-sanitize bench tables icon-pixels format screenshots docs-screenshots clean
 
 JOBS ?= $(shell nproc)
 SAMPLE := "ALEX MORGAN" 7/March/1975 "SAM RIVERS" 1978-11-23
@@ -48,17 +48,22 @@ test-sanitize: deps
 
 # The sign lookups and batch's lean path in process, then batch over a file of
 # a million couples against reading run once per couple, then start-up time and
-# peak memory against an empty Qt window (20 runs each, in an X server and
-# session bus of its own).
+# peak memory against a Qt window showing one label, and an empty one (20
+# interleaved starts each, in an X server and session bus of its own).
 bench: build
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@echo
 	@bench/batch_throughput.sh build/bin/amorist-cli build/bench
 	@echo
-	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-bare-window
+	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window \
+		build/bin/amorist-bare-window
 
 tables: configure
 	@cmake --build --preset default --target tables
+
+# Repaints the program icon's window sizes into app/program_icon_pixels.generated.cpp.
+icon-pixels: configure
+	@cmake --build --preset default --target icon-pixels
 
 format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,16 +1,20 @@
 // Amorist: a romantic compatibility reading for two people from their dates
 // of birth. The program takes no arguments.
 #include <QApplication>
+#include <QFontDatabase>
 #include <QTimer>
 
 #include "app/program_icon.h"
 #include "app/qt_platform.h"
 #include "app/session.h"
 #include "app/single_instance.h"
+#include "app/startup_trace.h"
 #include "ui/frmStartup.h"
 #include "ui/windows.h"
 
 int main(int argc, char** argv) {
+    using amorist::startup_trace::Phase;
+    Phase application("application");
     QApplication app(argc, argv);
     // The run ends only through EndProgram; closing the update question
     // before the main window exists, or the last visible window, must not.
@@ -19,8 +23,14 @@ int main(int argc, char** argv) {
     // Wayland docks find the launcher, its icon and name, by this app_id.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmoor.Amorist"));
     QApplication::setWindowIcon(amorist::ProgramIcon());
+    application.End();
+    // The first text measured would read it anyway; read here, the trace
+    // tells the font system's own cost from the windows' use of it.
+    amorist::startup_trace::Timed("font database", [] { QFontDatabase::families(); });
 
+    Phase lockFolder("instance lock: choosing its folder");
     amorist::SingleInstanceLock lock;
+    lockFolder.End();
     amorist::QtPlatform platform;
     platform.SetBeforeExit([&lock] { lock.Release(); });
     amorist::Session session(platform);
@@ -28,8 +38,13 @@ int main(int argc, char** argv) {
 
     // From inside the event loop, so that ending the run during start-up
     // (a second copy) goes through the same path as every other end.
+    Phase entering("entering the event loop");
     QTimer::singleShot(0, &app, [&] {
-        windows.Startup().Form_Load([&lock] { return lock.AnotherInstanceRunning(); });
+        entering.End();
+        windows.Startup().Form_Load([&lock] {
+            const Phase check("instance lock: taking it");
+            return lock.AnotherInstanceRunning();
+        });
     });
     return QApplication::exec();
 }

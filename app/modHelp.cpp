@@ -5,6 +5,7 @@
 
 #include "app/platform.h"
 #include "app/settings.h"
+#include "app/startup_trace.h"
 
 namespace amorist {
 
@@ -21,10 +22,34 @@ constexpr char kReminderDateFormat[] = "yyyy-MM-dd";
 constexpr qint64 kQuietDays = 14;
 
 void RememberReminder(const QDate& day) {
+    const startup_trace::Phase phase("settings: writing");
     settings::WriteLastUpdateReminder(day.toString(QLatin1String(kReminderDateFormat)));
 }
 
 }  // namespace
+
+QDate ReminderDate(const QString& stored) {
+    // What we write is read here; Qt's format parser, which draws in more of
+    // the library at every start, reads anything else exactly as before.
+    const auto digits = [&stored](qsizetype from, qsizetype count) {
+        int value = 0;
+        for (qsizetype i = from; i < from + count; ++i) {
+            const char16_t c = stored[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    };
+    if (stored.size() == 10 && stored[4] == u'-' && stored[7] == u'-') {
+        const int year = digits(0, 4);
+        const int month = digits(5, 2);
+        const int day = digits(8, 2);
+        if (year > 0 && month > 0 && day > 0 && QDate::isValid(year, month, day))
+            return QDate(year, month, day);
+    }
+    return QDate::fromString(stored, QLatin1String(kReminderDateFormat));
+}
 
 QString sites::HomePageAddress() {
     return Address(kMainHost, "");
@@ -64,8 +89,9 @@ void OpenDownloadPage(Platform& platform) {
 
 void PromptForUpdate(Platform& platform, QWidget* parent) {
     const QDate today = platform.Today();
-    const QDate last =
-        QDate::fromString(settings::ReadLastUpdateReminder(), QLatin1String(kReminderDateFormat));
+    startup_trace::Phase reading("settings: reading");
+    const QDate last = ReminderDate(settings::ReadLastUpdateReminder());
+    reading.End();
     // Text that is no date is treated like a first start: left alone it would
     // silence the reminder for good, since nothing else ever rewrites it.
     if (!last.isValid()) {

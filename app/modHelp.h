@@ -2,6 +2,7 @@
 // update reminder run at start-up.
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 class QWidget;
@@ -35,6 +36,9 @@ void OpenDownloadPage(Platform& platform);
 
 inline constexpr char kUpdateQuestion[] =
     "There maybe an update to this software available\nDo you want to check for an update?";
+
+// The date a stored reminder text ("yyyy-MM-dd") names; invalid when it names none.
+QDate ReminderDate(const QString& stored);
 
 // Asks whether to look for an update when the last reminder lies 15 or more
 // days away from today (either way), remembering today whenever it asks.

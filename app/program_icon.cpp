@@ -1,10 +1,15 @@
 #include "app/program_icon.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <optional>
+#include <vector>
+
+#include "app/program_icon_pixels.h"
 
 namespace amorist {
 
@@ -33,30 +38,50 @@ void Stroke(QPainter& painter, const QPainterPath& path, const QColor& colour, q
     painter.strokePath(path, QPen(colour, width, Qt::SolidLine, cap, Qt::RoundJoin));
 }
 
+// The painted picture at a size, when one was painted ahead of time.
+std::optional<QImage> PaintedAhead(const QSize& size) {
+    for (const IconPixels& picture : kPaintedIcon) {
+        if (size == QSize(picture.size, picture.size)) {
+            return QImage(reinterpret_cast<const uchar*>(picture.pixels), picture.size,
+                          picture.size, picture.size * 4, QImage::Format_ARGB32_Premultiplied);
+        }
+    }
+    return std::nullopt;
+}
+
 class ProgramIconEngine final : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
         PaintProgramIcon(*painter, rect);
     }
 
-    // The default fills nothing, which would leave the rounded corners undefined.
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paint(&painter, image.rect(), mode, state);
-        painter.end();
-        return QPixmap::fromImage(std::move(image));
+    // The default fills nothing, which would leave the rounded corners
+    // undefined. Each size is made once: X11 is handed every size twice as
+    // a window is created.
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        for (const QPixmap& done : made_) {
+            if (done.size() == size)
+                return done;
+        }
+        const std::optional<QImage> ahead = PaintedAhead(size);
+        made_.push_back(QPixmap::fromImage(ahead ? *ahead : ProgramIconImage(size)));
+        return made_.back();
     }
 
     // What a window offers the window manager for its title bar and task
     // switcher; menus and docks take the larger pictures the desktop installs.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+        QList<QSize> sizes;
+        for (int size : kWindowIconSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
     }
 
-    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
     QString key() const override { return QStringLiteral("amorist"); }
+
+private:
+    std::vector<QPixmap> made_;
 };
 
 }  // namespace
@@ -97,8 +122,19 @@ void PaintProgramIcon(QPainter& painter, const QRectF& target) {
     painter.restore();
 }
 
+QImage ProgramIconImage(const QSize& size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    PaintProgramIcon(painter, image.rect());
+    return image;
+}
+
 QIcon ProgramIcon() {
-    return QIcon(new ProgramIconEngine);
+    // Once main() has made it the application's icon, every window shares
+    // that one, and with it the sizes already painted.
+    const QIcon application = QGuiApplication::windowIcon();
+    return application.isNull() ? QIcon(new ProgramIconEngine) : application;
 }
 
 }  // namespace amorist

@@ -101,30 +101,50 @@ double Median(std::vector<double> values) {
     return (lower + upper) / 2.0;
 }
 
-StartupSummary Summarise(const StartupSample& bare, const StartupSample& program) {
-    StartupSummary summary{};
-    summary.bareMilliseconds = Median(bare.milliseconds);
-    summary.bareMiB = Median(bare.peakKiB) / 1024.0;
-    summary.programMilliseconds = Median(program.milliseconds);
-    summary.programMiB = Median(program.peakKiB) / 1024.0;
-    summary.timeRatio = summary.programMilliseconds / summary.bareMilliseconds;
-    summary.memoryRatio = summary.programMiB / summary.bareMiB;
-    return summary;
+std::optional<long long> RunNanoseconds(std::string_view schedstat) {
+    const auto value = LeadingNumber<long long>(schedstat);
+    if (!value || *value < 0 || TrimLeadingBlanks(schedstat).starts_with('-'))
+        return std::nullopt;
+    return value;
 }
 
-std::string Report(const StartupSummary& summary, int runs, double goal) {
-    char text[512];
-    const bool met = summary.timeRatio <= goal && summary.memoryRatio <= goal;
-    std::snprintf(text, sizeof text,
-                  "Start-up to first paint, median of %d runs each\n"
-                  "                   time to paint   peak resident\n"
-                  "  bare Qt window   %9.1f ms   %9.1f MiB\n"
-                  "  amorist          %9.1f ms   %9.1f MiB\n"
-                  "  ratio            %9.2f      %9.2f\n"
-                  "Goal: at most %.2f times the bare window for both: %s\n",
-                  runs, summary.bareMilliseconds, summary.bareMiB, summary.programMilliseconds,
-                  summary.programMiB, summary.timeRatio, summary.memoryRatio, goal,
-                  met ? "met" : "missed");
+Medians MediansOf(const StartupSample& sample) {
+    return {Median(sample.milliseconds), Median(sample.cpuMilliseconds),
+            Median(sample.peakKiB) / 1024.0};
+}
+
+std::string Report(const std::vector<ReportRow>& rows, std::string_view judged, Goal goal,
+                   int runs) {
+    if (rows.empty())
+        return {};
+    const Medians& reference = rows.front().medians;
+    std::string text;
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "Start-up to first paint, medians of %d interleaved starts each\n"
+                  "%-34s %9s %9s %10s   %s\n",
+                  runs, "", "to paint", "CPU", "peak RSS", "ratio: time  CPU  memory");
+    text += line;
+    std::optional<bool> met;
+    for (const auto& [name, medians] : rows) {
+        const double time = medians.milliseconds / reference.milliseconds;
+        const double memory = medians.MiB / reference.MiB;
+        std::snprintf(line, sizeof line,
+                      "  %-32s %6.1f ms %6.1f ms %6.1f MiB   %11.2f %4.2f %7.2f\n", name.c_str(),
+                      medians.milliseconds, medians.cpuMilliseconds, medians.MiB, time,
+                      medians.cpuMilliseconds / reference.cpuMilliseconds, memory);
+        text += line;
+        if (name == judged)
+            met = time <= goal.time && memory <= goal.memory;
+    }
+    std::snprintf(line, sizeof line,
+                  "Goal for \"%.*s\": at most %.2f (time) and %.2f (memory) times the first "
+                  "row: %s\n",
+                  static_cast<int>(judged.size()), judged.data(), goal.time, goal.memory,
+                  !met   ? "not measured"
+                  : *met ? "met"
+                         : "missed");
+    text += line;
     return text;
 }
 

@@ -31,27 +31,41 @@ bool DiffersFromBackground(std::span<const std::uint8_t> pixels, std::uint32_t b
 std::vector<std::string> ChildEnvironment(
     const char* const* parent, const std::vector<std::pair<std::string, std::string>>& overrides);
 
+// Nanoseconds a thread has run, the first field of /proc/<pid>/task/<tid>/schedstat.
+std::optional<long long> RunNanoseconds(std::string_view schedstat);
+
 // The middle value; the mean of the two middle values for an even count.
 double Median(std::vector<double> values);
 
+// One program's starts.
 struct StartupSample {
-    std::vector<double> milliseconds;  // process start to first paint
-    std::vector<double> peakKiB;       // VmHWM at that moment
+    std::vector<double> milliseconds;     // process start to first paint
+    std::vector<double> cpuMilliseconds;  // CPU time of all its threads by then
+    std::vector<double> peakKiB;          // VmHWM at that moment
 };
 
-struct StartupSummary {
-    double bareMilliseconds;
-    double bareMiB;
-    double programMilliseconds;
-    double programMiB;
-    double timeRatio;
-    double memoryRatio;
+struct Medians {
+    double milliseconds = 0;
+    double cpuMilliseconds = 0;
+    double MiB = 0;
 };
 
-// Medians of both samples and the program's ratios to the bare window.
-StartupSummary Summarise(const StartupSample& bare, const StartupSample& program);
+Medians MediansOf(const StartupSample& sample);
 
-// The printed table; says whether both ratios stay within the goal.
-std::string Report(const StartupSummary& summary, int runs, double goal);
+struct ReportRow {
+    std::string name;
+    Medians medians;
+};
+
+// At most these times the reference for time to paint and peak memory.
+struct Goal {
+    double time;
+    double memory;
+};
+
+// The table of medians with every row's ratios to the first (the reference),
+// and whether the row named `judged` meets the goal.
+std::string Report(const std::vector<ReportRow>& rows, std::string_view judged, Goal goal,
+                   int runs);
 
 }  // namespace amorist::bench

@@ -126,30 +126,44 @@ TEST(StartupProbe, MedianIgnoresOutliersAndOrder) {
         EXPECT_DOUBLE_EQ(Median(values), median) << values.size() << " values";
 }
 
-TEST(StartupProbe, RatiosAreTheProgramsMediansOverTheBareWindows) {
-    const StartupSample bare{{100.0, 90.0, 110.0}, {40960.0, 40960.0, 51200.0}};
-    const StartupSample program{{120.0, 500.0, 115.0}, {49152.0, 45056.0, 47104.0}};
-    const StartupSummary summary = Summarise(bare, program);
-    EXPECT_DOUBLE_EQ(summary.bareMilliseconds, 100.0);
-    EXPECT_DOUBLE_EQ(summary.programMilliseconds, 120.0);
-    EXPECT_DOUBLE_EQ(summary.bareMiB, 40.0);
-    EXPECT_DOUBLE_EQ(summary.programMiB, 46.0);
-    EXPECT_DOUBLE_EQ(summary.timeRatio, 1.2);
-    EXPECT_DOUBLE_EQ(summary.memoryRatio, 1.15);
+TEST(StartupProbe, ReadsHowLongAThreadRan) {
+    EXPECT_EQ(RunNanoseconds("1208452 0 1"), 1208452);
+    EXPECT_EQ(RunNanoseconds("0 0 0\n"), 0);
+    for (std::string_view garbled : {"", "x 1 2", "-5 0 1"})
+        EXPECT_EQ(RunNanoseconds(garbled), std::nullopt) << garbled;
 }
 
-TEST(StartupProbe, ReportPrintsBothRatiosAndWhetherTheGoalIsMet) {
-    const StartupSummary within{100.0, 40.0, 120.0, 46.0, 1.2, 1.15};
-    const std::string met = Report(within, 20, 1.25);
-    EXPECT_NE(met.find("median of 20 runs"), std::string::npos) << met;
-    EXPECT_NE(met.find("1.20"), std::string::npos) << met;
-    EXPECT_NE(met.find("1.15"), std::string::npos) << met;
-    EXPECT_NE(met.find(": met"), std::string::npos) << met;
+TEST(StartupProbe, MediansOfEachMeasure) {
+    const StartupSample sample{
+        {120.0, 500.0, 115.0}, {30.0, 31.0, 90.0}, {49152.0, 45056.0, 47104.0}};
+    const Medians medians = MediansOf(sample);
+    EXPECT_DOUBLE_EQ(medians.milliseconds, 120.0);
+    EXPECT_DOUBLE_EQ(medians.cpuMilliseconds, 31.0);
+    EXPECT_DOUBLE_EQ(medians.MiB, 46.0);
+}
 
-    for (const StartupSummary& over : {StartupSummary{100.0, 40.0, 130.0, 46.0, 1.3, 1.15},
-                                       StartupSummary{100.0, 40.0, 120.0, 52.0, 1.2, 1.3}}) {
-        EXPECT_NE(Report(over, 20, 1.25).find(": missed"), std::string::npos);
+TEST(StartupProbe, ReportJudgesOneRowAgainstTheFirst) {
+    const ReportRow label{"label window", {100.0, 20.0, 40.0}};
+    const ReportRow empty{"empty window", {70.0, 10.0, 30.0}};
+    struct Case {
+        Medians program;
+        const char* verdict;
+    };
+    const Case cases[] = {
+        {{115.0, 25.0, 44.8}, ": met"},
+        {{116.0, 25.0, 44.0}, ": missed"},
+        {{110.0, 25.0, 44.9}, ": missed"},
+    };
+    for (const auto& [program, verdict] : cases) {
+        const std::string report =
+            Report({label, empty, {"amorist", program}}, "amorist", {1.15, 1.12}, 20);
+        EXPECT_NE(report.find("medians of 20 interleaved starts"), std::string::npos) << report;
+        EXPECT_NE(report.find(verdict), std::string::npos) << report;
+        // The empty window's time ratio to the label window.
+        EXPECT_NE(report.find("0.70"), std::string::npos) << report;
     }
+    EXPECT_NE(Report({label, empty}, "amorist", {1.15, 1.12}, 20).find("not measured"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/program_icon.h"
+#include "app/program_icon_pixels.h"
 #include "app/session.h"
 #include "tests/support/fake_platform.h"
 #include "ui/frmMain.h"
@@ -104,6 +105,18 @@ TEST(ProgramIcon, PaintsTheSameDrawingTheDesktopShows) {
         const QImage drawn = FromDesktopDrawing(size).convertToFormat(QImage::Format_ARGB32);
         // A stroke or colour that drifts from the drawing moves far more than one percent.
         EXPECT_LE(PixelsApart(painted, drawn), size * size / 100) << size << " px";
+    }
+}
+
+// Start-up hands the window system pictures painted ahead of time; they must
+// be what the painter paints today (`make icon-pixels` repaints them).
+TEST(ProgramIcon, PicturesPaintedAheadAreThePaintersOwn) {
+    for (const IconPixels& ahead : kPaintedIcon) {
+        const QImage painted = ProgramIconImage(QSize(ahead.size, ahead.size));
+        const QImage stored(reinterpret_cast<const uchar*>(ahead.pixels), ahead.size, ahead.size,
+                            ahead.size * 4, QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(stored, painted) << ahead.size << " px";
+        EXPECT_EQ(ProgramIcon().pixmap(ahead.size).toImage(), painted) << ahead.size << " px";
     }
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/modHelp.h"
+#include "app/startup_trace.h"
 #include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
 #include "ui/frmAbout.h"
@@ -160,11 +161,12 @@ frmMain::frmMain(Windows& windows) : windows_(windows) {
     client->setObjectName(QStringLiteral("client"));
     Fill(client, colour::kMainWindow, colour::kPeriwinkle);
 
-    BuildBanner(client);
-    BuildEntryArea(client);
-    BuildBottomBar(client);
-    BuildMenus();
-    SetUpWindow(this, client, kClientSize);
+    using startup_trace::Timed;
+    Timed("banner and introduction", [&] { BuildBanner(client); });
+    Timed("entry area", [&] { BuildEntryArea(client); });
+    Timed("bottom bar", [&] { BuildBottomBar(client); });
+    Timed("menus", [&] { BuildMenus(); });
+    Timed("window frame", [&] { SetUpWindow(this, client, kClientSize); });
 
     QWidget* const tabOrder[] = {txtName,        cboDate,       cboMonth,
                                  cboYear,        txtFriendName, cboFriendDate,
@@ -175,7 +177,7 @@ frmMain::frmMain(Windows& windows) : windows_(windows) {
     }
     WatchFocusableKeys(this, this);
     txtName->setFocus();
-    Form_Load();
+    Timed("filling the lists", [&] { Form_Load(); });
 }
 
 void frmMain::BuildBanner(QWidget* client) {
@@ -288,24 +290,38 @@ frmMain::EntryGroup frmMain::BuildEntryGroup(QWidget* area, const char* groupNam
 }
 
 void frmMain::BuildBottomBar(QWidget* client) {
-    QFrame* bar = MakeRegion(client, Twips(0, 6000, 7860, 855), colour::kDarkBlue);
-    cmdExit =
-        MakeButton(bar, "cmdExit", QStringLiteral("&Exit"), Twips(6480, 240, 1260, 465), 8.25);
+    bottomBar_ = MakeRegion(client, Twips(0, 6000, 7860, 855), colour::kDarkBlue);
+    cmdExit = MakeButton(bottomBar_, "cmdExit", QStringLiteral("&Exit"),
+                         Twips(6480, 240, 1260, 465), 8.25);
     cmdExit->setAccessibleName(QStringLiteral("Exit"));
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+}
 
-    // The two offers overlap; the start-up sequence decides which one is in front.
-    const TextStyle promotion{colour::kPink, 8.25, true, true};
-    lblCobrand = new LinkLabel("lblCobrand", QString::fromUtf16(kCoBrandText), bar);
-    lblFullBrand = new LinkLabel("lblFullBrand", QString::fromUtf16(kFullBrandText), bar);
-    for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
-        StyleLabel(label, promotion);
-        Fill(label, colour::kDarkBlue, colour::kPink);
-    }
-    WrapInBox(lblCobrand, Twips(120, 160, 6105, 615), Qt::AlignLeft);
-    WrapInBox(lblFullBrand, Twips(120, 165, 6105, 615), Qt::AlignLeft);
-    connect(lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+LinkLabel* frmMain::BuildOffer(Offer offer) {
+    const bool coBrand = offer == Offer::CoBrand;
+    auto* label =
+        new LinkLabel(coBrand ? "lblCobrand" : "lblFullBrand",
+                      QString::fromUtf16(coBrand ? kCoBrandText : kFullBrandText), bottomBar_);
+    StyleLabel(label, {colour::kPink, 8.25, true, true});
+    Fill(label, colour::kDarkBlue, colour::kPink);
+    WrapInBox(label, coBrand ? Twips(120, 160, 6105, 615) : Twips(120, 165, 6105, 615),
+              Qt::AlignLeft);
+    connect(label, &LinkLabel::clicked, this,
+            coBrand ? &frmMain::lblCobrand_Click : &frmMain::lblFullBrand_Click);
+    return label;
+}
+
+void frmMain::ShowOffer(Offer offer) {
+    LinkLabel*& front = offer == Offer::CoBrand ? lblCobrand : lblFullBrand;
+    LinkLabel* behind = offer == Offer::CoBrand ? lblFullBrand : lblCobrand;
+    if (front == nullptr)
+        front = BuildOffer(offer);
+    // Hidden rather than only covered, so it neither shows through nor takes
+    // clicks whatever the labels' backgrounds.
+    if (behind != nullptr)
+        behind->hide();
+    front->show();
+    front->raise();
 }
 
 void frmMain::BuildMenus() {

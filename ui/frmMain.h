@@ -7,6 +7,7 @@
 
 class QAction;
 class QComboBox;
+class QFrame;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -22,6 +23,12 @@ class frmMain final : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(Windows& windows);
+
+    // The two promotion offers share one place on the bottom bar.
+    enum class Offer { CoBrand, FullBrand };
+    // Brings one offer to the front and hides the other. An offer is built
+    // the first time it is brought up, since a run only ever shows one.
+    void ShowOffer(Offer offer);
 
 public slots:
     void cmdCompatibilityWithFriend_Click();
@@ -61,6 +68,7 @@ private:
     EntryGroup BuildEntryGroup(QWidget* area, const char* groupName, const QString& caption,
                                int top, int height, bool partner);
     void BuildBottomBar(QWidget* client);
+    LinkLabel* BuildOffer(Offer offer);
     void BuildMenus();
     void Form_Load();
 
@@ -89,6 +97,7 @@ private:
 
     QPushButton* cmdCompatibilityWithFriend = nullptr;
     QPushButton* cmdExit = nullptr;
+    QFrame* bottomBar_ = nullptr;
     LinkLabel* lblCobrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;
 

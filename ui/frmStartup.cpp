@@ -1,9 +1,9 @@
 #include "ui/frmStartup.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 
 #include "app/modHelp.h"
+#include "app/startup_trace.h"
 #include "ui/frmMain.h"
 #include "ui/windows.h"
 
@@ -30,28 +30,22 @@ void frmStartup::Form_Load(const InstanceCheck& anotherInstanceRunning) {
         return;
     }
     platform.SeedRandomFromClock();
-    PromptForUpdate(platform, nullptr);
-    windows_.Main().show();
-    hide();
-    CoBrand_Randomize();
+    using startup_trace::Timed;
+    Timed("update reminder", [&] { PromptForUpdate(platform, nullptr); });
+    frmMain& main =
+        Timed("main window: building", [this]() -> frmMain& { return windows_.Main(); });
+    Timed("main window: showing", [&] {
+        main.show();
+        hide();
+    });
+    Timed("promotion offer", [this] { CoBrand_Randomize(); });
+    startup_trace::WatchFirstPaint(&main);
 }
 
 void frmStartup::CoBrand_Randomize() {
     intCoBrandRandomNumber_ = static_cast<short>(windows_.session().platform().RandomBetween(1, 6));
-    const bool coBrand = intCoBrandRandomNumber_ % 2 == 1;
-    frmMain& main = windows_.Main();
-    auto* front = main.findChild<QLabel*>(coBrand ? QStringLiteral("lblCobrand")
-                                                  : QStringLiteral("lblFullBrand"));
-    auto* behind = main.findChild<QLabel*>(coBrand ? QStringLiteral("lblFullBrand")
-                                                   : QStringLiteral("lblCobrand"));
-    // The two offers share one place; hiding the one behind keeps it from
-    // showing through or taking clicks whatever the labels' backgrounds.
-    if (behind != nullptr)
-        behind->hide();
-    if (front != nullptr) {
-        front->show();
-        front->raise();
-    }
+    windows_.Main().ShowOffer(intCoBrandRandomNumber_ % 2 == 1 ? frmMain::Offer::CoBrand
+                                                               : frmMain::Offer::FullBrand);
 }
 
 void frmStartup::closeEvent(QCloseEvent* event) {

@@ -1,11 +1,14 @@
 #include "ui/look.h"
 
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <algorithm>
+
+#include "app/startup_trace.h"
 
 namespace amorist::look {
 
@@ -79,6 +82,7 @@ void StyleLabel(QLabel* label, const TextStyle& style) {
 }
 
 void SizeToText(QLabel* label, QPoint topLeft, int maxRight) {
+    const startup_trace::Tally fitting("sizing labels to their text");
     label->setWordWrap(false);
     label->adjustSize();
     label->move(topLeft);
@@ -87,6 +91,7 @@ void SizeToText(QLabel* label, QPoint topLeft, int maxRight) {
 }
 
 void CentreOnText(QLabel* label, const QRect& design, int minLeft, int maxRight) {
+    const startup_trace::Tally fitting("sizing labels to their text");
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->adjustSize();
@@ -106,15 +111,30 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, QPoi
 }
 
 void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal) {
+    const startup_trace::Tally fitting("fitting wrapped texts into boxes");
     label->setWordWrap(true);
     label->setAlignment(horizontal | Qt::AlignTop);
     label->setGeometry(geometry);
+    const auto fits = [&] { return label->heightForWidth(geometry.width()) <= geometry.height(); };
+    if (fits())
+        return;
+    // Steps down in quarter points to the first size that fits, or to the
+    // smallest. Qt draws a size at a whole number of pixels, so a step that
+    // lands on the pixel size just found too tall renders alike and would
+    // not fit either: only the first size of each pixel size is measured.
     QFont font = label->font();
-    while (label->heightForWidth(geometry.width()) > geometry.height() &&
-           font.pointSizeF() - kPointStep >= kSmallestPoints) {
+    int tooTallPixels = QFontInfo(font).pixelSize();
+    while (font.pointSizeF() - kPointStep >= kSmallestPoints) {
         font.setPointSizeF(font.pointSizeF() - kPointStep);
+        const int pixels = QFontInfo(font).pixelSize();
+        if (pixels == tooTallPixels)
+            continue;
         label->setFont(font);
+        if (fits())
+            return;
+        tooTallPixels = pixels;
     }
+    label->setFont(font);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,

@@ -39,6 +39,24 @@ protected:
     FakePlatform platform;
 };
 
+// The stored text reads exactly as Qt's own reading of the format would.
+TEST(ReminderDate, ReadsEveryTextAsQtsFormatParserDoes) {
+    const char* const texts[] = {
+        "2026-03-10", "1999-12-31",       "2026-02-29",  "2024-02-29",  "2026-13-01",
+        "0000-01-01", "2026-3-10",        "2026-03-1",   " 2026-03-10", "2026-03-10 ",
+        "2026/03/10", "20260310",         "+2026-03-10", "2026-03-1x",  "",
+        "not a date", "2026-03-10T00:00",
+    };
+    for (const char* text : texts) {
+        const QString stored = QString::fromLatin1(text);
+        EXPECT_EQ(ReminderDate(stored), QDate::fromString(stored, QStringLiteral("yyyy-MM-dd")))
+            << '"' << text << '"';
+    }
+    EXPECT_EQ(ReminderDate(QStringLiteral("2026-03-10")), QDate(2026, 3, 10));
+    EXPECT_EQ(ReminderDate(QString::fromUtf8("٢٠٢٦-03-10")),
+              QDate::fromString(QString::fromUtf8("٢٠٢٦-03-10"), QStringLiteral("yyyy-MM-dd")));
+}
+
 TEST_F(UpdateReminder, FirstStartRemembersTodayWithoutAsking) {
     PromptForUpdate(platform);
     EXPECT_TRUE(platform.questions.empty());

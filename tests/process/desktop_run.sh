@@ -36,9 +36,10 @@ fail() {
 source "$(dirname "$0")/../support/x_session.sh"
 readonly lock_file="$work/runtime/amorist.lock"
 
-# Starts a copy of the program; its pid is left in $last_pid.
+# Starts a copy of the program (with any NAME=value given set for it); its
+# pid is left in $last_pid.
 start_copy() {
-    "$app" >"$work/amorist-${#started[@]}.log" 2>&1 &
+    env "$@" "$app" >"$work/amorist-${#started[@]}.log" 2>&1 &
     last_pid=$!
     started+=("$last_pid")
 }
@@ -112,6 +113,22 @@ finish_run() {
     return 0
 }
 
+# The start-up trace speaks only when asked, and then names every phase up to
+# the first paint, each with its milliseconds.
+check_trace() {
+    local traced=$1 log phase
+    for log in "$work"/amorist-*.log; do
+        [ "$log" = "$traced" ] && continue
+        grep -q 'start-up:' "$log" && fail "$log traces start-up unasked"
+    done
+    for phase in 'application' 'instance lock: taking it' 'settings: reading' \
+        'update reminder' 'main window: building' 'main window: showing' 'first paint' \
+        'main\(\) to first paint'; do
+        grep -Eq "^amorist start-up: +$phase +[0-9]+\.[0-9]+ ms +[0-9]+\.[0-9]+ ms cpu" "$traced" ||
+            fail "the trace names no \"$phase\" with its times"
+    done
+}
+
 second_copy() {
     start_copy
     local first=$last_pid
@@ -160,10 +177,12 @@ check_window_class() {
 }
 
 whole_run() {
-    start_copy
+    start_copy AMORIST_STARTUP_TRACE=1
+    local traced="$work/amorist-$((${#started[@]} - 1)).log"
     wait_window "$last_pid" "$caption"
     check_window_class "$window"
     finish_run "$last_pid"
+    check_trace "$traced"
 }
 
 for tool in Xvfb xdotool xprop xdpyinfo; do

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "app/modHelp.h"
 #include "tests/support/fake_platform.h"
@@ -54,6 +55,15 @@ inline void TypeText(QWidget& target, const QString& text) {
     }
 }
 
+// The main window builds a promotion offer when it is brought up; a test that
+// reaches for one by name brings it up first.
+inline void BringUpOffer(frmMain& main, std::string_view control) {
+    if (control == "lblCobrand")
+        main.ShowOffer(frmMain::Offer::CoBrand);
+    if (control == "lblFullBrand")
+        main.ShowOffer(frmMain::Offer::FullBrand);
+}
+
 // One person's entries as the user picks them.
 struct Entries {
     QString name;
@@ -66,6 +76,8 @@ struct Entries {
 class ReadingWindows {
 public:
     ReadingWindows() {
+        // As an odd die leaves it; the full-branding offer is built when a test brings it up.
+        windows.Main().ShowOffer(frmMain::Offer::CoBrand);
         windows.Main().show();
         windows.Main().activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&windows.Main()));

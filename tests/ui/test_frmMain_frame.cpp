@@ -73,6 +73,8 @@ TEST(WindowLinks, EveryLinkLabelAndMenuEntryOpensExactlyItsPage) {
     for (const Link& link : kLinks) {
         ReadingWindows run;
         QMainWindow& window = Open(run, link.window);
+        if (link.window == Which::Main)
+            testing::BringUpOffer(run.Main(), link.control);
         if (auto* label = window.findChild<QLabel*>(QLatin1String(link.control))) {
             EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor) << link.control;
             QTest::mouseClick(label, Qt::LeftButton);
@@ -215,6 +217,11 @@ TEST(WindowFrame, PromotionOffersReadLetterForLetterInBothWindows) {
     for (Which which : {Which::Main, Which::Display}) {
         ReadingWindows run;
         QMainWindow& window = Open(run, which);
+        if (which == Which::Main) {
+            testing::BringUpOffer(run.Main(), "lblFullBrand");
+            testing::BringUpOffer(run.Main(), "lblCobrand");
+            EXPECT_FALSE(Find<QLabel>(window, "lblFullBrand").isVisible()) << "the one behind";
+        }
         const QLabel& shownCoBrand = Find<QLabel>(window, "lblCobrand");
         EXPECT_EQ(shownCoBrand.text(), coBrand) << NameOf(which);
         EXPECT_EQ(shownCoBrand.text().count(QStringLiteral("  ")), 2);
@@ -251,6 +258,8 @@ TEST(WindowFrame, EveryTextFitsItsBoxInTheStandInFont) {
     for (Which which : {Which::Main, Which::Display}) {
         ReadingWindows run;
         QMainWindow& window = Open(run, which);
+        if (which == Which::Main)
+            testing::BringUpOffer(run.Main(), "lblFullBrand");
         for (QLabel* label : window.findChildren<QLabel*>()) {
             if (label->text().isEmpty())
                 continue;

@@ -136,12 +136,15 @@ TEST_F(StartupTest, OddDiceShowTheCoBrandingOfferEvenTheFullBrandingOne) {
         frmMain* main = runWindows.LoadedMain();
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-        auto* cobrand = main->findChild<QLabel*>(QStringLiteral("lblCobrand"));
-        auto* fullBrand = main->findChild<QLabel*>(QStringLiteral("lblFullBrand"));
-        ASSERT_NE(cobrand, nullptr);
-        ASSERT_NE(fullBrand, nullptr);
-        QLabel* front = die % 2 == 1 ? cobrand : fullBrand;
-        QLabel* behind = die % 2 == 1 ? fullBrand : cobrand;
+        const bool odd = die % 2 == 1;
+        auto* front = main->findChild<QLabel*>(odd ? QStringLiteral("lblCobrand")
+                                                   : QStringLiteral("lblFullBrand"));
+        ASSERT_NE(front, nullptr) << "die " << die;
+        // The other offer is never seen in the run, so it is not even built.
+        EXPECT_EQ(main->findChild<QLabel*>(odd ? QStringLiteral("lblFullBrand")
+                                               : QStringLiteral("lblCobrand")),
+                  nullptr)
+            << "die " << die;
 
         EXPECT_EQ(runWindows.LoadedStartup()->intCoBrandRandomNumber(), die);
         EXPECT_TRUE(front->isVisible()) << "die " << die;
@@ -149,7 +152,6 @@ TEST_F(StartupTest, OddDiceShowTheCoBrandingOfferEvenTheFullBrandingOne) {
         QWidget* parent = front->parentWidget();
         QWidget* atCentre = parent->childAt(front->geometry().center());
         EXPECT_TRUE(atCentre == front || front->isAncestorOf(atCentre)) << "die " << die;
-        EXPECT_FALSE(atCentre == behind || behind->isAncestorOf(atCentre)) << "die " << die;
         EXPECT_TRUE(fake.messages.empty());
     }
 }

@@ -12,7 +12,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -180,9 +179,9 @@ int main(int argc, char** argv) {
 
     amorist::frmMain& main = windows.Main();
     main.show();
-    Control<QLabel>(main, "lblFullBrand")->raise();
+    main.ShowOffer(amorist::frmMain::Offer::FullBrand);
     saved &= Save(main, folder, QStringLiteral("frmMain.png"));
-    Control<QLabel>(main, "lblCobrand")->raise();
+    main.ShowOffer(amorist::frmMain::Offer::CoBrand);
     int reading = 0;
     for (const auto& [you, partner] : kCouples) {
         Enter(main, you, partner);
