@@ -7,7 +7,9 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <mutex>
 
 #include "cli/reading_format.h"
 #include "cli/text_output.h"
@@ -146,9 +148,15 @@ std::shared_ptr<const PairTexts> WritePairTexts(const Language& language) {
     return texts;
 }
 
+// Written once per language and kept, like the language's texts themselves.
 std::shared_ptr<const PairTexts> PairTextsIn(const Language& language) {
-    static const std::shared_ptr<const PairTexts> english = WritePairTexts(Language::English());
-    return language.IsEnglish() ? english : WritePairTexts(language);
+    static std::mutex guard;
+    static std::map<std::string, std::shared_ptr<const PairTexts>, std::less<>> written;
+    const std::lock_guard lock(guard);
+    std::shared_ptr<const PairTexts>& texts = written[std::string(language.Code())];
+    if (!texts)
+        texts = WritePairTexts(language);
+    return texts;
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ private:
     void WriteCouple(const Couple& couple);
 
     bool json_;
-    // Every reading a couple can have, written out once; English ones are shared.
+    // Every reading a couple can have, written out once per language.
     std::shared_ptr<const PairTexts> texts_;
     Output& out_;
     Output& err_;

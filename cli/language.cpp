@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTranslator>
 #include <array>
+#include <mutex>
 #include <utility>
 
 #include "core/compatibility/program_state.h"
@@ -27,6 +28,7 @@ constexpr int kCategoryCount = 7;
 }  // namespace
 
 struct Language::Texts {
+    std::string code;
     std::array<std::string, 12> signs, months;
     std::array<std::string, 3 * kCategoryCount> categoryTexts;
     std::array<Category, kCategoryCount> categories;
@@ -36,7 +38,7 @@ struct Language::Texts {
 
     // translate(context, english) gives the text to show.
     template <typename Translate>
-    explicit Texts(Translate translate) {
+    Texts(std::string_view language, Translate translate) : code(language) {
         for (std::size_t i = 0; i < 12; ++i) {
             signs[i] = translate("zodiac", kZodiacSigns[i]);
             months[i] = translate("zodiac", kMonthNames[i]);
@@ -59,6 +61,19 @@ struct Language::Texts {
 
 Language::Language(std::shared_ptr<const Texts> texts) : texts_(std::move(texts)) {}
 
+// What the translation lacks stays English.
+std::shared_ptr<const Language::Texts> Language::Load(std::string_view code) {
+    QTranslator translator;
+    if (!LoadAppTranslation(translator,
+                            QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()))))
+        return nullptr;
+    return std::make_shared<const Texts>(code, [&](const char* context, std::string_view text) {
+        const std::string source(text);
+        const QString translated = translator.translate(context, source.c_str());
+        return translated.isEmpty() ? source : translated.toStdString();
+    });
+}
+
 std::string Language::Codes() {
     std::string codes = "en";
     for (std::size_t i = 0; i < kTranslatedLanguages.size(); ++i)
@@ -79,24 +94,23 @@ bool Language::Exists(std::string_view code) {
 
 const Language& Language::English() {
     static const Language english(std::make_shared<const Texts>(
-        [](const char*, std::string_view text) { return std::string(text); }));
+        "en", [](const char*, std::string_view text) { return std::string(text); }));
     return english;
 }
 
 std::optional<Language> Language::Named(std::string_view code) {
     if (code == "en")
         return English();
-    QTranslator translator;
-    if (!Exists(code) ||
-        !LoadAppTranslation(translator,
-                            QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()))))
-        return std::nullopt;
-    // Every text is translated here, once; what is not in the translation stays English.
-    return Language(std::make_shared<const Texts>([&](const char* context, std::string_view text) {
-        const std::string source(text);
-        const QString translated = translator.translate(context, source.c_str());
-        return translated.isEmpty() ? source : translated.toStdString();
-    }));
+    // Each language is loaded once, at its first use, and kept.
+    static std::array<std::once_flag, kTranslatedLanguages.size()> once;
+    static std::array<std::shared_ptr<const Texts>, kTranslatedLanguages.size()> loaded;
+    for (std::size_t i = 0; i < kTranslatedLanguages.size(); ++i) {
+        if (code != kTranslatedLanguages[i])
+            continue;
+        std::call_once(once[i], [&] { loaded[i] = Load(code); });
+        return loaded[i] ? std::optional(Language(loaded[i])) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 std::string_view Language::Sign(std::string_view english) const {
@@ -125,8 +139,8 @@ const PlainPhrases& Language::Phrases() const {
     return texts_->phrases;
 }
 
-bool Language::IsEnglish() const {
-    return texts_ == English().texts_;
+std::string_view Language::Code() const {
+    return texts_->code;
 }
 
 }  // namespace amorist::cli

@@ -70,11 +70,13 @@ public:
     const Category* Shown(const Category* english) const;
     void AppendDate(std::string& out, CalendarDate date) const;
     const PlainPhrases& Phrases() const;
-    bool IsEnglish() const;
+    std::string_view Code() const;  // as --lang names it
 
 private:
     struct Texts;
     explicit Language(std::shared_ptr<const Texts> texts);
+    // A translated language's texts; null when its translation does not load.
+    static std::shared_ptr<const Texts> Load(std::string_view code);
 
     std::shared_ptr<const Texts> texts_;  // shared, so the views into it survive copies
 };
