@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` install
 # whatever is missing first, so a fresh clone needs nothing else.
-.PHONY: all deps configure build build-minimal run test test-sanitize bench tables icon-pixels format screenshots docs-screenshots clean
+.PHONY: all deps configure build build-minimal run test test-sanitize bench tables icon-pixels translations format screenshots docs-screenshots clean
 
 JOBS ?= $(shell nproc)
 SAMPLE := "ALEX MORGAN" 7/March/1975 "SAM RIVERS" 1978-11-23
@@ -64,6 +64,11 @@ tables: configure
 # Repaints the program icon's window sizes into app/program_icon_pixels.generated.cpp.
 icon-pixels: configure
 	@cmake --build --preset default --target icon-pixels
+
+# Brings translations/*.ts up to date with the texts of the sources: one lupdate run over
+# every source folder. New texts arrive untranslated, and the tests fail until they are not.
+translations: configure
+	@cmake --build --preset default --target translations
 
 format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
