@@ -76,6 +76,412 @@
     </message>
 </context>
 <context>
+    <name>amorist::frmAbout</name>
+    <message>
+        <source>Amorist gives the compatibility between two individuals based on their Venus and Mars signs. Venus &amp; Mars signs are opposite in nature and represent yin - yang planets. The software gives you an idea on different aspects of your relationship which depend on the Venus and Mars signs. All rights in this software belong to Quillmoor Softwares.</source>
+        <translation>Amorist ermittelt die Kompatibilität zweier Menschen anhand ihrer Venus- und Marszeichen. Venus- und Marszeichen sind gegensätzlicher Natur und stehen für die Planeten von Yin und Yang. Die Software vermittelt Ihnen einen Eindruck von verschiedenen Aspekten Ihrer Beziehung, die von diesen Zeichen abhängen. Alle Rechte an dieser Software liegen bei Quillmoor Softwares.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <extracomment>%1 is the maker&apos;s web address</extracomment>
+        <translation>Besuchen Sie uns auf %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Geschäftsidee für zu Hause: Starten Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Holen Sie sich diese Software unter Ihrer Marke für Ihre Website.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Hier klicken für weitere Details</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>amorist::frmDisplay</name>
+    <message>
+        <source>Your Mars Sign</source>
+        <translation>Ihr Marszeichen</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Venus Sign</source>
+        <translation>Venuszeichen des Partners</translation>
+    </message>
+    <message>
+        <source>Your Venus Sign</source>
+        <translation>Ihr Venuszeichen</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Mars Sign</source>
+        <translation>Marszeichen des Partners</translation>
+    </message>
+    <message>
+        <source>First reading colour: %1</source>
+        <translation>Erste Deutung, Farbe: %1</translation>
+    </message>
+    <message>
+        <source>First reading colour name: %1</source>
+        <translation>Erste Deutung, Farbname: %1</translation>
+    </message>
+    <message>
+        <source>First reading keywords: %1</source>
+        <translation>Erste Deutung, Stichwort: %1</translation>
+    </message>
+    <message>
+        <source>First reading romantic compatibility: %1</source>
+        <translation>Erste Deutung, romantische Kompatibilität: %1</translation>
+    </message>
+    <message>
+        <source>Second reading colour: %1</source>
+        <translation>Zweite Deutung, Farbe: %1</translation>
+    </message>
+    <message>
+        <source>Second reading colour name: %1</source>
+        <translation>Zweite Deutung, Farbname: %1</translation>
+    </message>
+    <message>
+        <source>Second reading keywords: %1</source>
+        <translation>Zweite Deutung, Stichwort: %1</translation>
+    </message>
+    <message>
+        <source>Second reading romantic compatibility: %1</source>
+        <translation>Zweite Deutung, romantische Kompatibilität: %1</translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Your Date of Birth</source>
+        <translation>Ihr Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Name</source>
+        <translation>Name Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Date of Birth</source>
+        <translation>Geburtsdatum Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Stichwort</translation>
+    </message>
+    <message>
+        <source>Your Romantic Compatibility</source>
+        <translation>Ihre romantische Kompatibilität</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Unsere &amp;Website besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Nach Software-&amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Ü&amp;ber diese Software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Online Geld verdienen</translation>
+    </message>
+    <message>
+        <source>Your name: %1</source>
+        <translation>Ihr Name: %1</translation>
+    </message>
+    <message>
+        <source>Your date of birth: %1</source>
+        <translation>Ihr Geburtsdatum: %1</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name: %1</source>
+        <translation>Name Ihres Partners: %1</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s date of birth: %1</source>
+        <translation>Geburtsdatum Ihres Partners: %1</translation>
+    </message>
+    <message>
+        <source>Your Mars sign: %1</source>
+        <translation>Ihr Marszeichen: %1</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s Venus sign: %1</source>
+        <translation>Venuszeichen Ihres Partners: %1</translation>
+    </message>
+    <message>
+        <source>Your Venus sign: %1</source>
+        <translation>Ihr Venuszeichen: %1</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s Mars sign: %1</source>
+        <translation>Marszeichen Ihres Partners: %1</translation>
+    </message>
+</context>
+<context>
+    <name>amorist::frmMain</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A list&apos;s spoken name: %1 what it holds (&quot;Your day of birth&quot;), %2 its item</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Venus and Mars signs are opposite in nature and represent yin - yang planets. Knowing the Venus - Mars compatibility between people will help you understand your relationship better. Take the Amorist test to know how electric or dull your relationship is!</source>
+        <translation>Venus- und Marszeichen sind gegensätzlicher Natur und stehen für die Planeten von Yin und Yang. Wer die Venus-Mars-Kompatibilität zweier Menschen kennt, versteht die eigene Beziehung besser. Machen Sie den Amorist-Test: Wie elektrisierend oder langweilig ist Ihre Beziehung?</translation>
+    </message>
+    <message>
+        <source>Romantic Compatibility</source>
+        <translation>Romantische Kompatibilität</translation>
+    </message>
+    <message>
+        <source>Take the test now and understand your romance better! </source>
+        <translation>Machen Sie jetzt den Test und verstehen Sie Ihre Liebe besser! </translation>
+    </message>
+    <message>
+        <source>Enter Your Details</source>
+        <translation>Ihre Angaben</translation>
+    </message>
+    <message>
+        <source>Enter Your Partner&apos;s Details</source>
+        <translation>Angaben zu Ihrem Partner</translation>
+    </message>
+    <message>
+        <source>Get Our &amp;Romantic Compatibility Reading</source>
+        <translation>Unsere &amp;romantische Kompatibilität ermitteln</translation>
+    </message>
+    <message>
+        <source>Get our romantic compatibility reading</source>
+        <translation>Unsere romantische Kompatibilität ermitteln</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s DOB</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Date Of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s name</source>
+        <translation>Name Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s day of birth</source>
+        <translation>Geburtsdatum Ihres Partners, Tag</translation>
+    </message>
+    <message>
+        <source>Your day of birth</source>
+        <translation>Ihr Geburtsdatum, Tag</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s month of birth</source>
+        <translation>Geburtsdatum Ihres Partners, Monat</translation>
+    </message>
+    <message>
+        <source>Your month of birth</source>
+        <translation>Ihr Geburtsdatum, Monat</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s year of birth</source>
+        <translation>Geburtsdatum Ihres Partners, Jahr</translation>
+    </message>
+    <message>
+        <source>Your year of birth</source>
+        <translation>Ihr Geburtsdatum, Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Unsere &amp;Website besuchen</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach Software-&amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Ü&amp;ber diese Software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Online Geld verdienen</translation>
+    </message>
+    <message>
+        <source>Please Enter Only Letters !</source>
+        <translation>Bitte geben Sie nur Buchstaben ein!</translation>
+    </message>
+</context>
+<context>
+    <name>amorist::frmReferAFriend</name>
+    <message>
+        <source>Quillmoor Softwares, such as this can be created and maintained only with your support. The best way to support Quillmoor is to visit Quillmoor regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Programme von Quillmoor wie dieses können nur mit Ihrer Unterstützung entstehen und gepflegt werden. Am besten unterstützen Sie Quillmoor, indem Sie regelmäßig vorbeischauen und sich an den Diskussionen und Aktivitäten im Forum beteiligen.</translation>
+    </message>
+    <message>
+        <source>Visit Quillmoor regularly. Support Quillmoor by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quillmoor</source>
+        <translation>Besuchen Sie Quillmoor regelmäßig. Unterstützen Sie Quillmoor, indem Sie sich an den Diskussionen und Aktivitäten beteiligen. Ohne Ihre regelmäßigen Besuche können diese Programme nicht gepflegt werden.</translation>
+    </message>
+    <message>
+        <source>Quillmoor is a FREE online discussion forum for all things quillmoor. To help Quillmoor develop and maintain this software visit Quillmoor regularly.</source>
+        <translation>Quillmoor ist ein KOSTENLOSES Online-Diskussionsforum rund um Quillmoor. Besuchen Sie Quillmoor regelmäßig, um die Entwicklung und Pflege dieser Software zu unterstützen.</translation>
+    </message>
+    <message>
+        <source>Quillmoor needs your help. All you need to do is visit Quillmoor regularly and take part in the various discussions and activites to help us maintain and develop more Quillmoor Softwares.</source>
+        <translation>Quillmoor braucht Ihre Hilfe. Besuchen Sie Quillmoor einfach regelmäßig und beteiligen Sie sich an den Diskussionen und Aktivitäten. So helfen Sie uns, Quillmoor-Programme zu pflegen und weitere zu entwickeln.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Quillmoor Softwares. From a single software, we have now grown to become the world’s largest resource of quillmoor softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Wenn Ihnen diese Software gefallen hat, interessieren Sie sicher auch unsere anderen Quillmoor-Programme. Aus einem einzigen Programm ist die weltweit größte Sammlung von Quillmoor-Software geworden. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultes: Wir bieten Programme für jedes Gebiet und damit eine große Auswahl für jedes Interesse.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Quillmoor Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family.</source>
+        <translation>Alle Programme der Suite Quillmoor Softwares sind einfach zu bedienen, machen Spaß und sind sehr informativ. Probieren Sie sie gleich aus und teilen Sie Ihre Erfahrungen mit Freunden und Familie.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <extracomment>%1 is the maker&apos;s site, www.quillmoor.com</extracomment>
+        <translation>Jetzt %1 besuchen</translation>
+    </message>
+    <message>
+        <source>Visit %1 now</source>
+        <translation>Jetzt %1 besuchen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Weiterempfehlen</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Jetzt weiter&amp;empfehlen</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>Jetzt weiterempfehlen</translation>
+    </message>
+    <message>
+        <source>Download Quillmoor Softwares</source>
+        <translation>Download: Quillmoor Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quillmoor Softwares</source>
+        <translation>Hier klicken, um Quillmoor Softwares zu besuchen</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Eine E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>amorist::frmStartup</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Amorist wird bereits ausgeführt.</translation>
+    </message>
+</context>
+<context>
     <name>birth_data_check</name>
     <message>
         <source>Please Enter Your Name</source>
@@ -114,11 +520,87 @@
     </message>
 </context>
 <context>
+    <name>modHelp</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Möglicherweise ist ein Update für diese Software verfügbar.
+Möchten Sie nach einem Update suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>modTellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte geben Sie Ihren Namen ein.</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Ihre E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Ihre Nachricht</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Bitte geben Sie Ihre Nachricht ein.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Name des Empfängers</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Bitte geben Sie den Namen des Empfängers ein.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-Mail des Empfängers</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Bitte geben Sie die E-Mail-Adresse des Empfängers ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
+    </message>
+</context>
+<context>
     <name>program_state</name>
     <message>
         <source>%1/%2/%3</source>
         <extracomment>A date of birth: %1 the day, %2 the month name, %3 the year, e.g. 7/March/1975</extracomment>
         <translation>%1/%2/%3</translation>
+    </message>
+</context>
+<context>
+    <name>promotions</name>
+    <message>
+        <source>The Most Popular Online Quillmoor Discussion Board. Best Resource For Everything Quillmoor. Visit %1 Now</source>
+        <extracomment>The banner at the top of both reading windows; %1 is the site&apos;s host</extracomment>
+        <translation>Das beliebteste Quillmoor-Diskussionsforum im Internet. Die beste Quelle für alles rund um Quillmoor. Besuchen Sie jetzt %1</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
+        <translation>Diese Software mit Ihrer Marke: mehr Treue und Besucher für Ihre Website. Name &amp; Link Ihrer Website hier. Details unter „Hilfe“. Hier klicken für mehr Infos zum Co-Branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Geschäftsidee für zu Hause: Starten Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Diese Software unter Ihrer Marke für Ihre Website. Hier klicken für mehr Details.</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,412 @@
     </message>
 </context>
 <context>
+    <name>amorist::frmAbout</name>
+    <message>
+        <source>Amorist gives the compatibility between two individuals based on their Venus and Mars signs. Venus &amp; Mars signs are opposite in nature and represent yin - yang planets. The software gives you an idea on different aspects of your relationship which depend on the Venus and Mars signs. All rights in this software belong to Quillmoor Softwares.</source>
+        <translation>Amorist calcula la compatibilidad entre dos personas a partir de sus signos de Venus y Marte. Los signos de Venus y Marte son de naturaleza opuesta y representan los planetas del yin y el yang. El programa te da una idea de distintos aspectos de tu relación que dependen de estos signos. Todos los derechos de este programa pertenecen a Quillmoor Softwares.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <extracomment>%1 is the maker&apos;s web address</extracomment>
+        <translation>Haz clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Haz clic aquí para más información</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>amorist::frmDisplay</name>
+    <message>
+        <source>Your Mars Sign</source>
+        <translation>Tu signo de Marte</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Venus Sign</source>
+        <translation>Venus de tu pareja</translation>
+    </message>
+    <message>
+        <source>Your Venus Sign</source>
+        <translation>Tu signo de Venus</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Mars Sign</source>
+        <translation>Marte de tu pareja</translation>
+    </message>
+    <message>
+        <source>First reading colour: %1</source>
+        <translation>Primera lectura, color: %1</translation>
+    </message>
+    <message>
+        <source>First reading colour name: %1</source>
+        <translation>Primera lectura, nombre del color: %1</translation>
+    </message>
+    <message>
+        <source>First reading keywords: %1</source>
+        <translation>Primera lectura, palabra clave: %1</translation>
+    </message>
+    <message>
+        <source>First reading romantic compatibility: %1</source>
+        <translation>Primera lectura, compatibilidad amorosa: %1</translation>
+    </message>
+    <message>
+        <source>Second reading colour: %1</source>
+        <translation>Segunda lectura, color: %1</translation>
+    </message>
+    <message>
+        <source>Second reading colour name: %1</source>
+        <translation>Segunda lectura, nombre del color: %1</translation>
+    </message>
+    <message>
+        <source>Second reading keywords: %1</source>
+        <translation>Segunda lectura, palabra clave: %1</translation>
+    </message>
+    <message>
+        <source>Second reading romantic compatibility: %1</source>
+        <translation>Segunda lectura, compatibilidad amorosa: %1</translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Your Date of Birth</source>
+        <translation>Tu fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Name</source>
+        <translation>Nombre de tu pareja</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Date of Birth</source>
+        <translation>Fecha de nacimiento de tu pareja</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabra clave</translation>
+    </message>
+    <message>
+        <source>Your Romantic Compatibility</source>
+        <translation>Vuestra compatibilidad amorosa</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Ayuda en línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visitar nuestro sitio web</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Acerca &amp;de este programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Ganar dinero en línea</translation>
+    </message>
+    <message>
+        <source>Your name: %1</source>
+        <translation>Tu nombre: %1</translation>
+    </message>
+    <message>
+        <source>Your date of birth: %1</source>
+        <translation>Tu fecha de nacimiento: %1</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name: %1</source>
+        <translation>Nombre de tu pareja: %1</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s date of birth: %1</source>
+        <translation>Fecha de nacimiento de tu pareja: %1</translation>
+    </message>
+    <message>
+        <source>Your Mars sign: %1</source>
+        <translation>Tu signo de Marte: %1</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s Venus sign: %1</source>
+        <translation>Signo de Venus de tu pareja: %1</translation>
+    </message>
+    <message>
+        <source>Your Venus sign: %1</source>
+        <translation>Tu signo de Venus: %1</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s Mars sign: %1</source>
+        <translation>Signo de Marte de tu pareja: %1</translation>
+    </message>
+</context>
+<context>
+    <name>amorist::frmMain</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A list&apos;s spoken name: %1 what it holds (&quot;Your day of birth&quot;), %2 its item</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Venus and Mars signs are opposite in nature and represent yin - yang planets. Knowing the Venus - Mars compatibility between people will help you understand your relationship better. Take the Amorist test to know how electric or dull your relationship is!</source>
+        <translation>Los signos de Venus y Marte son de naturaleza opuesta y representan los planetas del yin y el yang. Conocer la compatibilidad Venus-Marte entre dos personas te ayuda a entender mejor tu relación. ¡Haz el test de Amorist y descubre si tu relación es electrizante o aburrida!</translation>
+    </message>
+    <message>
+        <source>Romantic Compatibility</source>
+        <translation>Compatibilidad amorosa</translation>
+    </message>
+    <message>
+        <source>Take the test now and understand your romance better! </source>
+        <translation>¡Haz el test ahora y entiende mejor tu relación! </translation>
+    </message>
+    <message>
+        <source>Enter Your Details</source>
+        <translation>Tus datos</translation>
+    </message>
+    <message>
+        <source>Enter Your Partner&apos;s Details</source>
+        <translation>Datos de tu pareja</translation>
+    </message>
+    <message>
+        <source>Get Our &amp;Romantic Compatibility Reading</source>
+        <translation>Ver nuestra &amp;compatibilidad amorosa</translation>
+    </message>
+    <message>
+        <source>Get our romantic compatibility reading</source>
+        <translation>Ver nuestra compatibilidad amorosa</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s DOB</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>Date Of Birth</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s name</source>
+        <translation>Nombre de tu pareja</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s day of birth</source>
+        <translation>Día de nacimiento de tu pareja</translation>
+    </message>
+    <message>
+        <source>Your day of birth</source>
+        <translation>Tu día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s month of birth</source>
+        <translation>Mes de nacimiento de tu pareja</translation>
+    </message>
+    <message>
+        <source>Your month of birth</source>
+        <translation>Tu mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Partner&apos;s year of birth</source>
+        <translation>Año de nacimiento de tu pareja</translation>
+    </message>
+    <message>
+        <source>Your year of birth</source>
+        <translation>Tu año de nacimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Ayuda en línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visitar nuestro sitio web</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Acerca &amp;de este programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Ganar dinero en línea</translation>
+    </message>
+    <message>
+        <source>Please Enter Only Letters !</source>
+        <translation>Introduce solo letras.</translation>
+    </message>
+</context>
+<context>
+    <name>amorist::frmReferAFriend</name>
+    <message>
+        <source>Quillmoor Softwares, such as this can be created and maintained only with your support. The best way to support Quillmoor is to visit Quillmoor regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Los programas de Quillmoor como este solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyar a Quillmoor es visitarlo con regularidad y participar en los debates y actividades del foro.</translation>
+    </message>
+    <message>
+        <source>Visit Quillmoor regularly. Support Quillmoor by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quillmoor</source>
+        <translation>Visita Quillmoor con regularidad. Apoya a Quillmoor participando en los debates y demás actividades. Sin tus visitas regulares, estos programas no podrían mantenerse.</translation>
+    </message>
+    <message>
+        <source>Quillmoor is a FREE online discussion forum for all things quillmoor. To help Quillmoor develop and maintain this software visit Quillmoor regularly.</source>
+        <translation>Quillmoor es un foro de debate en línea GRATUITO sobre todo lo relacionado con Quillmoor. Para ayudar a Quillmoor a desarrollar y mantener este programa, visita Quillmoor con regularidad.</translation>
+    </message>
+    <message>
+        <source>Quillmoor needs your help. All you need to do is visit Quillmoor regularly and take part in the various discussions and activites to help us maintain and develop more Quillmoor Softwares.</source>
+        <translation>Quillmoor necesita tu ayuda. Solo tienes que visitar Quillmoor con regularidad y participar en los debates y actividades para ayudarnos a mantener y desarrollar más programas de Quillmoor.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Quillmoor Softwares. From a single software, we have now grown to become the world’s largest resource of quillmoor softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Si te ha gustado este programa, seguro que te interesarán nuestros otros programas de Quillmoor. Empezamos con un solo programa y hoy somos el mayor recurso de programas de Quillmoor del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos para ofrecer a nuestros usuarios una amplia variedad según sus intereses.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Quillmoor Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family.</source>
+        <translation>Todos los programas de la suite Quillmoor Softwares son sencillos y fáciles de usar. No solo son divertidos, sino también muy informativos. Pruébalos hoy mismo y comparte tu experiencia con amigos y familiares.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <extracomment>%1 is the maker&apos;s site, www.quillmoor.com</extracomment>
+        <translation>Visita %1 ahora</translation>
+    </message>
+    <message>
+        <source>Visit %1 now</source>
+        <translation>Visitar %1 ahora</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recomendar a un amigo</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Recomendar ahora</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>Recomendar ahora</translation>
+    </message>
+    <message>
+        <source>Download Quillmoor Softwares</source>
+        <translation>Descargar Quillmoor Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quillmoor Softwares</source>
+        <translation>Haz clic aquí para visitar Quillmoor Softwares</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Una dirección de correo no puede contener espacios.</translation>
+    </message>
+</context>
+<context>
+    <name>amorist::frmStartup</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Amorist ya se está ejecutando.</translation>
+    </message>
+</context>
+<context>
     <name>birth_data_check</name>
     <message>
         <source>Please Enter Your Name</source>
@@ -114,11 +520,87 @@
     </message>
 </context>
 <context>
+    <name>modHelp</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización disponible para este programa.
+¿Quieres buscar actualizaciones?</translation>
+    </message>
+</context>
+<context>
+    <name>modTellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Introduce tu nombre.</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Tu correo electrónico</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Introduce tu correo electrónico.</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Escribe tu mensaje.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nombre de tu amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Introduce el nombre de tu amigo.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Correo de tu amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Introduce el correo electrónico de tu amigo.</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Introduce dos direcciones de correo distintas.</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Introduce una dirección de correo válida.</translation>
+    </message>
+</context>
+<context>
     <name>program_state</name>
     <message>
         <source>%1/%2/%3</source>
         <extracomment>A date of birth: %1 the day, %2 the month name, %3 the year, e.g. 7/March/1975</extracomment>
         <translation>%1/%2/%3</translation>
+    </message>
+</context>
+<context>
+    <name>promotions</name>
+    <message>
+        <source>The Most Popular Online Quillmoor Discussion Board. Best Resource For Everything Quillmoor. Visit %1 Now</source>
+        <extracomment>The banner at the top of both reading windows; %1 is the site&apos;s host</extracomment>
+        <translation>El foro sobre Quillmoor más popular de internet. El mejor recurso para todo lo relacionado con Quillmoor. Visita %1 ahora</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
+        <translation>Añade la marca de tu sitio a este programa. Gana fidelidad y tráfico. Pon aquí el nombre y el enlace de tu sitio. Detalles en «Ayuda». Haz clic aquí para saber más sobre el co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web. Haz clic aquí para más información.</translation>
     </message>
 </context>
 <context>
