@@ -4,8 +4,13 @@
 set -uo pipefail
 
 readonly tool=$1
-readonly expected=(frmMain.png frmMain-entries.png frmDisplay-1.png frmDisplay-2.png
+readonly pictures=(frmMain.png frmMain-entries.png frmDisplay-1.png frmDisplay-2.png
                    frmAbout.png frmReferAFriend.png)
+# English at the top, each translation in a folder of its own.
+expected=("${pictures[@]}" de fr es)
+for language in de fr es; do
+    expected+=("${pictures[@]/#/$language/}")
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -19,6 +24,7 @@ done
 
 status=0
 for name in "${expected[@]}"; do
+    [ -d "$work/first/$name" ] && continue
     if [ ! -s "$work/first/$name" ]; then
         echo "FAIL: $name was not written" >&2
         status=1
@@ -27,10 +33,11 @@ for name in "${expected[@]}"; do
         status=1
     fi
 done
-extra=$(ls "$work/first" | grep -vxF -f <(printf '%s\n' "${expected[@]}"))
+extra=$(cd "$work/first" && find . -mindepth 1 | sed 's|^\./||' |
+        grep -vxF -f <(printf '%s\n' "${expected[@]}"))
 if [ -n "$extra" ]; then
     echo "FAIL: unexpected files: $extra" >&2
     status=1
 fi
-[ $status -eq 0 ] && echo "all ${#expected[@]} pictures identical in two renders"
+[ $status -eq 0 ] && echo "all $((${#pictures[@]} * 4)) pictures identical in two renders"
 exit $status
