@@ -9,6 +9,9 @@ namespace amorist {
 
 ProgramLanguage::ProgramLanguage(const QStringList& languages) {
     for (const QString& language : languages) {
+        // The language the program is written in ends the search as well.
+        if (language.startsWith(u"en", Qt::CaseInsensitive) || language == u"C")
+            break;
         if (!LoadAppTranslation(program_, language))
             continue;
         code_ = language.first(2).toLower();

@@ -10,7 +10,8 @@
 namespace amorist {
 
 // Installs the program's translation for the first of languages that has one
-// (QLocale::uiLanguages() order, "de-AT" finding "de"), Qt's own translation of
+// (QLocale::uiLanguages() order, "de-AT" finding "de"; English, which needs
+// none, counts as having one), Qt's own translation of
 // its dialog buttons in that same language where it is installed, and that
 // language as the default locale. When none has one, everything stays English,
 // Qt's buttons included. Removes what it installed when it goes.
