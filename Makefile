@@ -83,6 +83,8 @@ docs-screenshots: screenshots
 	@cp build/screenshots/frmDisplay-1.png docs/screenshots/result.png
 	@cp build/screenshots/frmAbout.png docs/screenshots/about.png
 	@cp build/screenshots/frmReferAFriend.png docs/screenshots/refer-a-friend.png
+	@mkdir -p docs/screenshots/de
+	@cp build/screenshots/de/frmDisplay-1.png docs/screenshots/de/result.png
 	@echo "docs/screenshots/ refreshed from build/screenshots/"
 
 clean:
