@@ -7,14 +7,31 @@
 
 namespace amorist {
 
+namespace {
+
+// "de" of "de-AT" or "de_AT.UTF-8".
+QStringView PrimaryOf(QStringView language) {
+    qsizetype end = 0;
+    while (end < language.size() && language[end].isLetter())
+        ++end;
+    return language.first(end);
+}
+
+bool SpeaksEnglish(const QLocale& locale) {
+    return locale.language() == QLocale::English || locale.language() == QLocale::C;
+}
+
+}  // namespace
+
 ProgramLanguage::ProgramLanguage(const QStringList& languages) {
     for (const QString& language : languages) {
         // The language the program is written in ends the search as well.
-        if (language.startsWith(u"en", Qt::CaseInsensitive) || language == u"C")
+        const QStringView primary = PrimaryOf(language);
+        if (primary.compare(u"en", Qt::CaseInsensitive) == 0 || primary == u"C")
             break;
         if (!LoadAppTranslation(program_, language))
             continue;
-        code_ = language.first(2).toLower();
+        code_ = primary.toString().toLower();
         QCoreApplication::installTranslator(&program_);
         // Qt's buttons in the same language; without them they stay English.
         if (qt_.load(QStringLiteral("qtbase_") + code_,
@@ -23,9 +40,12 @@ ProgramLanguage::ProgramLanguage(const QStringList& languages) {
         }
         break;
     }
-    // An untranslated language (Italian) gets the English the texts are in.
-    QLocale::setDefault(code_.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                        : QLocale(code_));
+    if (!code_.isEmpty()) {
+        QLocale::setDefault(QLocale(code_));
+    } else if (!SpeaksEnglish(QLocale())) {
+        // An untranslated language (Italian) gets the English the texts are in.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
 }
 
 ProgramLanguage::~ProgramLanguage() {
@@ -35,8 +55,7 @@ ProgramLanguage::~ProgramLanguage() {
 }
 
 bool ShowsTranslation() {
-    const QLocale::Language language = QLocale().language();
-    return language != QLocale::English && language != QLocale::C;
+    return !SpeaksEnglish(QLocale());
 }
 
 }  // namespace amorist
