@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>Download Quillmoor Softwares</source>
-        <translation>Télécharger Quillmoor Softwares</translation>
+        <translation>Nos logiciels à télécharger</translation>
     </message>
     <message>
         <source>Click Here To Visit Quillmoor Softwares</source>

@@ -308,6 +308,18 @@ void ExpectEveryTextFits(QWidget& window, qreal smallestPoints, const std::strin
         EXPECT_LT(group->fontMetrics().horizontalAdvance(group->title()), group->width() - 8)
             << where << " " << group->objectName().toStdString();
     }
+    for (QCheckBox* box : window.findChildren<QCheckBox*>()) {
+        EXPECT_LE(box->sizeHint().width(), box->width())
+            << where << " " << box->objectName().toStdString();
+    }
+    // Every menu title on the bar, none pushed into an overflow menu.
+    if (auto* main = qobject_cast<QMainWindow*>(&window)) {
+        for (QAction* menu : main->menuBar()->actions()) {
+            const QRect title = main->menuBar()->actionGeometry(menu);
+            EXPECT_TRUE(!title.isEmpty() && title.right() < main->menuBar()->width())
+                << where << " " << menu->text().toStdString();
+        }
+    }
     for (QWidget* parent : window.findChildren<QWidget*>()) {
         QList<QWidget*> controls;
         for (QObject* child : parent->children()) {
@@ -362,6 +374,10 @@ TEST(WindowFrame, EveryLanguageShowsItsTextsAndEveryTextFits) {
             EXPECT_EQ(Find<QPushButton>(window, "cmdExit").text(), QString::fromUtf8(language.exit))
                 << where;
             if (which == Which::Main) {
+                frmReferAFriend& last = run.windows.ReferAFriend();
+                last.show();
+                ExpectEveryTextFits(last, language.smallestPoints, code + " frmReferAFriend");
+                last.hide();
                 EXPECT_EQ(Find<QLabel>(window, "lblDOB").text(),
                           QString::fromUtf8(language.dateOfBirth));
                 QAccessibleInterface* day =
