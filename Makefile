@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` install
 # whatever is missing first, so a fresh clone needs nothing else.
-.PHONY: all deps configure build build-minimal run test test-sanitize bench tables format screenshots docs-screenshots clean
+.PHONY: all deps configure build build-minimal run test test-sanitize bench tables translations format screenshots docs-screenshots clean
 
 JOBS ?= $(shell nproc)
 SAMPLE := "ALEX MORGAN" 7/March/1975 "SAM RIVERS" 1978-11-23
@@ -62,6 +62,11 @@ bench: build
 tables: configure
 	@cmake --build --preset default --target tables
 
+# Brings translations/*.ts up to date with the texts of the sources: one lupdate run over
+# every source folder. New texts arrive untranslated, and the tests fail until they are not.
+translations: configure
+	@cmake --build --preset default --target translations
+
 format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -75,6 +80,8 @@ docs-screenshots: screenshots
 	@cp build/screenshots/frmDisplay-1.png docs/screenshots/result.png
 	@cp build/screenshots/frmAbout.png docs/screenshots/about.png
 	@cp build/screenshots/frmReferAFriend.png docs/screenshots/refer-a-friend.png
+	@mkdir -p docs/screenshots/de
+	@cp build/screenshots/de/frmDisplay-1.png docs/screenshots/de/result.png
 	@echo "docs/screenshots/ refreshed from build/screenshots/"
 
 clean:

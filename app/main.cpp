@@ -2,13 +2,16 @@
 // of birth. The program takes no arguments.
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLocale>
 #include <QTimer>
+#include <optional>
 
 #include "app/program_icon.h"
 #include "app/qt_platform.h"
 #include "app/session.h"
 #include "app/single_instance.h"
 #include "app/startup_trace.h"
+#include "translations/program_language.h"
 #include "ui/frmStartup.h"
 #include "ui/windows.h"
 
@@ -24,6 +27,10 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmoor.Amorist"));
     QApplication::setWindowIcon(amorist::ProgramIcon());
     application.End();
+    // Before any window or message exists, so that all of them speak it.
+    std::optional<amorist::ProgramLanguage> language;
+    amorist::startup_trace::Timed("translations",
+                                  [&] { language.emplace(QLocale::system().uiLanguages()); });
     // The first text measured would read it anyway; read here, the trace
     // tells the font system's own cost from the windows' use of it.
     amorist::startup_trace::Timed("font database", [] { QFontDatabase::families(); });

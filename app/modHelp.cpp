@@ -1,5 +1,6 @@
 #include "app/modHelp.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <cstdlib>
 
@@ -101,7 +102,8 @@ void PromptForUpdate(Platform& platform, QWidget* parent) {
     if (std::abs(today.daysTo(last)) <= kQuietDays)
         return;
 
-    const bool check = platform.AskYesNo(parent, QString::fromLatin1(kUpdateQuestion));
+    const bool check =
+        platform.AskYesNo(parent, QCoreApplication::translate("modHelp", kUpdateQuestion));
     RememberReminder(today);
     if (check)
         OpenDownloadPage(platform);

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -34,8 +35,9 @@ void OpenFullBrandPage(Platform& platform);
 void OpenCoBrandPage(Platform& platform);
 void OpenDownloadPage(Platform& platform);
 
-inline constexpr char kUpdateQuestion[] =
-    "There maybe an update to this software available\nDo you want to check for an update?";
+inline constexpr char kUpdateQuestion[] = QT_TRANSLATE_NOOP(
+    "modHelp",
+    "There maybe an update to this software available\nDo you want to check for an update?");
 
 // The date a stored reminder text ("yyyy-MM-dd") names; invalid when it names none.
 QDate ReminderDate(const QString& stored);

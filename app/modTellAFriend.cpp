@@ -1,5 +1,6 @@
 #include "app/modTellAFriend.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include "app/modHelp.h"
@@ -19,6 +20,10 @@ bool LacksCharacter(const ReferralFields& fields, QChar character) {
 
 }  // namespace
 
+QString ShownHint(const ReferralFieldRule& rule) {
+    return QCoreApplication::translate("modTellAFriend", rule.placeholder);
+}
+
 QString TrimSpaces(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -31,9 +36,9 @@ QString TrimSpaces(const QString& text) {
 
 std::optional<QString> EmailAddressProblem(const ReferralFields& fields) {
     if (fields.email == fields.friendEmail)
-        return QString::fromLatin1(kDistinctEmailsMessage);
+        return QCoreApplication::translate("modTellAFriend", kDistinctEmailsMessage);
     if (LacksCharacter(fields, u'@') || LacksCharacter(fields, u'.')) {
-        return QString::fromLatin1(kProperEmailMessage);
+        return QCoreApplication::translate("modTellAFriend", kProperEmailMessage);
     }
     return std::nullopt;
 }
@@ -41,8 +46,8 @@ std::optional<QString> EmailAddressProblem(const ReferralFields& fields) {
 std::optional<QString> MissingFieldMessage(const ReferralFields& fields) {
     for (const ReferralFieldRule& rule : kReferralFieldRules) {
         const QString& value = fields.*rule.field;
-        if (value.isEmpty() || value == QLatin1String(rule.placeholder)) {
-            return QString::fromLatin1(rule.missingMessage);
+        if (value.isEmpty() || value == ShownHint(rule)) {
+            return QCoreApplication::translate("modTellAFriend", rule.missingMessage);
         }
     }
     return std::nullopt;

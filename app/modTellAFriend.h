@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 class QWidget;
@@ -20,7 +21,8 @@ struct ReferralFields {
 };
 
 // One referral field: the hint its box shows while it holds nothing of the
-// user's, and the message when it is still missing at Submit.
+// user's, and the message when it is still missing at Submit. Both are shown
+// translated in the context "modTellAFriend".
 struct ReferralFieldRule {
     QString ReferralFields::*field;
     const char* placeholder;
@@ -29,16 +31,27 @@ struct ReferralFieldRule {
 
 // In the order Submit checks them.
 inline constexpr ReferralFieldRule kReferralFieldRules[] = {
-    {&ReferralFields::name, "Your Name", "Please Enter Your Name"},
-    {&ReferralFields::email, "Your Email Address", "Please Enter Your Email"},
-    {&ReferralFields::message, "Your Message", "Please Enter Your Message"},
-    {&ReferralFields::friendName, "Friend's Name", "Please Enter Your Friend's Name"},
-    {&ReferralFields::friendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
+    {&ReferralFields::name, QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
+    {&ReferralFields::email, QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
+    {&ReferralFields::message, QT_TRANSLATE_NOOP("modTellAFriend", "Your Message"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
+    {&ReferralFields::friendName, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
+    {&ReferralFields::friendEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
 };
 
-inline constexpr char kDistinctEmailsMessage[] = "Please Enter Distinct Email Addresses";
-inline constexpr char kProperEmailMessage[] = "Please Enter Proper Email Address";
+inline constexpr char kDistinctEmailsMessage[] =
+    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Distinct Email Addresses");
+inline constexpr char kProperEmailMessage[] =
+    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Proper Email Address");
 inline constexpr char kReferralPagePath[] = "/qmqs-refer-a-friend.php";
+
+// The hint a field's box shows, in the program's language. A field whose
+// text is its hint holds nothing of the user's.
+QString ShownHint(const ReferralFieldRule& rule);
 
 // Removes leading and trailing space characters only; tabs and line breaks stay.
 QString TrimSpaces(const QString& text);
@@ -47,8 +60,8 @@ QString TrimSpaces(const QString& text);
 // differ, and each must hold an "@" and a "."), or nothing when both pass.
 std::optional<QString> EmailAddressProblem(const ReferralFields& fields);
 
-// The message for the first field that is empty or still its hint, in the
-// order of kReferralFieldRules, or nothing when all are filled.
+// The message for the first field that is empty or still shows its hint, in
+// the order of kReferralFieldRules, or nothing when all are filled.
 std::optional<QString> MissingFieldMessage(const ReferralFields& fields);
 
 // The refer-a-friend address with every value percent-encoded as UTF-8, so

@@ -7,7 +7,9 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <mutex>
 
 #include "cli/reading_format.h"
 #include "cli/text_output.h"
@@ -110,8 +112,6 @@ std::string CsvFaultMessage(const CsvCouple& couple) {
            std::to_string(couple.fieldCount);
 }
 
-namespace {
-
 // Every reading a couple can have, written once by the same code as the
 // reading command's: index first sign * 12 + second sign.
 struct PairText {
@@ -119,40 +119,57 @@ struct PairText {
     std::string csv;   // number,category
 };
 
-using PairTexts = std::array<PairText, 144>;
+struct PairTexts {
+    std::array<PairText, 144> pairs;
 
-PairTexts WritePairTexts() {
-    PairTexts texts;
+    const PairText& Of(Sign first, Sign second) const {
+        return pairs[static_cast<std::size_t>(first) * 12 + static_cast<std::size_t>(second)];
+    }
+};
+
+namespace {
+
+std::shared_ptr<const PairTexts> WritePairTexts(const Language& language) {
+    auto texts = std::make_shared<PairTexts>();
     modRomanticCompatibility compatibility;
     for (std::size_t first = 0; first < 12; ++first) {
         for (std::size_t second = 0; second < 12; ++second) {
             const ReadingResult reading =
                 ReadingForPair(compatibility, kZodiacSigns[first], kZodiacSigns[second]);
-            PairText& text = texts[first * 12 + second];
-            AppendJsonReading(text.json, reading);
+            PairText& text = texts->pairs[first * 12 + second];
+            AppendJsonReading(text.json, reading, language);
             if (reading.number)
                 text.csv = std::to_string(*reading.number);
             text.csv += ',';
-            if (reading.category != nullptr)
-                text.csv.append(reading.category->word);
+            if (const Category* category = language.Shown(reading.category))
+                AppendCsvField(text.csv, category->word);
         }
     }
     return texts;
 }
 
-const PairText& TextOf(Sign first, Sign second) {
-    static const PairTexts texts = WritePairTexts();
-    return texts[static_cast<std::size_t>(first) * 12 + static_cast<std::size_t>(second)];
+// Written once per language and kept, like the language's texts themselves.
+std::shared_ptr<const PairTexts> PairTextsIn(const Language& language) {
+    static std::mutex guard;
+    static std::map<std::string, std::shared_ptr<const PairTexts>, std::less<>> written;
+    const std::lock_guard lock(guard);
+    std::shared_ptr<const PairTexts>& texts = written[std::string(language.Code())];
+    if (!texts)
+        texts = WritePairTexts(language);
+    return texts;
 }
 
 }  // namespace
 
-Batch::Batch(bool json, Output& out, Output& err) : json_(json), out_(out), err_(err) {
+Batch::Batch(bool json, Output& out, Output& err, const Language& language)
+    : json_(json), texts_(PairTextsIn(language)), out_(out), err_(err) {
     scratch_.resize(LineSplitter::kLongestLine + 1);
     text_.reserve(4096);
     yourDate_.reserve(32);
     partnersDate_.reserve(32);
 }
+
+Batch::~Batch() = default;
 
 // The CSV header comes with the first input, so input that cannot be read
 // gives no output at all.
@@ -204,8 +221,8 @@ void Batch::WriteCouple(const Couple& couple) {
     const Sign yourVenus = SignOn(kVenusTable, couple.date);
     const Sign partnersMars = SignOn(kMarsTable, couple.partnerDate);
     const Sign partnersVenus = SignOn(kVenusTable, couple.partnerDate);
-    const PairText& one = TextOf(yourMars, partnersVenus);
-    const PairText& two = TextOf(yourVenus, partnersMars);
+    const PairText& one = texts_->Of(yourMars, partnersVenus);
+    const PairText& two = texts_->Of(yourVenus, partnersMars);
 
     text_.clear();
     if (json_) {
@@ -234,7 +251,8 @@ void Batch::WriteCouple(const Couple& couple) {
     out_.Write(text_);
 }
 
-int RunBatch(std::string_view path, int in, bool json, Output& out, Output& err) {
+int RunBatch(std::string_view path, int in, bool json, const Language& language, Output& out,
+             Output& err) {
     const bool named = !path.empty() && path != "-";
     const std::string shown = named ? QuoteForMessage(path) : "standard input";
     int fd = in;
@@ -245,7 +263,7 @@ int RunBatch(std::string_view path, int in, bool json, Output& out, Output& err)
             return 1;
         }
     }
-    Batch batch(json, out, err);
+    Batch batch(json, out, err, language);
     constexpr std::size_t kPiece = 128 * 1024;
     const std::unique_ptr<char[]> buffer(new char[kPiece]);
     int status = 0;

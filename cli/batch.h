@@ -5,10 +5,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "cli/couple.h"
+#include "cli/language.h"
 #include "cli/output.h"
 
 namespace amorist::cli {
@@ -67,10 +69,14 @@ CsvCouple SplitCsvCouple(std::string_view line, char* scratch);
 
 std::string CsvFaultMessage(const CsvCouple& couple);
 
-// Writes the readings of good couples to out and a line per bad one to err.
+struct PairTexts;
+
+// Writes the readings of good couples to out and a line per bad one to err,
+// their colour names, categories and paragraphs in the language.
 class Batch {
 public:
-    Batch(bool json, Output& out, Output& err);
+    Batch(bool json, Output& out, Output& err, const Language& language = Language::English());
+    ~Batch();
 
     void Feed(std::string_view piece);
     void Finish();
@@ -83,6 +89,8 @@ private:
     void WriteCouple(const Couple& couple);
 
     bool json_;
+    // Every reading a couple can have, written out once per language.
+    std::shared_ptr<const PairTexts> texts_;
     Output& out_;
     Output& err_;
     LineSplitter lines_;
@@ -95,7 +103,8 @@ private:
 
 // batch as the command line runs it: FILE, or in when the path is empty or
 // "-". The exit status; a read error is reported on err.
-int RunBatch(std::string_view path, int in, bool json, Output& out, Output& err);
+int RunBatch(std::string_view path, int in, bool json, const Language& language, Output& out,
+             Output& err);
 
 // ---- implementation of the templates ----
 

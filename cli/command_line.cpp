@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "cli/language.h"
 #include "cli/text_output.h"
 
 namespace amorist::cli {
@@ -55,7 +56,7 @@ constexpr unsigned kAnyCommand =
 
 // getopt_long reports an option by its letter, or by a number past every
 // letter when it has none.
-enum OptionId : int { kHelp = 'h', kVersion = 'V', kJson = 256 };
+enum OptionId : int { kHelp = 'h', kVersion = 'V', kJson = 256, kLang };
 
 struct OptionSpec {
     OptionId id;
@@ -66,15 +67,17 @@ struct OptionSpec {
     std::string_view help;
 };
 
-constexpr std::array<OptionSpec, 3> kOptions = {{
+constexpr std::array<OptionSpec, 4> kOptions = {{
     {kJson, "json", 0, "", Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs),
      "write JSON instead of text or CSV"},
+    {kLang, "lang", 0, "LANG", Bit(Command::Reading) | Bit(Command::Batch),
+     "write readings in LANG: en (the default), de, fr or es"},
     {kHelp, "help", 'h', "", kAnyCommand, "show this help and exit"},
     {kVersion, "version", 'V', "", kAnyCommand, "show the version and exit"},
 }};
 
 // value: the option's value, when it takes one.
-void Apply(Options& options, OptionId id, [[maybe_unused]] const char* value) {
+void Apply(Options& options, OptionId id, const char* value) {
     switch (id) {
         case kHelp:
             options.help = true;
@@ -84,6 +87,9 @@ void Apply(Options& options, OptionId id, [[maybe_unused]] const char* value) {
             break;
         case kJson:
             options.json = true;
+            break;
+        case kLang:
+            options.lang = value;
             break;
     }
 }
@@ -227,6 +233,11 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
                            std::string(spec->name) + HelpHint(spec->id);
             return parsed;
         }
+    }
+    if (line.options.lang && !Language::Exists(*line.options.lang)) {
+        parsed.error = "unknown language " + QuoteForMessage(*line.options.lang) + " for --lang (" +
+                       Language::Codes() + ")" + HelpHint(spec->id);
+        return parsed;
     }
     if (line.operands.size() < spec->fewestOperands) {
         parsed.error =

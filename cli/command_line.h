@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,7 @@ struct Options {
     bool help = false;
     bool version = false;
     bool json = false;
+    std::optional<std::string_view> lang;  // --lang's value, one of Language::Codes()
 };
 
 struct CommandLine {

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,7 @@
 #include "cli/birth_date.h"
 #include "cli/command_line.h"
 #include "cli/couple.h"
+#include "cli/language.h"
 #include "cli/reading_format.h"
 #include "cli/text_output.h"
 #include "core/compatibility/program_state.h"
@@ -87,7 +89,7 @@ BirthData DataFor(std::string_view name, CalendarDate date) {
             std::to_string(date.year)};
 }
 
-int Reading(const CommandLine& line, const Streams& io) {
+int Reading(const CommandLine& line, const Streams& io, const Language& language) {
     const CheckedCouple checked =
         CheckCouple({line.operands[0], line.operands[1], line.operands[2], line.operands[3]});
     if (!checked.Ok())
@@ -104,11 +106,11 @@ int Reading(const CommandLine& line, const Streams& io) {
     std::string text;
     if (line.options.json) {
         std::string one, two;
-        AppendJsonReading(one, result.one);
-        AppendJsonReading(two, result.two);
+        AppendJsonReading(one, result.one, language);
+        AppendJsonReading(two, result.two, language);
         AppendJsonCouple(text, you, partner, one, two);
     } else {
-        text = PlainCouple(you, partner, result, io.width);
+        text = PlainCouple(you, partner, result, io.width, language);
     }
     io.out.Write(text);
     return kExitOk;
@@ -123,12 +125,23 @@ int Dispatch(const CommandLine& line, const Streams& io) {
         io.out.Write("amorist-cli " AMORIST_CLI_VERSION "\n");
         return kExitOk;
     }
+    // Without --lang the output is English, whatever language the caller's
+    // environment asks for: a script's output must not change with its locale.
+    std::optional<Language> language = Language::English();
+    if (line.options.lang) {
+        language = Language::Named(*line.options.lang);
+        if (!language) {
+            io.err.Report("the translation " + QuoteForMessage(*line.options.lang) +
+                          " is missing from this build");
+            return kExitSystemError;
+        }
+    }
     switch (line.command) {
         case Command::Reading:
-            return Reading(line, io);
+            return Reading(line, io, *language);
         case Command::Batch:
             return RunBatch(line.operands.empty() ? std::string_view() : line.operands[0], io.in,
-                            line.options.json, io.out, io.err);
+                            line.options.json, *language, io.out, io.err);
         case Command::Signs:
             return Signs(line, io);
         case Command::None:

@@ -22,28 +22,43 @@ std::string SwatchHex(int number) {
     return hex;
 }
 
-void AppendPlainPerson(std::string& text, std::string_view role, const PersonShown& person) {
-    text.append(role).append(": ");
-    AppendVisible(text, person.name);
-    text.append("\nDate of birth: ").append(person.dateShown).append("\n");
-    text.append("Mars sign: ").append(person.mars).append("\n");
-    text.append("Venus sign: ").append(person.venus).append("\n");
+// One line: the phrase with its %1 (and %2) filled in.
+void AppendLine(std::string& text, std::string_view phrase,
+                std::initializer_list<std::string_view> values) {
+    AppendFilled(text, phrase, values);
+    text += '\n';
+}
+
+void AppendPlainPerson(std::string& text, std::string_view role, const PersonShown& person,
+                       const Language& language) {
+    const PlainPhrases& say = language.Phrases();
+    std::string name;
+    AppendVisible(name, person.name);
+    AppendLine(text, role, {name});
+    std::string date;
+    language.AppendDate(date, person.date);
+    AppendLine(text, say.dateOfBirth, {date});
+    AppendLine(text, say.marsSign, {language.Sign(person.mars)});
+    AppendLine(text, say.venusSign, {language.Sign(person.venus)});
 }
 
 void AppendPlainReading(std::string& text, std::string_view title, const ReadingResult& reading,
-                        std::size_t width) {
-    text.append(title).append("\n");
-    text.append("Pair: ").append(reading.pairKey).append("\n");
-    text.append("Number: ")
-        .append(reading.number ? std::to_string(*reading.number) : "none")
-        .append("\n");
+                        ZodiacSign first, ZodiacSign second, std::size_t width,
+                        const Language& language) {
+    const PlainPhrases& say = language.Phrases();
+    AppendLine(text, title, {});
+    std::string pair;
+    AppendFilled(pair, say.pairOfSigns, {language.Sign(first), language.Sign(second)});
+    AppendLine(text, say.pair, {pair});
+    AppendLine(text, say.number,
+               {reading.number ? std::to_string(*reading.number) : std::string(say.noNumber)});
     if (HasSwatch(reading))
-        text.append("Swatch: ").append(SwatchHex(*reading.number)).append("\n");
-    if (reading.category != nullptr) {
-        text.append("Colour: ").append(reading.category->colourName).append("\n");
-        text.append("Keywords: ").append(reading.category->word).append("\n");
-        text.append("Your Romantic Compatibility:\n");
-        text.append(WrapText(reading.category->paragraph, width));
+        AppendLine(text, say.swatch, {SwatchHex(*reading.number)});
+    if (const Category* category = language.Shown(reading.category)) {
+        AppendLine(text, say.colour, {category->colourName});
+        AppendLine(text, say.keywords, {category->word});
+        AppendLine(text, say.compatibility, {});
+        text.append(WrapText(category->paragraph, width));
     }
 }
 
@@ -63,8 +78,8 @@ void AppendJsonPerson(std::string& out, const PersonShown& person) {
     out.append("}");
 }
 
-void AppendJsonReading(std::string& out, const ReadingResult& reading) {
-    const Category* category = reading.category;
+void AppendJsonReading(std::string& out, const ReadingResult& reading, const Language& language) {
+    const Category* category = language.Shown(reading.category);
     auto textOrNull = [&](std::string_view Category::*field) {
         if (category != nullptr) {
             AppendJsonString(out, category->*field);
@@ -101,15 +116,16 @@ void AppendJsonCouple(std::string& out, const PersonShown& you, const PersonShow
 }
 
 std::string PlainCouple(const PersonShown& you, const PersonShown& partner,
-                        const RequestResult& result, std::size_t width) {
+                        const RequestResult& result, std::size_t width, const Language& language) {
+    const PlainPhrases& say = language.Phrases();
     std::string text;
-    AppendPlainPerson(text, "You", you);
+    AppendPlainPerson(text, say.you, you, language);
     text.append("\n");
-    AppendPlainPerson(text, "Partner", partner);
+    AppendPlainPerson(text, say.partner, partner, language);
     text.append("\n");
-    AppendPlainReading(text, "Reading One: your Mars with your partner's Venus", result.one, width);
+    AppendPlainReading(text, say.readingOne, result.one, you.mars, partner.venus, width, language);
     text.append("\n");
-    AppendPlainReading(text, "Reading Two: your Venus with your partner's Mars", result.two, width);
+    AppendPlainReading(text, say.readingTwo, result.two, you.venus, partner.mars, width, language);
     return text;
 }
 

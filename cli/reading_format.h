@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/birth_date.h"
+#include "cli/language.h"
 #include "core/compatibility/program_state.h"
 
 namespace amorist::cli {
@@ -13,7 +14,7 @@ namespace amorist::cli {
 struct PersonShown {
     std::string_view name;
     CalendarDate date;
-    std::string_view dateShown;  // as the result window shows it, 7/March/1975
+    std::string_view dateShown;  // the windows' form in English, 7/March/1975
     ZodiacSign mars;
     ZodiacSign venus;
 };
@@ -22,16 +23,17 @@ struct PersonShown {
 void AppendJsonPerson(std::string& out, const PersonShown& person);
 
 // {"pair": ..., "number": ..., "swatch": ..., "colour": ..., "category": ..., "paragraph": ...},
-// with null for what the reading lacks.
-void AppendJsonReading(std::string& out, const ReadingResult& reading);
+// with null for what the reading lacks. Only colour, category and paragraph are
+// in the language; the pair keeps the signs' English names.
+void AppendJsonReading(std::string& out, const ReadingResult& reading, const Language& language);
 
 // The line reading --json prints, newline included, from the two readings'
 // JSON. batch --json repeats it byte for byte.
 void AppendJsonCouple(std::string& out, const PersonShown& you, const PersonShown& partner,
                       std::string_view readingOne, std::string_view readingTwo);
 
-// The reading as text, its paragraphs wrapped to width.
+// The reading as text in the language, its paragraphs wrapped to width.
 std::string PlainCouple(const PersonShown& you, const PersonShown& partner,
-                        const RequestResult& result, std::size_t width);
+                        const RequestResult& result, std::size_t width, const Language& language);
 
 }  // namespace amorist::cli

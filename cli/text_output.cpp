@@ -195,6 +195,18 @@ std::string QuoteForMessage(std::string_view text) {
     return quoted;
 }
 
+namespace {
+
+// Characters, not bytes: each UTF-8 sequence counts once.
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text)
+        count += IsContinuation(static_cast<unsigned char>(c)) ? 0 : 1;
+    return count;
+}
+
+}  // namespace
+
 std::string WrapText(std::string_view text, std::size_t width) {
     if (width == 0)
         width = 1;
@@ -210,7 +222,8 @@ std::string WrapText(std::string_view text, std::size_t width) {
         if (end == std::string_view::npos)
             end = text.size();
         const std::string_view word = text.substr(at, end - at);
-        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+        const std::size_t wordLength = CharacterCount(word);
+        if (lineLength > 0 && lineLength + 1 + wordLength > width) {
             wrapped += '\n';
             lineLength = 0;
         }
@@ -219,7 +232,7 @@ std::string WrapText(std::string_view text, std::size_t width) {
             ++lineLength;
         }
         wrapped.append(word);
-        lineLength += word.size();
+        lineLength += wordLength;
         at = end;
     }
     if (!wrapped.empty())

@@ -32,8 +32,9 @@ std::string JsonString(std::string_view text);
 // (ending in "...") when it is long.
 std::string QuoteForMessage(std::string_view text);
 
-// The text broken at spaces into lines of at most width characters, each line
-// ending in a newline. A word longer than width stands on a line of its own.
+// The text broken at spaces into lines of at most width characters (not
+// bytes: "é" is one), each line ending in a newline. A word longer than width
+// stands on a line of its own. A no-break space does not break a line.
 std::string WrapText(std::string_view text, std::size_t width);
 
 // The width to wrap paragraphs to: COLUMNS when it holds a positive number,

@@ -1,6 +1,6 @@
 // amorist-cli batch with any input. However the input arrives in pieces, the output is the same;
-// each good line gives exactly what the reading command gives for its four fields; every bad
-// line is reported as one printable "line N:" line on stderr.
+// each good line gives exactly what the reading command gives for its four fields, in the
+// language the input picks; every bad line is reported as one printable "line N:" line on stderr.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,6 +9,7 @@
 
 #include "cli/batch.h"
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "cli/output.h"
 #include "cli/text_output.h"
 #include "fuzz/fuzz_support.h"
@@ -16,6 +17,7 @@
 namespace {
 
 using amorist::cli::Batch;
+using amorist::cli::Language;
 using amorist::cli::LineSplitter;
 using amorist::cli::Output;
 using amorist::fuzz::Require;
@@ -25,10 +27,10 @@ struct Printed {
     bool badLine = false;
 };
 
-Printed RunBatch(std::string_view input, bool json, std::size_t piece) {
+Printed RunBatch(std::string_view input, bool json, std::size_t piece, const Language& language) {
     Printed printed;
     Output out(printed.out), err(printed.err);
-    Batch batch(json, out, err);
+    Batch batch(json, out, err, language);
     for (std::size_t next = 0; next < input.size(); next += piece)
         batch.Feed(input.substr(next, piece));
     batch.Finish();
@@ -38,7 +40,7 @@ Printed RunBatch(std::string_view input, bool json, std::size_t piece) {
 }
 
 // What reading --json prints, line by line, for the lines batch takes as couples.
-std::string ReadingsOf(std::string_view input) {
+std::string ReadingsOf(std::string_view input, std::string_view lang) {
     std::string expected;
     LineSplitter lines;
     std::string scratch(input.size(), '\0');
@@ -53,6 +55,8 @@ std::string ReadingsOf(std::string_view input) {
             return;
         const std::vector<std::string> args = {"reading",
                                                "--json",
+                                               "--lang",
+                                               std::string(lang),
                                                "--",
                                                std::string(a.name),
                                                std::string(a.date),
@@ -74,8 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Small pieces of a size the input chooses, as a slow pipe would deliver them.
     const std::size_t piece = size == 0 ? 1 : 1 + data[0] % 16;
 
-    const Printed csv = RunBatch(input, false, size + 1);
-    const Printed csvInPieces = RunBatch(input, false, piece);
+    const Printed csv = RunBatch(input, false, size + 1, Language::English());
+    const Printed csvInPieces = RunBatch(input, false, piece, Language::English());
     Require(csv.out == csvInPieces.out && csv.err == csvInPieces.err,
             "the pieces the input comes in change nothing");
     Require(csv.out.starts_with("name,date,mars,venus,"), "CSV output starts with its header");
@@ -93,10 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         at = end + 1;
     }
 
-    const Printed json = RunBatch(input, true, piece);
+    static const std::string_view kCodes[] = {"en", "de", "fr", "es"};
+    const std::string_view lang = kCodes[size < 2 ? 0 : data[1] % 4];
+    const Printed json = RunBatch(input, true, piece, *Language::Named(lang));
     Require(json.err == csv.err, "JSON output refuses the same lines");
     if (input.find('\0') == std::string_view::npos) {
-        Require(json.out == ReadingsOf(input), "each JSON line is what the reading command prints");
+        Require(json.out == ReadingsOf(input, lang),
+                "each JSON line is what the reading command prints");
     }
     return 0;
 }

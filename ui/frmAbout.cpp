@@ -13,17 +13,6 @@ namespace amorist {
 
 namespace {
 
-constexpr char kDescription[] =
-    "Amorist gives the compatibility between two individuals based on their Venus and Mars "
-    "signs. Venus & Mars signs are opposite in nature and represent yin - yang planets. The "
-    "software gives you an idea on different aspects of your relationship which depend on the "
-    "Venus and Mars signs. All rights in this software belong to Quillmoor Softwares.";
-constexpr char kBusinessOffer[] =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website.";
-constexpr char kMoreDetails[] = "Click here for more details";
-constexpr char kVisitPrefix[] = "Click here to visit ";
-
 constexpr QColor kDarkBlue(44, 63, 92);
 constexpr QColor kPeach(255, 224, 192);
 constexpr QColor kPink(255, 192, 192);
@@ -90,21 +79,31 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     Label2->setGeometry(titleX, kMargin, kWidth - kMargin - titleX, kIconSize);
 
     auto* Label1 =
-        MakeLabel(this, "Label1", QString::fromLatin1(kDescription), kPeach, LabelFont(9, false));
+        MakeLabel(this, "Label1",
+                  tr("Amorist gives the compatibility between two individuals based on their "
+                     "Venus and Mars signs. Venus & Mars signs are opposite in nature and "
+                     "represent yin - yang planets. The software gives you an idea on different "
+                     "aspects of your relationship which depend on the Venus and Mars signs. All "
+                     "rights in this software belong to Quillmoor Softwares."),
+                  kPeach, LabelFont(9, false));
     int y = PlaceParagraph(Label1, kMargin + kIconSize + 14);
 
-    lblHomePage_ =
-        MakeLabel(this, "lblHomePage", QLatin1String(kVisitPrefix) + sites::HomePageAddress(),
-                  kPink, LabelFont(9, true, true));
+    lblHomePage_ = MakeLabel(this, "lblHomePage",
+                             //: %1 is the maker's web address
+                             tr("Click here to visit %1").arg(sites::HomePageAddress()), kPink,
+                             LabelFont(9, true, true));
     lblHomePage_->adjustSize();
     lblHomePage_->move(kMargin, y + 12);
     y = lblHomePage_->geometry().bottom() + 1;
 
     auto* Label6 =
-        MakeLabel(this, "Label6", QString::fromLatin1(kBusinessOffer), kPeach, LabelFont(9, true));
+        MakeLabel(this, "Label6",
+                  tr("Home Business Opportunity. Start your own Internet business and make "
+                     "money online. Get this software fully branded for your website."),
+                  kPeach, LabelFont(9, true));
     y = PlaceParagraph(Label6, y + 16);
 
-    Label5_ = MakeLabel(this, "Label5", QString::fromLatin1(kMoreDetails), kPink,
+    Label5_ = MakeLabel(this, "Label5", tr("Click here for more details"), kPink,
                         LabelFont(9, true, true));
     Label5_->adjustSize();
     Label5_->move(kWidth - kMargin - Label5_->width(), y + 4);
@@ -116,14 +115,14 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
         ShowAsLink(link);
     }
 
-    auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    auto* cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     QPalette buttonPalette = cmdOK->palette();
     buttonPalette.setColor(QPalette::Button, QColor(240, 240, 240));
     buttonPalette.setColor(QPalette::ButtonText, Qt::black);
     cmdOK->setPalette(buttonPalette);
     cmdOK->setDefault(true);
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setAccessibleName(tr("OK"));
     cmdOK->resize(qMax(90, cmdOK->sizeHint().width()), qMax(28, cmdOK->sizeHint().height()));
     cmdOK->move(kWidth - kMargin - cmdOK->width(), y + 14);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -53,11 +53,13 @@ struct ReadingLayout {
 };
 
 constexpr ReadingLayout kLayouts[] = {
-    {Twips(0, 1800, 9135, 3015), "Your Mars Sign", "Your Partner's Venus Sign", "lblYourMarsSign",
+    {Twips(0, 1800, 9135, 3015), QT_TRANSLATE_NOOP("amorist::frmDisplay", "Your Mars Sign"),
+     QT_TRANSLATE_NOOP("amorist::frmDisplay", "Your Partner's Venus Sign"), "lblYourMarsSign",
      "lblYourPartnerVenusSign", "picColorOne", "lblColorNameOne", "lblkeywordsOne",
      "lblCompatibilityOne", Twips(240, 1560, 8625, 1395), Twips(7560, 240, 780, 780),
      Twips(7065, 1080, 1695, 195)},
-    {Twips(0, 4800, 9135, 2895), "Your Venus Sign", "Your Partner's Mars Sign", "lblYourVenusSign",
+    {Twips(0, 4800, 9135, 2895), QT_TRANSLATE_NOOP("amorist::frmDisplay", "Your Venus Sign"),
+     QT_TRANSLATE_NOOP("amorist::frmDisplay", "Your Partner's Mars Sign"), "lblYourVenusSign",
      "lblYourPartnersMarsSign", "picColorTwo", "lblColorNameTwo", "lblkeywordsTwo",
      "lblCompatibilityTwo", Twips(240, 1560, 8745, 1275), Twips(7680, 240, 780, 780),
      Twips(7185, 1080, 1725, 195)},
@@ -72,23 +74,38 @@ QLabel* MakeValue(QWidget* parent, const char* name, QPoint topLeft, const TextS
 }
 
 // A screen reader meets a value apart from the caption beside it, so every
-// value is written together with a name that says what it is.
-void Write(QLabel* label, const QString& spokenCaption, const QString& value) {
+// value is written together with a name that says what it is: spokenForm
+// holds %1 where the value goes.
+void Write(QLabel* label, const QString& spokenForm, const QString& value) {
     label->setText(value);
-    label->setAccessibleName(spokenCaption + QStringLiteral(": ") + value);
+    label->setAccessibleName(spokenForm.arg(value));
 }
 
 // Sign and keyword values start where the design put them and end before the swatch column.
-void ShowLeftAligned(QLabel* label, const QString& spokenCaption, const QString& text,
-                     int maxRight) {
-    Write(label, spokenCaption, text);
+void ShowLeftAligned(QLabel* label, const QString& spokenForm, const QString& text, int maxRight) {
+    Write(label, spokenForm, text);
     SizeToText(label, label->pos(), maxRight);
 }
 
-QString SpokenReading(frmDisplay::Reading reading, const char* what) {
-    return (reading == frmDisplay::Reading::One ? QStringLiteral("First reading ")
-                                                : QStringLiteral("Second reading ")) +
-           QLatin1String(what);
+// What a screen reader says of each part of a reading, %1 standing for its value.
+struct SpokenReading {
+    QString colour;
+    QString colourName;
+    QString keywords;
+    QString compatibility;
+};
+
+SpokenReading SpokenFormsOf(frmDisplay::Reading reading) {
+    if (reading == frmDisplay::Reading::One) {
+        return {frmDisplay::tr("First reading colour: %1"),
+                frmDisplay::tr("First reading colour name: %1"),
+                frmDisplay::tr("First reading keywords: %1"),
+                frmDisplay::tr("First reading romantic compatibility: %1")};
+    }
+    return {frmDisplay::tr("Second reading colour: %1"),
+            frmDisplay::tr("Second reading colour name: %1"),
+            frmDisplay::tr("Second reading keywords: %1"),
+            frmDisplay::tr("Second reading romantic compatibility: %1")};
 }
 
 }  // namespace
@@ -120,20 +137,19 @@ void frmDisplay::BuildBanner(QWidget* client) {
 }
 
 void frmDisplay::BuildPersonalDetails(QWidget* client) {
-    QGroupBox* details = MakeGroup(client, "fraPersonalDetails", QStringLiteral("Personal Details"),
+    QGroupBox* details = MakeGroup(client, "fraPersonalDetails", tr("Personal Details"),
                                    Twips(0, 600, 9135, 1215), colour::kMediumBlue, kValue);
 
-    Label1 = new LinkLabel("Label1", QStringLiteral("Your Name"), details);
+    Label1 = new LinkLabel("Label1", tr("Your Name"), details);
     StyleLabel(Label1, kCaption);
     SizeToText(Label1, {Pixels(1560), Pixels(240)});
     connect(Label1, &LinkLabel::clicked, this, &frmDisplay::Label1_Click);
-    MakeCaption(details, "lblYourDateofBirthCaption", QStringLiteral("Your Date of Birth"),
+    MakeCaption(details, "lblYourDateofBirthCaption", tr("Your Date of Birth"),
                 {Pixels(1215), Pixels(720)}, kCaption);
-    MakeCaption(details, "lblYourPartnerNameCaption", QStringLiteral("Your Partner's Name"),
+    MakeCaption(details, "lblYourPartnerNameCaption", tr("Your Partner's Name"),
                 {Pixels(5520), Pixels(240)}, kCaption);
-    MakeCaption(details, "lblYourPartnerDateofBirthCaption",
-                QStringLiteral("Your Partner's Date of Birth"), {Pixels(5175), Pixels(720)},
-                kCaption);
+    MakeCaption(details, "lblYourPartnerDateofBirthCaption", tr("Your Partner's Date of Birth"),
+                {Pixels(5175), Pixels(720)}, kCaption);
 
     lblYourName = MakeValue(details, "lblYourName", kYourNameBox.topLeft(), kValue);
     lblYourDateofBirth =
@@ -160,11 +176,12 @@ void frmDisplay::BuildReadings(QWidget* client) {
         } captions[] = {
             {"FirstSign", layout.firstSignCaption, 240},
             {"SecondSign", layout.secondSignCaption, 600},
-            {"Keywords", "Keywords", 960},
-            {"Compatibility", "Your Romantic Compatibility", 1320},
+            {"Keywords", QT_TRANSLATE_NOOP("amorist::frmDisplay", "Keywords"), 960},
+            {"Compatibility",
+             QT_TRANSLATE_NOOP("amorist::frmDisplay", "Your Romantic Compatibility"), 1320},
         };
         for (const auto& caption : captions) {
-            QLabel* label = MakeCaption(region, "", QLatin1String(caption.text),
+            QLabel* label = MakeCaption(region, "", tr(caption.text),
                                         {Pixels(240), Pixels(caption.top)}, kCaption);
             label->setObjectName(captionName(caption.what));
         }
@@ -213,18 +230,16 @@ void frmDisplay::BuildReadings(QWidget* client) {
 
 void frmDisplay::BuildBottomBar(QWidget* client) {
     QFrame* bar = MakeRegion(client, Twips(-120, 7680, 9495, 855), colour::kMediumBlue);
-    cmdExit =
-        MakeButton(bar, "cmdExit", QStringLiteral("&Exit"), Twips(6480, 240, 1260, 465), 8.25);
-    cmdBack =
-        MakeButton(bar, "cmdBack", QStringLiteral("&Back"), Twips(7800, 240, 1260, 465), 8.25);
-    cmdExit->setAccessibleName(QStringLiteral("Exit"));
-    cmdBack->setAccessibleName(QStringLiteral("Back"));
+    cmdExit = MakeButton(bar, "cmdExit", tr("&Exit"), Twips(6480, 240, 1260, 465), 8.25);
+    cmdBack = MakeButton(bar, "cmdBack", tr("&Back"), Twips(7800, 240, 1260, 465), 8.25);
+    cmdExit->setAccessibleName(tr("Exit"));
+    cmdBack->setAccessibleName(tr("Back"));
     connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
 
     // The two offers share one rectangle; the one made last is in front.
-    lblCobrand = new LinkLabel("lblCobrand", QString::fromUtf16(kCoBrandText), bar);
-    lblFullBrand = new LinkLabel("lblFullBrand", QString::fromUtf16(kFullBrandText), bar);
+    lblCobrand = new LinkLabel("lblCobrand", CoBrandText(), bar);
+    lblFullBrand = new LinkLabel("lblFullBrand", FullBrandText(), bar);
     for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
         StyleLabel(label, kCaption);
         Fill(label, colour::kMediumBlue, colour::kPink);
@@ -236,20 +251,20 @@ void frmDisplay::BuildBottomBar(QWidget* client) {
 
 void frmDisplay::BuildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = AddMenu(bar, "mnuFile", QStringLiteral("&File"));
-    mnuFileBack = AddEntry(file, "mnuFileBack", QStringLiteral("&Back"));
-    mnuExit = AddEntry(file, "mnuExit", QStringLiteral("E&xit"));
+    QMenu* file = AddMenu(bar, "mnuFile", tr("&File"));
+    mnuFileBack = AddEntry(file, "mnuFileBack", tr("&Back"));
+    mnuExit = AddEntry(file, "mnuExit", tr("E&xit"));
 
-    QMenu* help = AddMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    mnuOnline = AddEntry(help, "mnuOnline", QStringLiteral("&Online Help"));
-    mnuVisit = AddEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    QMenu* help = AddMenu(bar, "mnuHelp", tr("&Help"));
+    mnuOnline = AddEntry(help, "mnuOnline", tr("&Online Help"));
+    mnuVisit = AddEntry(help, "mnuVisit", tr("&Visit Us Online"));
     AddSeparator(help, "mnuFileSep1");
-    mnuUpdate = AddEntry(help, "mnuUpdate", QStringLiteral("&Check for Software Update"));
+    mnuUpdate = AddEntry(help, "mnuUpdate", tr("&Check for Software Update"));
     AddSeparator(help, "mnuFileSep2");
-    mnuAbout = AddEntry(help, "mnuAbout", QStringLiteral("&About Software"));
+    mnuAbout = AddEntry(help, "mnuAbout", tr("&About Software"));
 
-    mnuDonate = AddEntry(bar, "mnuDonate", QStringLiteral("&Donate"));
-    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"));
+    mnuDonate = AddEntry(bar, "mnuDonate", tr("&Donate"));
+    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"));
     mnuMakeMoneyOnline->setEnabled(false);
 
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
@@ -272,19 +287,20 @@ frmDisplay::ReadingControls frmDisplay::ControlsOf(Reading reading) const {
 void frmDisplay::ShowPeople(const Person& you, const Person& partner) {
     const struct {
         QLabel* label;
-        const char* spoken;
+        QString spoken;
         const QString& text;
         const QRect& box;
         bool left;
     } values[] = {
-        {lblYourName, "Your name", you.name, kYourNameBox, true},
-        {lblYourDateofBirth, "Your date of birth", you.dateOfBirth, kYourDateOfBirthBox, true},
-        {lblYourPartnerName, "Your partner's name", partner.name, kPartnerNameBox, false},
-        {lblYourPartnerDateofBirth, "Your partner's date of birth", partner.dateOfBirth,
+        {lblYourName, tr("Your name: %1"), you.name, kYourNameBox, true},
+        {lblYourDateofBirth, tr("Your date of birth: %1"), you.dateOfBirth, kYourDateOfBirthBox,
+         true},
+        {lblYourPartnerName, tr("Your partner's name: %1"), partner.name, kPartnerNameBox, false},
+        {lblYourPartnerDateofBirth, tr("Your partner's date of birth: %1"), partner.dateOfBirth,
          kPartnerDateOfBirthBox, false},
     };
     for (const auto& value : values) {
-        Write(value.label, QLatin1String(value.spoken), value.text);
+        Write(value.label, value.spoken, value.text);
         CentreOnText(value.label, value.box, value.left ? 0 : kDetailsMiddle,
                      value.left ? kDetailsMiddle : kRegionWidth);
     }
@@ -292,12 +308,12 @@ void frmDisplay::ShowPeople(const Person& you, const Person& partner) {
 
 void frmDisplay::ShowSigns(const Signs& you, const Signs& partner) {
     const int maxRight = LayoutOf(Reading::One).colourName.left();
-    ShowLeftAligned(lblYourMarsSign, QStringLiteral("Your Mars sign"), you.mars, maxRight);
-    ShowLeftAligned(lblYourPartnerVenusSign, QStringLiteral("Your partner's Venus sign"),
-                    partner.venus, maxRight);
-    ShowLeftAligned(lblYourVenusSign, QStringLiteral("Your Venus sign"), you.venus, maxRight);
-    ShowLeftAligned(lblYourPartnersMarsSign, QStringLiteral("Your partner's Mars sign"),
-                    partner.mars, maxRight);
+    ShowLeftAligned(lblYourMarsSign, tr("Your Mars sign: %1"), you.mars, maxRight);
+    ShowLeftAligned(lblYourPartnerVenusSign, tr("Your partner's Venus sign: %1"), partner.venus,
+                    maxRight);
+    ShowLeftAligned(lblYourVenusSign, tr("Your Venus sign: %1"), you.venus, maxRight);
+    ShowLeftAligned(lblYourPartnersMarsSign, tr("Your partner's Mars sign: %1"), partner.mars,
+                    maxRight);
 }
 
 void frmDisplay::ShowReading(Reading reading, const QPixmap* swatch, const Category* category) {
@@ -308,17 +324,16 @@ void frmDisplay::ShowReading(Reading reading, const QPixmap* swatch, const Categ
     if (category == nullptr)
         return;
 
-    const QString colourName = TextOf(category->colourName);
-    if (swatch != nullptr) {
-        controls.picColor->setAccessibleName(SpokenReading(reading, "colour: ") + colourName);
-    }
-    Write(controls.lblColorName, SpokenReading(reading, "colour name"), colourName);
+    const SpokenReading spoken = SpokenFormsOf(reading);
+    const QString colourName = Shown("reading", category->colourName);
+    if (swatch != nullptr)
+        controls.picColor->setAccessibleName(spoken.colour.arg(colourName));
+    Write(controls.lblColorName, spoken.colourName, colourName);
     // Centred under the swatch, clear of the keyword on the left.
     CentreOnText(controls.lblColorName, layout.colourName, kDetailsMiddle, kRegionWidth);
-    ShowLeftAligned(controls.lblkeywords, SpokenReading(reading, "keywords"),
-                    TextOf(category->word), layout.colourName.left());
-    Write(controls.lblCompatibility, SpokenReading(reading, "romantic compatibility"),
-          TextOf(category->paragraph));
+    ShowLeftAligned(controls.lblkeywords, spoken.keywords, Shown("reading", category->word),
+                    layout.colourName.left());
+    Write(controls.lblCompatibility, spoken.compatibility, Shown("reading", category->paragraph));
     WrapInBox(controls.lblCompatibility, layout.paragraph, Qt::AlignLeft);
 }
 

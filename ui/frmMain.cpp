@@ -34,7 +34,6 @@ namespace {
 using namespace look;
 
 constexpr QSize kClientSize(524, 456);
-constexpr char kOnlyLetters[] = "Please Enter Only Letters !";
 
 // What a key typed into a name box becomes.
 enum class NameKey { Pass, TypeUpperCase, Refuse };
@@ -87,7 +86,8 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name)
-            return List()->accessibleName() + QStringLiteral(": ") + List()->currentText();
+            //: A list's spoken name: %1 what it holds ("Your day of birth"), %2 its item
+            return frmMain::tr("%1: %2").arg(List()->accessibleName(), List()->currentText());
         if (kind == QAccessible::Value)
             return List()->currentText();
         return QAccessibleWidget::text(kind);
@@ -147,10 +147,16 @@ void FillList(QComboBox* list, int first, int last) {
         list->addItem(QString::number(value));
 }
 
+// The month goes in by its place in the list: the lookups take the English
+// name whatever language the list shows.
 BirthData ReadBirthData(const QLineEdit* name, const QComboBox* day, const QComboBox* month,
                         const QComboBox* year) {
-    return {name->text().toStdString(), day->currentText().toStdString(),
-            month->currentText().toStdString(), year->currentText().toStdString()};
+    const int index = month->currentIndex();
+    const std::string_view monthName = index >= 0 && index < static_cast<int>(kMonthNames.size())
+                                           ? kMonthNames[static_cast<std::size_t>(index)]
+                                           : std::string_view();
+    return {name->text().toStdString(), day->currentText().toStdString(), std::string(monthName),
+            year->currentText().toStdString()};
 }
 
 }  // namespace
@@ -189,10 +195,10 @@ void frmMain::BuildBanner(QWidget* client) {
 
     Label2 = new LinkLabel(
         "Label2",
-        QStringLiteral("Venus and Mars signs are opposite in nature and represent yin - yang "
-                       "planets. Knowing the Venus - Mars compatibility between people will help "
-                       "you understand your relationship better. Take the Amorist test to know "
-                       "how electric or dull your relationship is!"),
+        tr("Venus and Mars signs are opposite in nature and represent yin - yang planets. Knowing "
+           "the Venus - Mars compatibility between people will help you understand your "
+           "relationship better. Take the Amorist test to know how electric or dull your "
+           "relationship is!"),
         client);
     StyleLabel(Label2, {colour::kPeriwinkle, 8.25, false, false});
     WrapInBox(Label2, Twips(0, 600, 7815, 855), Qt::AlignHCenter);
@@ -201,32 +207,30 @@ void frmMain::BuildBanner(QWidget* client) {
 
 void frmMain::BuildEntryArea(QWidget* client) {
     fraFriendshipCompatibility =
-        MakeGroup(client, "fraFriendshipCompatibility", QStringLiteral("Romantic Compatibility"),
+        MakeGroup(client, "fraFriendshipCompatibility", tr("Romantic Compatibility"),
                   Twips(0, 1440, 7860, 4575), colour::kDarkBlue, {colour::kPeriwinkle, 9.75, true});
     Label13 = MakeCaption(fraFriendshipCompatibility, "Label13",
-                          QStringLiteral("Take the test now and understand your romance better! "),
+                          tr("Take the test now and understand your romance better! "),
                           {Pixels(1080), Pixels(360)}, {colour::kPeriwinkle, 8.25, true});
 
-    const EntryGroup you =
-        BuildEntryGroup(fraFriendshipCompatibility, "fraYourDetails",
-                        QStringLiteral("Enter Your Details"), 720, 1335, /*partner=*/false);
+    const EntryGroup you = BuildEntryGroup(fraFriendshipCompatibility, "fraYourDetails",
+                                           tr("Enter Your Details"), 720, 1335, /*partner=*/false);
     txtName = you.name;
     cboDate = you.day;
     cboMonth = you.month;
     cboYear = you.year;
     const EntryGroup partner =
         BuildEntryGroup(fraFriendshipCompatibility, "fraPartnerDetails",
-                        QStringLiteral("Enter Your Partner's Details"), 2160, 1455, true);
+                        tr("Enter Your Partner's Details"), 2160, 1455, true);
     txtFriendName = partner.name;
     cboFriendDate = partner.day;
     cboFriendMonth = partner.month;
     cboFriendYear = partner.year;
 
-    cmdCompatibilityWithFriend = MakeButton(
-        fraFriendshipCompatibility, "cmdCompatibilityWithFriend",
-        QStringLiteral("Get Our &Romantic Compatibility Reading"), Twips(840, 3720, 6015, 615), 9);
-    cmdCompatibilityWithFriend->setAccessibleName(
-        QStringLiteral("Get our romantic compatibility reading"));
+    cmdCompatibilityWithFriend =
+        MakeButton(fraFriendshipCompatibility, "cmdCompatibilityWithFriend",
+                   tr("Get Our &Romantic Compatibility Reading"), Twips(840, 3720, 6015, 615), 9);
+    cmdCompatibilityWithFriend->setAccessibleName(tr("Get our romantic compatibility reading"));
     connect(cmdCompatibilityWithFriend, &QPushButton::clicked, this,
             &frmMain::cmdCompatibilityWithFriend_Click);
 }
@@ -248,16 +252,14 @@ frmMain::EntryGroup frmMain::BuildEntryGroup(QWidget* area, const char* groupNam
     const auto at = [shift](int left, int rowTop) {
         return QPoint(Pixels(left), Pixels(rowTop + shift));
     };
-    MakeCaption(group, partner ? "lblFriendName" : "lblName", QStringLiteral("Name"), at(240, 330),
-                field);
+    MakeCaption(group, partner ? "lblFriendName" : "lblName", tr("Name"), at(240, 330), field);
     MakeCaption(group, partner ? "lblFriendDOB" : "lblDOB",
-                partner ? QStringLiteral("Partner's DOB") : QStringLiteral("Date Of Birth"),
-                at(240, 900), field);
-    MakeCaption(group, partner ? "lblFriendDate" : "lblDate", QStringLiteral("Date"), at(2040, 600),
+                partner ? tr("Partner's DOB") : tr("Date Of Birth"), at(240, 900), field);
+    MakeCaption(group, partner ? "lblFriendDate" : "lblDate", tr("Date"), at(2040, 600),
                 columnHead);
-    MakeCaption(group, partner ? "lblFriendMonth" : "lblMonth", QStringLiteral("Month"),
-                at(3360, 600), columnHead);
-    MakeCaption(group, partner ? "lblFriendYear" : "lblYear", QStringLiteral("Year"), at(4800, 600),
+    MakeCaption(group, partner ? "lblFriendMonth" : "lblMonth", tr("Month"), at(3360, 600),
+                columnHead);
+    MakeCaption(group, partner ? "lblFriendYear" : "lblYear", tr("Year"), at(4800, 600),
                 columnHead);
 
     const QFont entryFont = Verdana(8.25, true);
@@ -273,35 +275,38 @@ frmMain::EntryGroup frmMain::BuildEntryGroup(QWidget* area, const char* groupNam
 
     // The captions stand apart from the entries (one "Date Of Birth" over
     // three lists), so each entry says whose it is and what it holds.
-    const QString whose = partner ? QStringLiteral("Partner's ") : QStringLiteral("Your ");
-    entries.name->setAccessibleName(whose + QStringLiteral("name"));
-    const auto makeList = [&](const char* name, const char* spoken, int left, int width) {
+    entries.name->setAccessibleName(partner ? tr("Partner's name") : tr("Your name"));
+    const auto makeList = [&](const char* name, const QString& spoken, int left, int width) {
         auto* list = new QComboBox(group);
         list->setObjectName(QLatin1String(name));
-        NameList(list, whose + QLatin1String(spoken));
+        NameList(list, spoken);
         list->setGeometry(Twips(left, 840 + shift, width, 315));
         StyleEntry(list, entryFont);
         return list;
     };
-    entries.day = makeList(partner ? "cboFriendDate" : "cboDate", "day of birth", 1800, 900);
-    entries.month = makeList(partner ? "cboFriendMonth" : "cboMonth", "month of birth", 2880, 1500);
-    entries.year = makeList(partner ? "cboFriendYear" : "cboYear", "year of birth", 4560, 1020);
+    entries.day =
+        makeList(partner ? "cboFriendDate" : "cboDate",
+                 partner ? tr("Partner's day of birth") : tr("Your day of birth"), 1800, 900);
+    entries.month =
+        makeList(partner ? "cboFriendMonth" : "cboMonth",
+                 partner ? tr("Partner's month of birth") : tr("Your month of birth"), 2880, 1500);
+    entries.year =
+        makeList(partner ? "cboFriendYear" : "cboYear",
+                 partner ? tr("Partner's year of birth") : tr("Your year of birth"), 4560, 1020);
     return entries;
 }
 
 void frmMain::BuildBottomBar(QWidget* client) {
     bottomBar_ = MakeRegion(client, Twips(0, 6000, 7860, 855), colour::kDarkBlue);
-    cmdExit = MakeButton(bottomBar_, "cmdExit", QStringLiteral("&Exit"),
-                         Twips(6480, 240, 1260, 465), 8.25);
-    cmdExit->setAccessibleName(QStringLiteral("Exit"));
+    cmdExit = MakeButton(bottomBar_, "cmdExit", tr("&Exit"), Twips(6480, 240, 1260, 465), 8.25);
+    cmdExit->setAccessibleName(tr("Exit"));
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 }
 
 LinkLabel* frmMain::BuildOffer(Offer offer) {
     const bool coBrand = offer == Offer::CoBrand;
-    auto* label =
-        new LinkLabel(coBrand ? "lblCobrand" : "lblFullBrand",
-                      QString::fromUtf16(coBrand ? kCoBrandText : kFullBrandText), bottomBar_);
+    auto* label = new LinkLabel(coBrand ? "lblCobrand" : "lblFullBrand",
+                                coBrand ? CoBrandText() : FullBrandText(), bottomBar_);
     StyleLabel(label, {colour::kPink, 8.25, true, true});
     Fill(label, colour::kDarkBlue, colour::kPink);
     WrapInBox(label, coBrand ? Twips(120, 160, 6105, 615) : Twips(120, 165, 6105, 615),
@@ -326,22 +331,21 @@ void frmMain::ShowOffer(Offer offer) {
 
 void frmMain::BuildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = AddMenu(bar, "mnuFile", QStringLiteral("&File"));
-    mnuGeCompatibilityWithFriend =
-        AddEntry(file, "mnuGeCompatibilityWithFriend",
-                 QStringLiteral("Get Our &Romantic Compatibility Reading"));
-    mnuExit = AddEntry(file, "mnuExit", QStringLiteral("E&xit"));
+    QMenu* file = AddMenu(bar, "mnuFile", tr("&File"));
+    mnuGeCompatibilityWithFriend = AddEntry(file, "mnuGeCompatibilityWithFriend",
+                                            tr("Get Our &Romantic Compatibility Reading"));
+    mnuExit = AddEntry(file, "mnuExit", tr("E&xit"));
 
-    QMenu* help = AddMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    mnuOnline = AddEntry(help, "mnuOnline", QStringLiteral("&Online Help"));
-    mnuVisit = AddEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    QMenu* help = AddMenu(bar, "mnuHelp", tr("&Help"));
+    mnuOnline = AddEntry(help, "mnuOnline", tr("&Online Help"));
+    mnuVisit = AddEntry(help, "mnuVisit", tr("&Visit Us Online"));
     AddSeparator(help, "mnuHelp1");
-    mnuUpdate = AddEntry(help, "mnuUpdate", QStringLiteral("Check for Software &Update"));
+    mnuUpdate = AddEntry(help, "mnuUpdate", tr("Check for Software &Update"));
     AddSeparator(help, "mnuHelp2");
-    mnuAbout = AddEntry(help, "mnuAbout", QStringLiteral("&About Software"));
+    mnuAbout = AddEntry(help, "mnuAbout", tr("&About Software"));
 
-    mnuDonate = AddEntry(bar, "mnuDonate", QStringLiteral("&Donate"));
-    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"));
+    mnuDonate = AddEntry(bar, "mnuDonate", tr("&Donate"));
+    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"));
     mnuMakeMoneyOnline->setEnabled(false);
 
     connect(mnuGeCompatibilityWithFriend, &QAction::triggered, this,
@@ -360,7 +364,7 @@ void frmMain::Form_Load() {
         FillList(day, 1, 31);
     for (QComboBox* month : {cboMonth, cboFriendMonth}) {
         for (std::string_view name : kMonthNames)
-            month->addItem(TextOf(name));
+            month->addItem(Shown("zodiac", name));
     }
     for (QComboBox* year : {cboYear, cboFriendYear}) {
         FillList(year, kFirstTableYear, kLastTableYear);
@@ -405,7 +409,7 @@ bool frmMain::FilterNameKey(QLineEdit* box, QKeyEvent* key) {
             box->insert(key->text().toUpper());
             return true;
         case NameKey::Refuse:
-            windows_.session().platform().ShowMessage(this, QString::fromLatin1(kOnlyLetters),
+            windows_.session().platform().ShowMessage(this, tr("Please Enter Only Letters !"),
                                                       MessageIcon::Information);
             return true;
     }
@@ -423,7 +427,7 @@ bool frmMain::ValidateBirthData() {
     if (!failure)
         return true;
 
-    windows_.session().platform().ShowMessage(this, TextOf(failure->message),
+    windows_.session().platform().ShowMessage(this, Shown("birth_data_check", failure->message),
                                               MessageIcon::Information);
     if (failure->focus == CheckFocus::YourName)
         txtName->setFocus();
@@ -453,12 +457,17 @@ void frmMain::cmdCompatibilityWithFriend_Click() {
     };
 
     frmDisplay& display = windows_.Display();
-    display.ShowPeople({txtName->text(), TextOf(result.yourDateOfBirth)},
-                       {txtFriendName->text(), TextOf(result.partnerDateOfBirth)});
+    // The dates as the core made them (7/March/1975), with the month in the program's language.
+    display.ShowPeople({txtName->text(), ShownDate(cboDate->currentText(), cboMonth->currentIndex(),
+                                                   cboYear->currentText())},
+                       {txtFriendName->text(),
+                        ShownDate(cboFriendDate->currentText(), cboFriendMonth->currentIndex(),
+                                  cboFriendYear->currentText())});
     display.ShowReading(frmDisplay::Reading::One, swatchOf(result.one), result.one.category);
     display.ShowReading(frmDisplay::Reading::Two, swatchOf(result.two), result.two.category);
-    display.ShowSigns({TextOf(core.YourMarsSign), TextOf(core.YourVenusSign)},
-                      {TextOf(core.PartnerMarsSign), TextOf(core.PartnerVenusSign)});
+    display.ShowSigns(
+        {Shown("zodiac", core.YourMarsSign), Shown("zodiac", core.YourVenusSign)},
+        {Shown("zodiac", core.PartnerMarsSign), Shown("zodiac", core.PartnerVenusSign)});
 
     hide();
     if (frmStartup* startup = windows_.LoadedStartup())

@@ -15,6 +15,7 @@
 
 #include "app/modHelp.h"
 #include "app/modTellAFriend.h"
+#include "translations/program_language.h"
 #include "ui/link_label.h"
 #include "ui/windows.h"
 
@@ -23,48 +24,57 @@ namespace amorist {
 namespace {
 
 constexpr const char* kSupportMessages[] = {
-    "Quillmoor Softwares, such as this can be created and maintained only with your support. "
-    "The best way to support Quillmoor is to visit Quillmoor regularly and take part in the "
-    "discussions and other activities on the board.",
-    "Visit Quillmoor regularly. Support Quillmoor by taking part in the discussions and other "
-    "activities. These softwares cannot be supported and maintained, without you regularly "
-    "visiting Quillmoor",
-    "Quillmoor is a FREE online discussion forum for all things quillmoor. To help Quillmoor "
-    "develop and maintain this software visit Quillmoor regularly.",
-    "Quillmoor needs your help. All you need to do is visit Quillmoor regularly and take part in "
-    "the various discussions and activites to help us maintain and develop more Quillmoor "
-    "Softwares.",
+    QT_TRANSLATE_NOOP(
+        "amorist::frmReferAFriend",
+        "Quillmoor Softwares, such as this can be created and maintained only with your support. "
+        "The best way to support Quillmoor is to visit Quillmoor regularly and take part in the "
+        "discussions and other activities on the board."),
+    QT_TRANSLATE_NOOP(
+        "amorist::frmReferAFriend",
+        "Visit Quillmoor regularly. Support Quillmoor by taking part in the discussions and other "
+        "activities. These softwares cannot be supported and maintained, without you regularly "
+        "visiting Quillmoor"),
+    QT_TRANSLATE_NOOP(
+        "amorist::frmReferAFriend",
+        "Quillmoor is a FREE online discussion forum for all things quillmoor. To help Quillmoor "
+        "develop and maintain this software visit Quillmoor regularly."),
+    QT_TRANSLATE_NOOP("amorist::frmReferAFriend",
+                      "Quillmoor needs your help. All you need to do is visit Quillmoor regularly "
+                      "and take part in the various discussions and activites to help us maintain "
+                      "and develop more Quillmoor Softwares."),
 };
 
-constexpr char16_t kCatalogueIntro[] =
-    u"If you have enjoyed this software you will surely be interested in our other Quillmoor "
-    u"Softwares. From a single software, we have now grown to become the world\u2019s largest "
-    u"resource of quillmoor softwares. Be it astrology, psychic, tarot, numerology or occult, we "
-    u"have programs in all fields thus giving our users a wide choice depending on their "
-    u"interests.";
-constexpr char16_t kCatalogueSuite[] =
-    u"All the programs in the Quillmoor Softwares suite are simple and easy to use. They are not "
-    u"only fun to use but also very informative. Try them out today and share your experience "
-    u"with your friends and family.";
-// The label wraps at word boundaries; this run of spaces is what sets the
-// second paragraph apart.
+// In English the label wraps at word boundaries and this run of spaces is
+// what sets the second paragraph apart; a translation, which wraps elsewhere,
+// gets a blank line instead.
 constexpr int kParagraphGap = 61;
 
 constexpr QColor kFrameBlue(44, 63, 92);
 constexpr QColor kLinkYellow(255, 255, 0);
 constexpr QColor kTitleBlue(0, 0, 128);
 
+// What the hidden message box sends as the referral's message, in every language.
 constexpr char kMessageText[] = "Your Message\r\n";
-constexpr char kNoSpaceMessage[] = "Email Address Cannot Contain Space";
 
 QString CatalogueText() {
-    return QString::fromUtf16(kCatalogueIntro) + QString(kParagraphGap, u' ') +
-           QString::fromUtf16(kCatalogueSuite) + u' ';
+    const QString intro = frmReferAFriend::tr(
+        "If you have enjoyed this software you will surely be interested in our other Quillmoor "
+        "Softwares. From a single software, we have now grown to become the world’s largest "
+        "resource of quillmoor softwares. Be it astrology, psychic, tarot, numerology or occult, "
+        "we have programs in all fields thus giving our users a wide choice depending on their "
+        "interests.");
+    const QString suite = frmReferAFriend::tr(
+        "All the programs in the Quillmoor Softwares suite are simple and easy to use. They are "
+        "not only fun to use but also very informative. Try them out today and share your "
+        "experience with your friends and family.");
+    if (ShowsTranslation())
+        return intro + QStringLiteral("\n\n") + suite;
+    return intro + QString(kParagraphGap, u' ') + suite + u' ';
 }
 
 QString CheckBoxCaption() {
-    return QStringLiteral("Click Here To Visit ") + QLatin1String(sites::kMainHost) +
-           QStringLiteral(" Now");
+    //: %1 is the maker's site, www.quillmoor.com
+    return frmReferAFriend::tr("Click Here To Visit %1 Now").arg(QLatin1String(sites::kMainHost));
 }
 
 // A fixed picture for the top corner: a red heart on white.
@@ -92,8 +102,8 @@ void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
     widget->setAutoFillBackground(true);
 }
 
-QGroupBox* Frame(const char* name, const char* caption, QWidget* parent) {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+QGroupBox* Frame(const char* name, const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QLatin1String(name));
     SetColours(frame, kFrameBlue, Qt::white);
     QFont bold = frame->font();
@@ -120,10 +130,11 @@ constexpr const char* kBoxNames[] = {"txtName", "txtEmail", "txtMessage", "txtFr
                                      "txtFriendEmail"};
 static_assert(std::size(kBoxNames) == std::size(kReferralFieldRules));
 
-QLatin1String PlaceholderOf(const QWidget* box) {
+// The hint a referral box shows while it holds nothing of the user's; empty for other widgets.
+QString PlaceholderOf(const QWidget* box) {
     for (std::size_t i = 0; i < std::size(kBoxNames); ++i) {
         if (box->objectName() == QLatin1String(kBoxNames[i])) {
-            return QLatin1String(kReferralFieldRules[i].placeholder);
+            return ShownHint(kReferralFieldRules[i]);
         }
     }
     return {};
@@ -185,16 +196,14 @@ void frmReferAFriend::BuildControls() {
 
     Check1_ = Named(new QCheckBox(CheckBoxCaption(), this), "Check1", {12, 150, 346, 22});
     Check1_->setCursor(Qt::PointingHandCursor);
-    Check1_->setAccessibleName(QStringLiteral("Visit ") + QLatin1String(sites::kMainHost) +
-                               QStringLiteral(" now"));
+    Check1_->setAccessibleName(tr("Visit %1 now").arg(QLatin1String(sites::kMainHost)));
     connect(Check1_, &QCheckBox::clicked, this, &frmReferAFriend::Check1_Click);
 
-    auto* cmdClose =
-        Named(new QPushButton(QStringLiteral("E&xit"), this), "cmdClose", {278, 176, 80, 26});
-    cmdClose->setAccessibleName(QStringLiteral("Exit"));
+    auto* cmdClose = Named(new QPushButton(tr("E&xit"), this), "cmdClose", {278, 176, 80, 26});
+    cmdClose->setAccessibleName(tr("Exit"));
     connect(cmdClose, &QPushButton::clicked, this, &frmReferAFriend::cmdClose_Click);
 
-    QGroupBox* referral = Frame("Frame2", "Refer A Friend", this);
+    QGroupBox* referral = Frame("Frame2", tr("Refer A Friend"), this);
     referral->setGeometry(0, 210, 370, 150);
     // The frames' captions are bold; what they hold is not.
     QFont plain = font();
@@ -216,9 +225,9 @@ void frmReferAFriend::BuildControls() {
         email->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
 
-    cmdSubmit_ = Named(new QPushButton(QStringLiteral("Refer A Friend &Now"), referral),
-                       "cmdSubmit", {105, 104, 160, 30});
-    cmdSubmit_->setAccessibleName(QStringLiteral("Refer a friend now"));
+    cmdSubmit_ = Named(new QPushButton(tr("Refer A Friend &Now"), referral), "cmdSubmit",
+                       {105, 104, 160, 30});
+    cmdSubmit_->setAccessibleName(tr("Refer a friend now"));
     cmdSubmit_->setFont(plain);
     connect(cmdSubmit_, &QPushButton::clicked, this, &frmReferAFriend::cmdSubmit_Click);
 
@@ -231,7 +240,7 @@ void frmReferAFriend::BuildControls() {
     txtMessage_->setFocusPolicy(Qt::NoFocus);
     txtMessage_->installEventFilter(this);
 
-    QGroupBox* catalogue = Frame("Frame6", "Download Quillmoor Softwares", this);
+    QGroupBox* catalogue = Frame("Frame6", tr("Download Quillmoor Softwares"), this);
     catalogue->setGeometry(370, 0, 230, 360);
     auto* label3 = Named(PlainLabel(CatalogueText(), catalogue), "Label3", {10, 26, 210, 288});
     label3->setWordWrap(true);
@@ -239,8 +248,8 @@ void frmReferAFriend::BuildControls() {
     label3->setFont(plain);
     SetColours(label3, kFrameBlue, Qt::white);
 
-    lblGoToHome_ = new LinkLabel(
-        "lblGoToHome", QStringLiteral("Click Here To Visit Quillmoor Softwares"), catalogue);
+    lblGoToHome_ =
+        new LinkLabel("lblGoToHome", tr("Click Here To Visit Quillmoor Softwares"), catalogue);
     lblGoToHome_->setTextFormat(Qt::PlainText);
     lblGoToHome_->setGeometry(10, 318, 210, 34);
     lblGoToHome_->setWordWrap(true);
@@ -261,7 +270,7 @@ void frmReferAFriend::Form_Load() {
     Platform& platform = windows_.session().platform();
     platform.SeedRandomFromClock();
     const int index = platform.RandomBetween(0, int(std::size(kSupportMessages)) - 1);
-    Label2_->setText(QString::fromLatin1(kSupportMessages[index]));
+    Label2_->setText(tr(kSupportMessages[index]));
     // Set before the first show, so it never moves or activates the window.
     // Wayland keeps no client's window on top and places windows itself: Qt
     // leaves the hint and the position to the compositor there, silently.
@@ -319,7 +328,7 @@ void frmReferAFriend::LostFocus(QWidget* box) {
 bool frmReferAFriend::RefuseSpace(QLineEdit* box, QKeyEvent* event) {
     if (event->text() != QStringLiteral(" "))
         return false;
-    windows_.session().platform().ShowMessage(this, QString::fromLatin1(kNoSpaceMessage),
+    windows_.session().platform().ShowMessage(this, tr("Email Address Cannot Contain Space"),
                                               MessageIcon::Critical);
     box->setFocus(Qt::OtherFocusReason);
     return true;

@@ -9,12 +9,6 @@
 
 namespace amorist {
 
-namespace {
-
-constexpr char kAlreadyRunningMessage[] = "Application is already running";
-
-}  // namespace
-
 frmStartup::frmStartup(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
@@ -24,7 +18,7 @@ void frmStartup::Form_Load(const InstanceCheck& anotherInstanceRunning) {
     Session& session = windows_.session();
     Platform& platform = session.platform();
     if (anotherInstanceRunning()) {
-        platform.ShowMessage(nullptr, QString::fromLatin1(kAlreadyRunningMessage),
+        platform.ShowMessage(nullptr, tr("Application is already running"),
                              MessageIcon::Information);
         EndProgram(session);
         return;

@@ -1,5 +1,6 @@
 #include "ui/look.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -7,14 +8,19 @@
 #include <QPalette>
 #include <QPushButton>
 #include <algorithm>
+#include <string>
 
 #include "app/startup_trace.h"
+#include "core/compatibility/program_state.h"
+#include "core/ephemeris/zodiac.h"
+#include "translations/program_language.h"
 
 namespace amorist::look {
 
 namespace {
 
-constexpr qreal kSmallestPoints = 6.0;
+constexpr qreal kSmallestEnglishPoints = 6.0;
+constexpr qreal kSmallestTranslatedPoints = 7.5;
 constexpr qreal kPointStep = 0.25;
 
 QPalette WithColours(QPalette palette, const QColor& background, const QColor& text) {
@@ -122,9 +128,10 @@ void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal) {
     // smallest. Qt draws a size at a whole number of pixels, so a step that
     // lands on the pixel size just found too tall renders alike and would
     // not fit either: only the first size of each pixel size is measured.
+    const qreal smallest = ShowsTranslation() ? kSmallestTranslatedPoints : kSmallestEnglishPoints;
     QFont font = label->font();
     int tooTallPixels = QFontInfo(font).pixelSize();
-    while (font.pointSizeF() - kPointStep >= kSmallestPoints) {
+    while (font.pointSizeF() - kPointStep >= smallest) {
         font.setPointSizeF(font.pointSizeF() - kPointStep);
         const int pixels = QFontInfo(font).pixelSize();
         if (pixels == tooTallPixels)
@@ -135,6 +142,17 @@ void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal) {
         tooTallPixels = pixels;
     }
     label->setFont(font);
+}
+
+QString Shown(const char* context, std::string_view english) {
+    return QCoreApplication::translate(context, std::string(english).c_str());
+}
+
+QString ShownDate(const QString& day, int monthIndex, const QString& year) {
+    const bool known = monthIndex >= 0 && monthIndex < static_cast<int>(kMonthNames.size());
+    const QString month =
+        known ? Shown("zodiac", kMonthNames[static_cast<std::size_t>(monthIndex)]) : QString();
+    return Shown("program_state", kDateOfBirthForm).arg(day, month, year);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,

@@ -65,7 +65,8 @@ void CentreOnText(QLabel* label, const QRect& design, int minLeft, int maxRight)
 QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, QPoint topLeft,
                     const TextStyle& style);
 // Word-wrapped labels keep their box. Where the stand-in font runs taller
-// than the box, its size steps down until the text fits.
+// than the box, its size steps down until the text fits: to 6 pt in English,
+// to 7.5 pt in a translation, whose wording is made to fit at that size.
 void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal);
 
 // A push button filled with periwinkle whatever the desktop style.
@@ -75,10 +76,18 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 // Name boxes and lists: medium blue with light peach text, popups included.
 void StyleEntry(QWidget* entry, const QFont& font);
 
-// The core's texts (signs, month names, readings) as the windows show them.
+// The core's texts (signs, month names, readings) as they are, in English.
 inline QString TextOf(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// A core text as the windows show it: translated in the context the core
+// marked it with, while the core keeps the English as its data.
+QString Shown(const char* context, std::string_view english);
+
+// A date of birth as the windows show it: day/month/year with the month
+// (an index into kMonthNames) named in the program's language.
+QString ShownDate(const QString& day, int monthIndex, const QString& year);
 
 // A 50 x 50 swatch picture of one colour.
 QPixmap Swatch(const QColor& colour);

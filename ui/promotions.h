@@ -1,4 +1,5 @@
-// The banner and the two promotion offers that both reading windows carry.
+// The banner and the two promotion offers that both reading windows carry,
+// in the program's language.
 #pragma once
 
 #include <QString>
@@ -8,14 +9,8 @@ namespace amorist {
 // Names the main site's host, so it changes with the address the banner opens.
 QString BannerText();
 
-// Shown as written: two double spaces and one ampersand.
-inline constexpr char16_t kCoBrandText[] =
-    u"Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-    u"Put your site's name &  link here. See \"Help\" for details.Click Here for more info on "
-    u"co-branding.";
-
-inline constexpr char16_t kFullBrandText[] =
-    u"Home Business Opportunity. Start your own Internet business and make money online. "
-    u"Get this software fully branded for your website. Click here for more details.";
+// The English reads as it always has: two double spaces and one ampersand.
+QString CoBrandText();
+QString FullBrandText();
 
 }  // namespace amorist

@@ -1,6 +1,6 @@
-# Bash completion for amorist-cli: its commands, each command's options, and
-# file names for batch. The commands and options are read from the program's
-# own --help, so they never fall behind it.
+# Bash completion for amorist-cli: its commands, each command's options, the
+# languages of --lang, and file names for batch. The commands and options are
+# read from the program's own --help, so they never fall behind it.
 
 _amorist_cli_help_words() {
     # $1: the program, $2: the command or nothing, $3: the heading of the list
@@ -15,12 +15,16 @@ _amorist_cli() {
         word=${COMP_WORDS[i]}
         if [[ -z $options_ended && $word == -- ]]; then
             options_ended=1
+        elif [[ -z $options_ended && $word == --lang ]]; then
+            ((i++))  # its value is no command
         elif [[ -z $command && ( -n $options_ended || $word != -* ) ]]; then
             command=$word
         fi
     done
 
-    if [[ -z $options_ended && $current == -* ]]; then
+    if [[ -z $options_ended && ${COMP_WORDS[COMP_CWORD - 1]} == --lang ]]; then
+        COMPREPLY=($(compgen -W "en de fr es" -- "$current"))
+    elif [[ -z $options_ended && $current == -* ]]; then
         COMPREPLY=($(compgen -W "$(_amorist_cli_help_words "$program" "$command" Options)" \
             -- "$current"))
     elif [[ -z $command ]]; then

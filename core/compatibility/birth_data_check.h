@@ -21,7 +21,7 @@ enum class CheckFocus { Unchanged, YourName, PartnerName };
 enum class CheckedEntry { YourName, YourDate, PartnerName, PartnerDate };
 
 struct CheckFailure {
-    std::string_view message;
+    std::string_view message;  // English; shown translated in the context "birth_data_check"
     CheckedEntry entry = CheckedEntry::YourName;
     CheckFocus focus = CheckFocus::Unchanged;
 };

@@ -32,8 +32,7 @@ void LookUpVenus(modPlanetSignVenus& venus, const BirthData& who, ZodiacSign& si
 
 std::string DateCaption(const BirthData& who) {
     std::string caption;
-    caption.reserve(who.day.size() + who.month.size() + who.year.size() + 2);
-    caption.append(who.day).append("/").append(who.month).append("/").append(who.year);
+    AppendFilled(caption, kDateOfBirthForm, {who.day, who.month, who.year});
     return caption;
 }
 

@@ -8,6 +8,7 @@
 #include "core/compatibility/reading_content.h"
 #include "core/ephemeris/modPlanetSignMars.h"
 #include "core/ephemeris/modPlanetSignVenus.h"
+#include "core/translatable.h"
 
 namespace amorist {
 
@@ -27,8 +28,14 @@ struct ReadingResult {
     const Category* category = nullptr;  // nullptr leaves the texts unchanged
 };
 
+// How a date of birth is shown: %1 the day, %2 the month name (translated in
+// the context "zodiac"), %3 the year.
+inline constexpr std::string_view kDateOfBirthForm =
+    //: A date of birth: %1 the day, %2 the month name, %3 the year, e.g. 7/March/1975
+    QT_TRANSLATE_NOOP("program_state", "%1/%2/%3");
+
 struct RequestResult {
-    std::string yourDateOfBirth;  // day/month/year, e.g. 7/March/1975
+    std::string yourDateOfBirth;  // in kDateOfBirthForm, in English: 7/March/1975
     std::string partnerDateOfBirth;
     ReadingResult one;  // your Mars sign with your partner's Venus sign
     ReadingResult two;  // your Venus sign with your partner's Mars sign

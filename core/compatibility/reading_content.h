@@ -12,6 +12,8 @@ struct Rgb {
     std::uint8_t red, green, blue;
 };
 
+// In English; where a reading is shown, the three texts are translated in the
+// context "reading".
 struct Category {
     std::string_view colourName;
     std::string_view word;

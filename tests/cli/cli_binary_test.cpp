@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -137,6 +138,125 @@ TEST(CliReading, PlainShowsNamesDatesSignsAndBothReadings) {
     }
     EXPECT_TRUE(paragraph.starts_with("This is an excellent combination.")) << paragraph;
     EXPECT_TRUE(paragraph.ends_with("This relationship stands for true love.")) << paragraph;
+}
+
+// --lang: the plain reading wholly in the language; in JSON and CSV only the
+// colour, category and paragraph values change.
+struct LanguageCase {
+    std::string lang;
+    std::vector<std::string> lines;  // some lines of the plain reading
+    std::string heading;             // the line before each paragraph
+    std::string csvReadings;         // number1,category1,number2,category2
+};
+
+const LanguageCase kLanguages[] = {
+    {"de",
+     {"Sie: ANN", "Geburtsdatum: 7/Februar/1930", "Marszeichen: Wassermann", "Partner: BOB",
+      "Venuszeichen: Zwillinge", "Erste Deutung: Ihr Mars mit der Venus Ihres Partners",
+      "Zeichenpaar: Wassermann-Zwillinge", "Zahl: 5", "Farbe: Magenta", "Stichwort: Aufregend"},
+     "Ihre romantische Kompatibilität:",
+     "5,Aufregend,3,Verständnisvoll"},
+    {"fr",
+     {"Vous\u00a0: ANN", "Date de naissance\u00a0: 1/mai/1930", "Signe de Vénus\u00a0: Gémeaux",
+      "Paire de signes\u00a0: Verseau-Bélier", "Mot-clé\u00a0: Complice"},
+     "Votre compatibilité amoureuse\u00a0:",
+     "5,Pétillante,3,Complice"},
+    {"es",
+     {"Tú: ANN", "Fecha de nacimiento: 7/febrero/1930", "Signo de Marte: Aries",
+      "Combinación: Acuario-Géminis", "Color: Morado", "Palabra clave: Vibrante"},
+     "Vuestra compatibilidad amorosa:",
+     "5,Vibrante,3,Cómplice"},
+};
+
+std::string WithoutTranslatedValues(const std::string& json) {
+    static const std::regex kValue(R"re("(colour|category|paragraph)": "([^"\\]|\\.)*")re");
+    return std::regex_replace(json, kValue, "\"$1\": ...");
+}
+
+TEST(CliLanguage, ReadingsInTheLanguageWithDataValuesKept) {
+    const std::vector<std::string> couple = {"ANN", "7/February/1930", "BOB", "1930-05-01"};
+    auto run = [&](std::vector<std::string> args, const std::string& lang) {
+        if (args[0] == "reading")
+            args.insert(args.end(), couple.begin(), couple.end());
+        if (!lang.empty())
+            args.insert(args.end(), {"--lang", lang});
+        return RunCli(args, {.columns = "40", .input = "A,7/February/1930,B,1930-05-01\n"});
+    };
+    const std::string englishJson = run({"reading", "--json"}, "").out;
+    for (const LanguageCase& c : kLanguages) {
+        const Finished plain = run({"reading"}, c.lang);
+        ASSERT_EQ(plain.exitCode, 0) << c.lang << plain.err;
+        const std::vector<std::string> lines = Lines(plain.out);
+        for (const std::string& line : c.lines)
+            EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << c.lang << line;
+        for (const char* english : {"Date of birth", "Aquarius", "Keywords", "February", "This "})
+            EXPECT_EQ(plain.out.find(english), std::string::npos) << c.lang << english;
+        // Paragraphs are wrapped by characters ("é" is one column): no line is
+        // longer than 40, and none could have taken the next line's first word.
+        auto columns = [](std::string_view text) {
+            return std::count_if(text.begin(), text.end(),
+                                 [](char b) { return (b & 0xC0) != 0x80; });
+        };
+        int paragraphs = 0;
+        for (auto line = lines.begin(); line != lines.end(); ++line) {
+            if (*line != c.heading)
+                continue;
+            ++paragraphs;
+            for (++line; line != lines.end() && !line->empty(); ++line) {
+                EXPECT_LE(columns(*line), 40) << c.lang << *line;
+                if (line + 1 != lines.end() && !line[1].empty()) {
+                    EXPECT_GT(columns(*line) + 1 + columns(line[1].substr(0, line[1].find(' '))),
+                              40)
+                        << c.lang << *line;
+                }
+            }
+            if (line == lines.end())
+                break;
+        }
+        EXPECT_EQ(paragraphs, 2) << c.lang;
+
+        const Finished json = run({"reading", "--json"}, c.lang);
+        EXPECT_EQ(WithoutTranslatedValues(json.out), WithoutTranslatedValues(englishJson));
+        EXPECT_NE(json.out, englishJson);
+        const std::string csv = run({"batch"}, c.lang).out;
+        EXPECT_TRUE(
+            csv.ends_with(",Aquarius,Aquarius,B,1930-05-01,Aries,Gemini," + c.csvReadings + "\n"))
+            << csv;
+    }
+}
+
+// Without --lang the output is English whatever the environment asks for.
+TEST(CliLanguage, EnvironmentNeverChangesTheOutput) {
+    const std::vector<std::string> args = {"reading", "ANN", "1975-03-07", "BOB", "1978-11-23"};
+    const std::string english = RunCli(args).out;
+    ASSERT_TRUE(english.starts_with("You: ANN\nDate of birth: 7/March/1975\n")) << english;
+    const Finished german =
+        RunCli(args, {.environment = {"LANGUAGE=de", "LANG=de_DE.UTF-8", "LC_ALL=de_DE.UTF-8"}});
+    EXPECT_EQ(german.out, english);
+    std::vector<std::string> withEn = args;
+    withEn.insert(withEn.end(), {"--lang", "en"});
+    EXPECT_EQ(RunCli(withEn).out, english);
+}
+
+// batch --json --lang repeats reading --json --lang byte for byte.
+TEST(CliLanguage, BatchJsonIsWhatReadingPrintsInEachLanguage) {
+    const std::vector<std::vector<std::string>> couples = {
+        {"ANN", "7/March/1975", "BOB", "1978-11-23"},
+        {"Zoë", "1930-01-01", "Émile", "2012-12-31"},
+        {"C", "1961-02-06", "D", "29/February/2000"},
+    };
+    std::string input;
+    for (const auto& c : couples)
+        input += c[0] + "," + c[1] + "," + c[2] + "," + c[3] + "\n";
+    for (const LanguageCase& lang : kLanguages) {
+        std::string expected;
+        for (const auto& c : couples)
+            expected +=
+                RunCli({"reading", "--json", "--lang", lang.lang, c[0], c[1], c[2], c[3]}).out;
+        const Finished batch = RunCli({"batch", "--json", "--lang=" + lang.lang}, {.input = input});
+        EXPECT_EQ(batch.exitCode, 0) << batch.err;
+        EXPECT_EQ(batch.out, expected) << lang.lang;
+    }
 }
 
 struct HelpCase {
@@ -383,6 +503,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "date '29/February/1990': Please Enter Correct Date Or Month!"},
         BadInput{{"reading", "ANN", kDay, "BOB", "2001-02-29"},
                  "partner's date '2001-02-29': Please Enter Correct Date Or Month Of Your Friend!"},
+        BadInput{{"reading", "--lang", "it", "ANN", kDay, "BOB", kDay},
+                 "unknown language 'it' for --lang (en, de, fr or es); try 'amorist-cli reading "
+                 "--help'"},
+        BadInput{{"batch", "--lang=DE"}, "unknown language 'DE'"},
+        BadInput{{"reading", "ANN", kDay, "BOB", kDay, "--lang"}, "option --lang needs a value"},
+        BadInput{{"signs", "--lang", "de"}, "option --lang does not apply to signs"},
         BadInput{{"reading", "ANN", kDay, "BOB", "31/november/1975", "--json"},
                  "partner's date '31/november/1975': Please Enter Correct Date Or Month Of Your "
                  "Friend !"}));

@@ -154,6 +154,7 @@ TEST(WrapText, BreaksAtSpacesWithinTheWidthAndKeepsEveryWord) {
         EXPECT_EQ(rejoined, text) << width;
     }
     EXPECT_EQ(WrapText("aa bb cc", 5), "aa bb\ncc\n");
+    EXPECT_EQ(WrapText("été été\u00a0! été", 9), "été été\u00a0!\nété\n");  // characters, not bytes
     EXPECT_EQ(WrapText("", 10), "");
 }
 

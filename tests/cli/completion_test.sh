@@ -23,6 +23,9 @@ expect "reading" re
 expect "signs" --json s
 expect "--json" batch --j
 expect "--json -h --help -V --version" signs 1975-03-07 -
+expect "--json --lang -h --help -V --version" reading -
+expect "en es" --lang e
+expect "reading" --lang de re
 expect "" reading -- --j
 expect "$(dirname "$2")/amorist-cli.bash" batch "$(dirname "$2")/amorist-cli.b"
 exit $((failures > 0))

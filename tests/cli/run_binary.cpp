@@ -57,11 +57,15 @@ int InputFile(const std::string& text) {
 
 Finished RunCli(const std::vector<std::string>& args, const Launch& launch) {
     const std::optional<std::string>& columns = launch.columns;
-    std::vector<std::string> env;
+    // The first of two entries of one name is the one the program sees.
+    std::vector<std::string> env = launch.environment;
+    env.emplace_back("LANG=C.UTF-8");
     for (char** e = environ; *e != nullptr; ++e) {
-        if (std::string_view(*e).starts_with("COLUMNS="))
+        const std::string_view entry(*e);
+        const std::string_view name = entry.substr(0, entry.find('='));
+        if (name == "COLUMNS" || name == "LANG" || name == "LANGUAGE" || name.starts_with("LC_"))
             continue;
-        env.emplace_back(*e);
+        env.emplace_back(entry);
     }
     if (columns)
         env.push_back("COLUMNS=" + *columns);

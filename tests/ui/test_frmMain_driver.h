@@ -10,11 +10,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "app/modHelp.h"
+#include "core/ephemeris/zodiac.h"
 #include "tests/support/fake_platform.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
@@ -98,14 +100,22 @@ public:
         box.setCurrentIndex(index);
     }
 
+    // A month is named in English and picked by its place, whatever language the list shows.
+    void PickMonth(const char* list, const QString& english) {
+        const auto& months = kMonthNames;
+        const auto found = std::find(months.begin(), months.end(), english.toStdString());
+        ASSERT_NE(found, months.end()) << english.toStdString();
+        List(list).setCurrentIndex(static_cast<int>(found - months.begin()));
+    }
+
     void Fill(const Entries& you, const Entries& partner) {
         Box("txtName").setText(you.name);
         Pick("cboDate", QString::number(you.day));
-        Pick("cboMonth", you.month);
+        PickMonth("cboMonth", you.month);
         Pick("cboYear", QString::number(you.year));
         Box("txtFriendName").setText(partner.name);
         Pick("cboFriendDate", QString::number(partner.day));
-        Pick("cboFriendMonth", partner.month);
+        PickMonth("cboFriendMonth", partner.month);
         Pick("cboFriendYear", QString::number(partner.year));
     }
 

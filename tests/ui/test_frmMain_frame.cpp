@@ -1,6 +1,8 @@
 // The frame of the main and the result window: captions and sizes, menus,
 // every link, the promotion texts, and texts that fit their boxes.
+#include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,7 +10,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/compatibility/reading_content.h"
 #include "tests/ui/test_frmMain_driver.h"
+#include "translations/program_language.h"
 #include "ui/link_label.h"
 
 namespace amorist {
@@ -254,32 +258,148 @@ TEST(WindowFrame, FixedClientAreaBelowTheMenusCaptionAndPlaceOnScreen) {
     }
 }
 
-TEST(WindowFrame, EveryTextFitsItsBoxInTheStandInFont) {
-    for (Which which : {Which::Main, Which::Display}) {
-        ReadingWindows run;
-        QMainWindow& window = Open(run, which);
-        if (which == Which::Main)
-            testing::BringUpOffer(run.Main(), "lblFullBrand");
-        for (QLabel* label : window.findChildren<QLabel*>()) {
-            if (label->text().isEmpty())
-                continue;
-            const std::string name = label->objectName().toStdString();
-            // A label may reach past its frame, which then hides that part.
-            const QRect parentArea = label->parentWidget()->rect();
-            const QRect visible = label->geometry().intersected(parentArea);
-            EXPECT_EQ(visible.left(), label->x()) << name;
-            if (label->wordWrap()) {
-                EXPECT_EQ(visible.width(), label->width()) << name;
-                EXPECT_LE(label->heightForWidth(label->width()), visible.height()) << name;
-            } else {
-                EXPECT_LE(label->sizeHint().width(), visible.width()) << name;
-                EXPECT_LE(label->sizeHint().height(), visible.height()) << name;
+// Where a control's text reaches: a label's text, which may end before its
+// box; any other control's whole box. Edges may touch: the design lets a
+// caption's empty top row meet the box above it.
+QRect TextArea(const QWidget* control) {
+    const auto* label = qobject_cast<const QLabel*>(control);
+    QRect area = control->geometry();
+    if (label != nullptr && !label->text().isEmpty()) {
+        area.setSize(label->wordWrap()
+                         ? QSize(label->width(), label->heightForWidth(label->width()))
+                         : label->size().boundedTo(label->sizeHint()));
+    }
+    return area.adjusted(1, 1, -1, -1);
+}
+
+bool TakesPart(const QWidget* control) {
+    return control->isVisibleTo(control->window()) &&
+           (qobject_cast<const QLabel*>(control) || qobject_cast<const QAbstractButton*>(control) ||
+            qobject_cast<const QComboBox*>(control) || qobject_cast<const QLineEdit*>(control) ||
+            qobject_cast<const QGroupBox*>(control));
+}
+
+// Every visible text fits its own box, a wrapped one at no less than
+// smallestPoints, and no text runs into a neighbouring control.
+void ExpectEveryTextFits(QWidget& window, qreal smallestPoints, const std::string& where) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->isVisibleTo(&window))
+            continue;
+        const std::string name = where + " " + label->objectName().toStdString();
+        // A label may reach past its frame, which then hides that part.
+        const QRect parentArea = label->parentWidget()->rect();
+        const QRect visible = label->geometry().intersected(parentArea);
+        EXPECT_EQ(visible.left(), label->x()) << name;
+        if (label->wordWrap()) {
+            EXPECT_EQ(visible.width(), label->width()) << name;
+            EXPECT_LE(label->heightForWidth(label->width()), visible.height()) << name;
+            EXPECT_GE(label->font().pointSizeF(), smallestPoints) << name;
+        } else {
+            EXPECT_LE(label->sizeHint().width(), visible.width()) << name;
+            EXPECT_LE(label->sizeHint().height(), visible.height()) << name;
+        }
+    }
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        const QString caption = button->text().remove(u'&');
+        EXPECT_LT(button->fontMetrics().horizontalAdvance(caption), button->width() - 8)
+            << where << " " << button->objectName().toStdString();
+    }
+    for (QGroupBox* group : window.findChildren<QGroupBox*>()) {
+        EXPECT_LT(group->fontMetrics().horizontalAdvance(group->title()), group->width() - 8)
+            << where << " " << group->objectName().toStdString();
+    }
+    for (QCheckBox* box : window.findChildren<QCheckBox*>()) {
+        EXPECT_LE(box->sizeHint().width(), box->width())
+            << where << " " << box->objectName().toStdString();
+    }
+    // Every menu title on the bar, none pushed into an overflow menu.
+    if (auto* main = qobject_cast<QMainWindow*>(&window)) {
+        for (QAction* menu : main->menuBar()->actions()) {
+            const QRect title = main->menuBar()->actionGeometry(menu);
+            EXPECT_TRUE(!title.isEmpty() && title.right() < main->menuBar()->width())
+                << where << " " << menu->text().toStdString();
+        }
+    }
+    for (QWidget* parent : window.findChildren<QWidget*>()) {
+        QList<QWidget*> controls;
+        for (QObject* child : parent->children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (control != nullptr && TakesPart(control))
+                controls.append(control);
+        }
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                // The two promotion offers share one place, the one in front hiding the other.
+                if (controls[i]->geometry() == controls[j]->geometry())
+                    continue;
+                EXPECT_FALSE(TextArea(controls[i]).intersects(TextArea(controls[j])))
+                    << where << " " << controls[i]->objectName().toStdString() << " and "
+                    << controls[j]->objectName().toStdString();
             }
         }
-        for (QPushButton* button : window.findChildren<QPushButton*>()) {
-            const QString caption = button->text().remove(u'&');
-            EXPECT_LT(button->fontMetrics().horizontalAdvance(caption), button->width() - 8)
-                << button->objectName().toStdString();
+    }
+}
+
+// Each language, with a few texts of each window as it shows them.
+struct LanguageCase {
+    const char* code;  // as QLocale::uiLanguages() lists it
+    qreal smallestPoints;
+    const char* exit;
+    const char* dateOfBirth;  // the first person's caption in the main window
+    const char* spokenDay;    // the first person's day list, as a screen reader names it
+    const char* yourDate;     // 20 July 1969, in the result window
+    const char* marsSign;     // Sagittarius
+    const char* keyword;      // Magnetic
+};
+
+const LanguageCase kLanguages[] = {
+    {"en-US", 6, "&Exit", "Date Of Birth", "Your day of birth: 1", "20/July/1969", "Sagittarius",
+     "Magnetic"},
+    {"de-DE", 7.5, "&Beenden", "Geburtsdatum", "Ihr Geburtsdatum, Tag: 1", "20/Juli/1969",
+     "Schütze", "Magnetisch"},
+    {"fr-FR", 7.5, "&Quitter", "Né(e) le", "Votre jour de naissance\u00a0: 1", "20/juillet/1969",
+     "Sagittaire", "Magnétique"},
+    {"es-ES", 7.5, "&Salir", "Nacimiento", "Tu día de nacimiento: 1", "20/julio/1969", "Sagitario",
+     "Magnética"},
+};
+
+TEST(WindowFrame, EveryLanguageShowsItsTextsAndEveryTextFits) {
+    for (const LanguageCase& language : kLanguages) {
+        const ProgramLanguage installed({QString::fromLatin1(language.code)});
+        const std::string code = language.code;
+        for (Which which : {Which::Main, Which::Display}) {
+            ReadingWindows run;
+            QMainWindow& window = Open(run, which);
+            const std::string where = code + " " + NameOf(which);
+            EXPECT_EQ(Find<QPushButton>(window, "cmdExit").text(), QString::fromUtf8(language.exit))
+                << where;
+            if (which == Which::Main) {
+                frmReferAFriend& last = run.windows.ReferAFriend();
+                last.show();
+                ExpectEveryTextFits(last, language.smallestPoints, code + " frmReferAFriend");
+                last.hide();
+                EXPECT_EQ(Find<QLabel>(window, "lblDOB").text(),
+                          QString::fromUtf8(language.dateOfBirth));
+                QAccessibleInterface* day =
+                    QAccessible::queryAccessibleInterface(&run.List("cboDate"));
+                EXPECT_EQ(day->text(QAccessible::Name), QString::fromUtf8(language.spokenDay));
+                for (const char* offer : {"lblFullBrand", "lblCobrand"}) {
+                    testing::BringUpOffer(run.Main(), offer);
+                    ExpectEveryTextFits(window, language.smallestPoints, where + " " + offer);
+                }
+                continue;
+            }
+            EXPECT_EQ(run.Shown("lblYourDateofBirth"), QString::fromUtf8(language.yourDate));
+            EXPECT_EQ(run.Shown("lblYourMarsSign"), QString::fromUtf8(language.marsSign));
+            EXPECT_EQ(run.Shown("lblkeywordsOne"), QString::fromUtf8(language.keyword));
+            // All seven paragraphs in both readings' boxes.
+            for (int number = 1; number <= 7; ++number) {
+                for (auto reading : {frmDisplay::Reading::One, frmDisplay::Reading::Two}) {
+                    run.Display()->ShowReading(reading, nullptr, CategoryFor(number));
+                }
+                ExpectEveryTextFits(window, language.smallestPoints,
+                                    where + " category " + std::to_string(number));
+            }
         }
     }
 }

@@ -15,6 +15,7 @@
 
 #include "app/modTellAFriend.h"
 #include "tests/support/fake_platform.h"
+#include "translations/program_language.h"
 #include "ui/frmReferAFriend.h"
 #include "ui/windows.h"
 
@@ -260,6 +261,32 @@ TEST_F(ReferAFriendTest, HintsClearOnEnteringAndReturnOnLeavingEmpty) {
         EXPECT_EQ(box.text(), QStringLiteral("q")) << b.box;
     }
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// A translated hint is the box's hint: untouched it counts as empty and
+// clears on entering. The hidden message the referral sends stays English.
+TEST_F(ReferAFriendTest, ATranslatedHintLeftAloneCountsAsEmpty) {
+    const ProgramLanguage german({QStringLiteral("de")});
+    Open();
+    QLineEdit& name = Box("txtName");
+    const QString hint = name.text();
+    EXPECT_NE(hint, QStringLiteral("Your Name"));
+    Box("txtFriendName").setText(QStringLiteral("BOB"));
+    Box("txtEmail").setText(QStringLiteral("a@b.com"));
+    Box("txtFriendEmail").setText(QStringLiteral("c@d.com"));
+    Child<QPushButton>("cmdSubmit").click();
+    const QString missing = QCoreApplication::translate("modTellAFriend", "Please Enter Your Name");
+    EXPECT_NE(missing, QStringLiteral("Please Enter Your Name"));
+    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{{missing, MessageIcon::Critical}}));
+    EXPECT_TRUE(platform.opened.empty());
+
+    name.setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(name.text(), QString());
+    QTest::keyClicks(&name, QStringLiteral("Ann"));
+    Child<QPushButton>("cmdSubmit").click();
+    ASSERT_EQ(platform.opened.size(), 1u);
+    EXPECT_TRUE(platform.opened[0].contains(QStringLiteral("&taf3=Your%20Message%0D%0A&")))
+        << platform.opened[0].toStdString();
 }
 
 TEST_F(ReferAFriendTest, SpacesAreRefusedInTheEmailBoxesOnly) {

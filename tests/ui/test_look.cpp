@@ -41,27 +41,28 @@ qreal ScannedPoints(const QString& text, const TextStyle& style, const QRect& bo
 }
 
 struct FitCase {
-    const char16_t* text;
+    QString text;
     TextStyle style;
     int width;
 };
 
 TEST(WrapInBox, PicksTheSizeAFullScanPicksForEveryBoxHeight) {
     const FitCase cases[] = {
-        {kCoBrandText, {colour::kPink, 8.25, true, true}, 407},
-        {kFullBrandText, {colour::kPink, 8.25, true, true}, 407},
-        {u"Venus and Mars signs are opposite in nature and represent yin - yang planets. Knowing "
-         u"the Venus - Mars compatibility between people will help you understand your "
-         u"relationship better.",
+        {CoBrandText(), {colour::kPink, 8.25, true, true}, 407},
+        {FullBrandText(), {colour::kPink, 8.25, true, true}, 407},
+        {QStringLiteral("Venus and Mars signs are opposite in nature and represent yin - yang "
+                        "planets. Knowing "
+                        "the Venus - Mars compatibility between people will help you "
+                        "understand your relationship better."),
          {colour::kPeriwinkle, 8.25, false, false},
          521},
-        {u"The Most Popular Online Quillmoor Discussion Board. Best Resource For Everything "
-         u"Quillmoor.",
+        {QStringLiteral("The Most Popular Online Quillmoor Discussion Board. Best Resource For "
+                        "Everything Quillmoor."),
          {colour::kPink, 9.75, true, true},
          300},
     };
     for (const auto& [text, style, width] : cases) {
-        const QString shown = QString::fromUtf16(text);
+        const QString& shown = text;
         // From roomy, where nothing shrinks, down to boxes nothing fits.
         for (int height = 80; height >= 4; height -= 3) {
             const QRect box(0, 0, width, height);

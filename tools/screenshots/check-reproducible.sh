@@ -4,7 +4,7 @@
 set -uo pipefail
 
 readonly tool=$1
-readonly expected=(frmMain.png frmMain-entries.png frmDisplay-1.png frmDisplay-2.png
+readonly pictures=(frmMain.png frmMain-entries.png frmDisplay-1.png frmDisplay-2.png
                    frmAbout.png frmReferAFriend.png)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,8 +17,23 @@ for round in first second; do
     fi
 done
 
+# English at the top, each translation in a folder of its own: German, French
+# and Spanish at least, and any language added since.
+languages=$(cd "$work/first" && find . -mindepth 1 -maxdepth 1 -type d | sed 's|^\./||' | sort)
+for language in de fr es; do
+    if ! grep -qx "$language" <<<"$languages"; then
+        echo "FAIL: no $language pictures" >&2
+        exit 1
+    fi
+done
+expected=("${pictures[@]}")
+for language in $languages; do
+    expected+=("$language" "${pictures[@]/#/$language/}")
+done
+
 status=0
 for name in "${expected[@]}"; do
+    [ -d "$work/first/$name" ] && continue
     if [ ! -s "$work/first/$name" ]; then
         echo "FAIL: $name was not written" >&2
         status=1
@@ -27,10 +42,11 @@ for name in "${expected[@]}"; do
         status=1
     fi
 done
-extra=$(ls "$work/first" | grep -vxF -f <(printf '%s\n' "${expected[@]}"))
+extra=$(cd "$work/first" && find . -mindepth 1 | sed 's|^\./||' |
+        grep -vxF -f <(printf '%s\n' "${expected[@]}"))
 if [ -n "$extra" ]; then
     echo "FAIL: unexpected files: $extra" >&2
     status=1
 fi
-[ $status -eq 0 ] && echo "all ${#expected[@]} pictures identical in two renders"
+[ $status -eq 0 ] && echo "all ${#pictures[@]} pictures in English and $(wc -w <<<"$languages") translations identical in two renders"
 exit $status

@@ -1,6 +1,7 @@
 // Renders the program's windows to PNG files without a display: the main
 // window with each promotion offer in front, the result window after two
-// sample readings, the About window and the refer-a-friend window.
+// sample readings, the About window and the refer-a-friend window; in English
+// into the folder, and in each translation into a subfolder named for it.
 // Usage: amorist-screenshots <folder>
 //
 // Every run writes the same bytes: the offscreen platform at 96 dots per
@@ -15,10 +16,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/platform.h"
 #include "app/session.h"
+#include "core/ephemeris/zodiac.h"
+#include "translations/app_translation.h"
+#include "translations/program_language.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
@@ -147,31 +152,30 @@ constexpr Person kCouples[][2] = {
     {{"IDA", "20", "July", "1969"}, {"LEO", "8", "August", "1988"}},
 };
 
+// The month lists show the month in the window's language; the samples name it in English.
+int MonthIndex(const char* english) {
+    const auto& months = amorist::kMonthNames;
+    return static_cast<int>(std::find(months.begin(), months.end(), english) - months.begin());
+}
+
 void Enter(amorist::frmMain& main, const Person& you, const Person& partner) {
     Control<QLineEdit>(main, "txtName")->setText(QLatin1String(you.name));
     Control<QComboBox>(main, "cboDate")->setCurrentText(QLatin1String(you.day));
-    Control<QComboBox>(main, "cboMonth")->setCurrentText(QLatin1String(you.month));
+    Control<QComboBox>(main, "cboMonth")->setCurrentIndex(MonthIndex(you.month));
     Control<QComboBox>(main, "cboYear")->setCurrentText(QLatin1String(you.year));
     Control<QLineEdit>(main, "txtFriendName")->setText(QLatin1String(partner.name));
     Control<QComboBox>(main, "cboFriendDate")->setCurrentText(QLatin1String(partner.day));
-    Control<QComboBox>(main, "cboFriendMonth")->setCurrentText(QLatin1String(partner.month));
+    Control<QComboBox>(main, "cboFriendMonth")->setCurrentIndex(MonthIndex(partner.month));
     Control<QComboBox>(main, "cboFriendYear")->setCurrentText(QLatin1String(partner.year));
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const QTemporaryDir scratch;
-    if (!scratch.isValid() || !SetAsideTheDesktop(scratch))
-        return 1;
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+// Renders every window in the language now installed; false when a picture
+// was not written or the sample asked something of the desktop.
+bool RenderWindows(const QDir& folder) {
     if (!QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "could not create %s\n", qPrintable(folder.path()));
-        return 1;
+        return false;
     }
-
     FixedPlatform platform;
     amorist::Session session(platform);
     amorist::Windows windows(session);
@@ -191,7 +195,7 @@ int main(int argc, char** argv) {
         amorist::frmDisplay* display = windows.LoadedDisplay();
         if (display == nullptr) {
             std::fprintf(stderr, "the sample reading did not open the result window\n");
-            return 1;
+            return false;
         }
         ++reading;
         saved &= Save(*display, folder, QStringLiteral("frmDisplay-%1.png").arg(reading));
@@ -207,5 +211,28 @@ int main(int argc, char** argv) {
     amorist::frmReferAFriend& referAFriend = windows.ReferAFriend();
     referAFriend.show();
     saved &= Save(referAFriend, folder, QStringLiteral("frmReferAFriend.png"));
-    return saved && !platform.surprised() ? 0 : 1;
+    return saved && !platform.surprised();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const QTemporaryDir scratch;
+    if (!scratch.isValid() || !SetAsideTheDesktop(scratch))
+        return 1;
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+
+    bool rendered = true;
+    {
+        const amorist::ProgramLanguage english(QStringList{QStringLiteral("en")});
+        rendered &= RenderWindows(folder);
+    }
+    for (std::string_view code : amorist::kTranslatedLanguages) {
+        const QString name = QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
+        const amorist::ProgramLanguage language(QStringList{name});
+        rendered &= RenderWindows(QDir(folder.filePath(name)));
+    }
+    return rendered ? 0 : 1;
 }

@@ -1,0 +1,61 @@
+#include "translations/program_language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+#include "translations/app_translation.h"
+
+namespace amorist {
+
+namespace {
+
+// "de" of "de-AT" or "de_AT.UTF-8".
+QStringView PrimaryOf(QStringView language) {
+    qsizetype end = 0;
+    while (end < language.size() && language[end].isLetter())
+        ++end;
+    return language.first(end);
+}
+
+bool SpeaksEnglish(const QLocale& locale) {
+    return locale.language() == QLocale::English || locale.language() == QLocale::C;
+}
+
+}  // namespace
+
+ProgramLanguage::ProgramLanguage(const QStringList& languages) {
+    for (const QString& language : languages) {
+        // The language the program is written in ends the search as well.
+        const QStringView primary = PrimaryOf(language);
+        if (primary.compare(u"en", Qt::CaseInsensitive) == 0 || primary == u"C")
+            break;
+        if (!LoadAppTranslation(program_, language))
+            continue;
+        code_ = primary.toString().toLower();
+        QCoreApplication::installTranslator(&program_);
+        // Qt's buttons in the same language; without them they stay English.
+        if (qt_.load(QStringLiteral("qtbase_") + code_,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(&qt_);
+        }
+        break;
+    }
+    if (!code_.isEmpty()) {
+        QLocale::setDefault(QLocale(code_));
+    } else if (!SpeaksEnglish(QLocale())) {
+        // An untranslated language (Italian) gets the English the texts are in.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+}
+
+ProgramLanguage::~ProgramLanguage() {
+    QCoreApplication::removeTranslator(&qt_);
+    QCoreApplication::removeTranslator(&program_);
+    QLocale::setDefault(previousDefault_);
+}
+
+bool ShowsTranslation() {
+    return !SpeaksEnglish(QLocale());
+}
+
+}  // namespace amorist
