@@ -12,7 +12,7 @@
 namespace amorist::cli {
 namespace {
 
-struct CommandSpec {
+struct CommandRow {
     Command id;
     std::string_view name;
     std::string_view operands;  // as the usage line shows them
@@ -21,7 +21,7 @@ struct CommandSpec {
     std::string_view description;
 };
 
-constexpr std::array<CommandSpec, 3> kCommands = {{
+constexpr std::array<CommandRow, 3> kCommands = {{
     {Command::Reading, "reading", "NAME DATE PARTNER_NAME PARTNER_DATE", 4, 4,
      "The romantic compatibility reading for two people: both people's Mars and\n"
      "Venus signs, then reading One (your Mars with your partner's Venus) and\n"
@@ -58,7 +58,7 @@ constexpr unsigned kAnyCommand =
 // letter when it has none.
 enum OptionId : int { kHelp = 'h', kVersion = 'V', kJson = 256, kLang };
 
-struct OptionSpec {
+struct OptionRow {
     OptionId id;
     std::string_view name;
     char letter;             // 0: no short form
@@ -67,7 +67,7 @@ struct OptionSpec {
     std::string_view help;
 };
 
-constexpr std::array<OptionSpec, 4> kOptions = {{
+constexpr std::array<OptionRow, 4> kOptions = {{
     {kJson, "json", 0, "", Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs),
      "write JSON instead of text or CSV"},
     {kLang, "lang", 0, "LANG", Bit(Command::Reading) | Bit(Command::Batch),
@@ -105,46 +105,46 @@ constexpr std::string_view kExitStatus =
     "  1  an output or system error, such as a full disk or an unreadable FILE\n"
     "  2  bad usage or bad input\n";
 
-const CommandSpec* FindCommand(std::string_view name) {
-    for (const CommandSpec& spec : kCommands) {
-        if (spec.name == name)
-            return &spec;
+const CommandRow* FindCommand(std::string_view name) {
+    for (const CommandRow& row : kCommands) {
+        if (row.name == name)
+            return &row;
     }
     return nullptr;
 }
 
-const CommandSpec* SpecOf(Command command) {
-    for (const CommandSpec& spec : kCommands) {
-        if (spec.id == command)
-            return &spec;
+const CommandRow* RowOf(Command command) {
+    for (const CommandRow& row : kCommands) {
+        if (row.id == command)
+            return &row;
     }
     return nullptr;
 }
 
-const OptionSpec* OptionWithId(int id) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.id == id)
-            return &spec;
+const OptionRow* OptionWithId(int id) {
+    for (const OptionRow& row : kOptions) {
+        if (row.id == id)
+            return &row;
     }
     return nullptr;
 }
 
-std::string Spelled(const OptionSpec& spec) {
-    return "--" + std::string(spec.name);
+std::string Spelled(const OptionRow& row) {
+    return "--" + std::string(row.name);
 }
 
 std::string HelpHint(Command command) {
-    const CommandSpec* spec = SpecOf(command);
+    const CommandRow* row = RowOf(command);
     return std::string("; try 'amorist-cli ") +
-           (spec != nullptr ? std::string(spec->name) + " " : std::string()) + "--help'";
+           (row != nullptr ? std::string(row->name) + " " : std::string()) + "--help'";
 }
 
 // What getopt_long refused, in our words. element is the argument it was
 // reading, value the option it names (getopt's optopt).
 std::string OptionError(int refusal, std::string_view element, int value) {
-    if (const OptionSpec* spec = OptionWithId(value)) {
-        return (refusal == ':' ? "option " + Spelled(*spec) + " needs a value"
-                               : "option " + Spelled(*spec) + " takes no value");
+    if (const OptionRow* row = OptionWithId(value)) {
+        return (refusal == ':' ? "option " + Spelled(*row) + " needs a value"
+                               : "option " + Spelled(*row) + " takes no value");
     }
     if (value > ' ' && value < 0x7F) {
         return "unknown option " + QuoteForMessage(std::string{'-', static_cast<char>(value)});
@@ -152,8 +152,8 @@ std::string OptionError(int refusal, std::string_view element, int value) {
     if (element.starts_with("--")) {
         element = element.substr(0, element.find('='));
         std::size_t matches = 0;
-        for (const OptionSpec& spec : kOptions)
-            matches += spec.name.starts_with(element.substr(2)) ? 1 : 0;
+        for (const OptionRow& row : kOptions)
+            matches += row.name.starts_with(element.substr(2)) ? 1 : 0;
         if (matches > 1)
             return "ambiguous option " + QuoteForMessage(element);
     }
@@ -171,12 +171,11 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
 
     std::vector<option> longOptions;
     std::string letters = "-:";  // arguments in order, whatever POSIXLY_CORRECT says; no messages
-    for (const OptionSpec& spec : kOptions) {
-        longOptions.push_back({spec.name.data(),
-                               spec.value.empty() ? no_argument : required_argument, nullptr,
-                               spec.id});
-        if (spec.letter != 0)
-            letters += std::string(1, spec.letter) + (spec.value.empty() ? "" : ":");
+    for (const OptionRow& row : kOptions) {
+        longOptions.push_back({row.name.data(), row.value.empty() ? no_argument : required_argument,
+                               nullptr, row.id});
+        if (row.letter != 0)
+            letters += std::string(1, row.letter) + (row.value.empty() ? "" : ":");
     }
     longOptions.push_back({nullptr, 0, nullptr, 0});
 
@@ -206,69 +205,69 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
     for (int i = optind; i < argc; ++i)  // after "--"
         arguments.emplace_back(argv[i]);
 
-    const CommandSpec* spec = nullptr;
+    const CommandRow* row = nullptr;
     if (!arguments.empty()) {
-        spec = FindCommand(arguments.front());
-        if (spec == nullptr && optionError.empty()) {
+        row = FindCommand(arguments.front());
+        if (row == nullptr && optionError.empty()) {
             parsed.error = "unknown command " + QuoteForMessage(arguments.front()) + HelpHint({});
             return parsed;
         }
     }
-    line.command = spec != nullptr ? spec->id : Command::None;
+    line.command = row != nullptr ? row->id : Command::None;
     if (!optionError.empty()) {
         parsed.error = optionError + HelpHint(line.command);
         return parsed;
     }
-    if (spec != nullptr)
+    if (row != nullptr)
         line.operands.assign(arguments.begin() + 1, arguments.end());
     if (line.options.help || line.options.version)
         return parsed;
-    if (spec == nullptr) {
+    if (row == nullptr) {
         parsed.error = "no command given" + HelpHint({});
         return parsed;
     }
     for (std::size_t i = 0; i < kOptions.size(); ++i) {
-        if ((given >> i & 1u) != 0 && (kOptions[i].commands & Bit(spec->id)) == 0) {
+        if ((given >> i & 1u) != 0 && (kOptions[i].commands & Bit(row->id)) == 0) {
             parsed.error = "option " + Spelled(kOptions[i]) + " does not apply to " +
-                           std::string(spec->name) + HelpHint(spec->id);
+                           std::string(row->name) + HelpHint(row->id);
             return parsed;
         }
     }
     if (line.options.lang && !Language::Exists(*line.options.lang)) {
         parsed.error = "unknown language " + QuoteForMessage(*line.options.lang) + " for --lang (" +
-                       Language::Codes() + ")" + HelpHint(spec->id);
+                       Language::Codes() + ")" + HelpHint(row->id);
         return parsed;
     }
-    if (line.operands.size() < spec->fewestOperands) {
+    if (line.operands.size() < row->fewestOperands) {
         parsed.error =
-            std::string(spec->name) + " needs " + std::string(spec->operands) + HelpHint(spec->id);
-    } else if (line.operands.size() > spec->mostOperands) {
-        parsed.error = "unexpected argument " + QuoteForMessage(line.operands[spec->mostOperands]) +
-                       HelpHint(spec->id);
+            std::string(row->name) + " needs " + std::string(row->operands) + HelpHint(row->id);
+    } else if (line.operands.size() > row->mostOperands) {
+        parsed.error = "unexpected argument " + QuoteForMessage(line.operands[row->mostOperands]) +
+                       HelpHint(row->id);
     }
     return parsed;
 }
 
 std::string HelpText(Command command) {
     std::string text;
-    const CommandSpec* spec = SpecOf(command);
-    if (spec != nullptr) {
-        text.append("Usage: amorist-cli ").append(spec->name).append(" [OPTION]... ");
-        text.append(spec->operands).append("\n\n").append(spec->description);
+    const CommandRow* row = RowOf(command);
+    if (row != nullptr) {
+        text.append("Usage: amorist-cli ").append(row->name).append(" [OPTION]... ");
+        text.append(row->operands).append("\n\n").append(row->description);
     } else {
         text.append(
             "Usage: amorist-cli COMMAND [OPTION]... [ARGUMENT]...\n\n"
             "Romantic compatibility readings from two dates of birth, from 1930 to 2012,\n"
             "as the Amorist window gives them, for terminals and scripts.\n\n"
             "Commands:\n");
-        for (const CommandSpec& each : kCommands) {
+        for (const CommandRow& each : kCommands) {
             text.append("  ").append(each.name).append(" ").append(each.operands).append("\n");
         }
         text.append("See 'amorist-cli COMMAND --help' for what each one does.\n");
     }
     text.append("\n").append(kDates).append("\nOptions:\n");
-    for (const OptionSpec& option : kOptions) {
-        if (spec != nullptr && (option.commands & Bit(command)) == 0)
+    for (const OptionRow& option : kOptions) {
+        if (row != nullptr && (option.commands & Bit(command)) == 0)
             continue;
         std::string names = option.letter != 0 ? std::string{'-', option.letter, ',', ' '} : "    ";
         names += Spelled(option);
@@ -276,9 +275,9 @@ std::string HelpText(Command command) {
             names.append(" ").append(option.value);
         names.resize(std::max<std::size_t>(names.size() + 2, 18), ' ');
         text.append("  ").append(names).append(option.help);
-        if (spec == nullptr && option.commands != kAnyCommand) {
+        if (row == nullptr && option.commands != kAnyCommand) {
             std::string_view separator = " (";
-            for (const CommandSpec& each : kCommands) {
+            for (const CommandRow& each : kCommands) {
                 if ((option.commands & Bit(each.id)) != 0) {
                     text.append(separator).append(each.name);
                     separator = ", ";
