@@ -17,11 +17,13 @@ wait_until_serving() {
 
 # A display of our own: Xvfb picks a number no other server listens on and
 # writes it to fd 3; the test goes on only once that server, still running,
-# answers a client there. Nothing inherited can stand in for it.
+# answers a client there. Nothing inherited can stand in for it. Without
+# -noreset the server resets whenever its last client leaves (xdpyinfo, a
+# killed copy), and a program connecting in that moment can be turned away.
 start_x_server() {
     unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET
     export QT_QPA_PLATFORM=xcb
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq $((timeout_s * 10))); do
         [ -s "$work/display" ] && break
