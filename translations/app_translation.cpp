@@ -5,11 +5,15 @@
 
 namespace amorist {
 
-bool LoadAppTranslation(QTranslator& translator, QStringView language) {
+QStringView PrimaryLanguage(QStringView language) {
     qsizetype end = 0;
     while (end < language.size() && language[end].isLetter())
         ++end;
-    const QStringView primary = language.first(end);  // "de" of "de-AT"
+    return language.first(end);
+}
+
+bool LoadAppTranslation(QTranslator& translator, QStringView language) {
+    const QStringView primary = PrimaryLanguage(language);
     for (std::string_view code : kTranslatedLanguages) {
         const QLatin1StringView name(code.data(), static_cast<qsizetype>(code.size()));
         if (primary.compare(name, Qt::CaseInsensitive) == 0)

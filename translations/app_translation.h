@@ -12,6 +12,10 @@ namespace amorist {
 
 inline constexpr std::array<std::string_view, 3> kTranslatedLanguages = {"de", "fr", "es"};
 
+// The language of a locale name without its region or encoding: "de" of
+// "de-AT" or "de_AT.UTF-8".
+QStringView PrimaryLanguage(QStringView language);
+
 // Loads the program's translation for a language into translator: "de", "fr"
 // or "es", alone or with a region as QLocale::uiLanguages() gives it ("de-AT",
 // "de_AT.UTF-8"). False, and the translator is left as it was, for any other

@@ -9,14 +9,6 @@ namespace amorist {
 
 namespace {
 
-// "de" of "de-AT" or "de_AT.UTF-8".
-QStringView PrimaryOf(QStringView language) {
-    qsizetype end = 0;
-    while (end < language.size() && language[end].isLetter())
-        ++end;
-    return language.first(end);
-}
-
 bool SpeaksEnglish(const QLocale& locale) {
     return locale.language() == QLocale::English || locale.language() == QLocale::C;
 }
@@ -26,7 +18,7 @@ bool SpeaksEnglish(const QLocale& locale) {
 ProgramLanguage::ProgramLanguage(const QStringList& languages) {
     for (const QString& language : languages) {
         // The language the program is written in ends the search as well.
-        const QStringView primary = PrimaryOf(language);
+        const QStringView primary = PrimaryLanguage(language);
         if (primary.compare(u"en", Qt::CaseInsensitive) == 0 || primary == u"C")
             break;
         if (!LoadAppTranslation(program_, language))
