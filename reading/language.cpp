@@ -1,4 +1,4 @@
-#include "cli/language.h"
+#include "reading/language.h"
 
 #include <QString>
 #include <QTranslator>

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/birth_date.h"
+#include "reading/birth_date.h"
 #include "core/compatibility/reading_content.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/translatable.h"
