@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` install
 # whatever is missing first, so a fresh clone needs nothing else.
-.PHONY: all deps configure build build-minimal run test test-sanitize bench tables translations format screenshots docs-screenshots clean
+.PHONY: all deps configure build build-minimal run test test-sanitize bench tables translations format screenshots docs-screenshots clean web run-web
 
 JOBS ?= $(shell nproc)
 SAMPLE := "ALEX MORGAN" 7/March/1975 "SAM RIVERS" 1978-11-23
@@ -38,10 +38,20 @@ run: build
 		build/bin/amorist-cli reading $(SAMPLE); \
 	fi
 
-test: build
+test: build web
 	@ctest --preset default -j $(JOBS)
 
-test-sanitize: deps
+# The web edition: the core compiled to WebAssembly and the static site, in build-web/site/.
+web: deps
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web -j $(JOBS)
+
+WEB_PORT ?= 8080
+run-web: web
+	@echo "Amorist on the web: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
+	@cd build-web/site && /usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+test-sanitize: deps web
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize -j $(JOBS)
 	@ctest --preset sanitize -j $(JOBS)
@@ -85,7 +95,7 @@ docs-screenshots: screenshots
 	@echo "docs/screenshots/ refreshed from build/screenshots/"
 
 clean:
-	@rm -rf build build-sanitize build-minimal build-fuzz
+	@rm -rf build build-sanitize build-minimal build-fuzz build-web
 
 # Installing and packaging like any desktop program, and fuzzing.
 .PHONY: install package fuzz
