@@ -38,8 +38,18 @@ run: build
 		build/bin/amorist-cli reading $(SAMPLE); \
 	fi
 
-test: build web
+test: build web web-test-tools
 	@ctest --preset default -j $(JOBS)
+
+# The browser tests' npm tools (puppeteer-core, axe-core), exactly as tests/web/package-lock.json
+# pins them, installed with `npm ci` into build-web/npm; again only when the lock file changes.
+WEB_TEST_TOOLS := build-web/npm/node_modules/.package-lock.json
+.PHONY: web-test-tools
+web-test-tools: $(WEB_TEST_TOOLS)
+$(WEB_TEST_TOOLS): tests/web/package.json tests/web/package-lock.json
+	@mkdir -p build-web/npm
+	@cp tests/web/package.json tests/web/package-lock.json build-web/npm/
+	@cd build-web/npm && npm ci --no-audit --no-fund --loglevel=error
 
 # The web edition: the core compiled to WebAssembly and the static site, in build-web/site/.
 web: deps
@@ -51,7 +61,7 @@ run-web: web
 	@echo "Amorist on the web: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
 	@cd build-web/site && /usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
-test-sanitize: deps web
+test-sanitize: deps web web-test-tools
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize -j $(JOBS)
 	@ctest --preset sanitize -j $(JOBS)
