@@ -70,14 +70,16 @@ test-sanitize: deps web web-test-tools
 # a million couples against reading run once per couple, then start-up time and
 # peak memory against a Qt window showing one label, an empty one and one with
 # the main window's widgets built plainly (20 interleaved starts each, in an X
-# server and session bus of its own).
-bench: build
+# server and session bus of its own), then the web edition's three budgets in headless Chromium.
+bench: build web web-test-tools
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@echo
 	@bench/batch_throughput.sh build/bin/amorist-cli build/bench
 	@echo
 	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window \
 		build/bin/amorist-bare-window build/bin/amorist-plain-window
+	@echo
+	@NODE_PATH=build-web/npm/node_modules node bench/web_budgets.cjs build-web
 
 tables: configure
 	@cmake --build --preset default --target tables
@@ -92,6 +94,11 @@ format: deps
 
 screenshots: build
 	@cmake --build --preset default --target screenshots
+
+# The web edition in Chromium and Firefox ESR, at 320 and 1024 px, in every language.
+.PHONY: web-screenshots
+web-screenshots: web web-test-tools
+	@NODE_PATH=build-web/npm/node_modules node tools/web_screenshots/web_screenshots.cjs build-web build-web/screenshots
 
 # The pictures the README shows, refreshed from a new render.
 docs-screenshots: screenshots
