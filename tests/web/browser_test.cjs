@@ -188,7 +188,7 @@ const rows = [
             + "&taf3=Your%20Message%0D%0A&taf4=B%26B&taf5=ab%40x.orgc&taf6=https%3A%2F%2Famorist.quillmoor.com%2F",
             `referral address ${opened}`);
     }],
-    ["in German, chosen by the browser's languages", async (context) => {
+    ["in German, chosen by the browser's languages, then French from the switch", async (context) => {
         const german = await launch(browserName, "de-DE,de,en");
         const page = await open({ ...context, browser: german });
         try {
@@ -197,7 +197,12 @@ const rows = [
             await enter(page, names.de, couple);
             await expectReading(page, "de", couple);
             check(await text(page, "#your-mars") === "Wassermann", "the signs in German");
-            await (await page.$(button(names.de.back))).click();
+            // The switch changes the language of the reading on screen, and the address keeps it.
+            await (await page.$(list("Sprache"))).select("fr");
+            await page.waitForFunction(() => document.documentElement.lang === "fr");
+            check(await text(page, "#your-mars") === "Verseau", "the switch shows the reading in French");
+            check(new URL(page.url()).searchParams.get("lang") === "fr", "?lang=fr follows the switch");
+            await (await page.$(button("Retour"))).click();
         } finally {
             await german.close();
         }
