@@ -1,7 +1,5 @@
 #include "translations/catalogue.h"
 
-#include <algorithm>
-
 namespace amorist {
 namespace {
 
@@ -60,10 +58,10 @@ std::optional<std::string_view> Catalogue::Find(std::string_view context, std::s
         const bool one = rule_ == PluralRule::OneIs1 ? n == 1 : n < 2;
         form = one ? 0 : 1;
     }
-    const std::string_view text = forms[std::min(form, forms.size() - 1)];
-    if (text.empty())
+    // As in Qt, a form the entry lacks (a plain entry asked for its plural) finds nothing.
+    if (form >= forms.size() || forms[form].empty())
         return std::nullopt;
-    return text;
+    return forms[form];
 }
 
 std::string_view Catalogue::Translate(std::string_view context, std::string_view source,
