@@ -176,7 +176,9 @@ void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
         if (afterCr_) {
             afterCr_ = false;
             if (c == '\n') {
-                from += from == at && !skipping_ && carry_.empty() ? 1 : 0;
+                // The LF of a CRLF that ended a record starts no new one.
+                if (from == at && !skipping_ && carry_.empty())
+                    ++from;
                 continue;
             }
         }
