@@ -168,8 +168,8 @@ stale_lock() {
 }
 
 # A copy held up between creating its lock and locking it (its first flock,
-# delayed by strace) while a second copy starts: one of them runs, the other
-# says so and ends.
+# delayed by strace) while a second copy starts: whichever takes the lock
+# runs, the other says so and ends.
 start_race() {
     command -v strace >/dev/null || fail "strace is needed (scripts/install-deps installs it)"
     strace -f -o /dev/null -e trace=flock -e inject=flock:delay_enter=3000000:when=1 \
@@ -183,14 +183,25 @@ start_race() {
     [ -n "$slow" ] || fail "the held-up copy did not start"
     sleep 1
     start_copy
-    local fast=$last_pid
-    wait_window "$fast" "$caption"
-    wait_window "$slow" "$box_title"
-    local box=$window
-    [ "$(count_windows "$slow")" -eq 1 ] || fail "the held-up copy shows more than its message"
+    local runners refused box pid id name
+    for _ in $(seq $((timeout_s * 10))); do
+        runners=() refused=
+        for pid in "$slow" "$last_pid"; do
+            while IFS=$'\t' read -r id name; do
+                [ "$name" = "$caption" ] && runners+=("$pid")
+                [ "$name" = "$box_title" ] && refused=$pid box=$id
+            done < <(visible_windows "$pid")
+        done
+        [ ${#runners[@]} -gt 1 ] && fail "both copies show their main window"
+        [ ${#runners[@]} -eq 1 ] && [ -n "$refused" ] && break
+        sleep 0.1
+    done
+    [ ${#runners[@]} -eq 1 ] && [ -n "$refused" ] || fail "not one copy running and one refused"
+    sleep 0.5
+    [ "$(count_windows "$refused")" -eq 1 ] || fail "the refused copy shows more than its message"
     press "$box" Return
-    wait_exit "$slow"
-    finish_run "$fast"
+    wait_exit "$refused"
+    finish_run "${runners[0]}"
 }
 
 # The class half of WM_CLASS (instance, class) against StartupWMClass.
