@@ -38,6 +38,15 @@ LineSplitter::LineSplitter() {
     carry_.reserve(kLongestLine + 1);
 }
 
+void LineSplitter::StartRecord() {
+    carry_.clear();
+    secondLine_ = std::string::npos;
+    field_ = Field::Start;
+    skipping_ = false;
+    skipReported_ = false;
+    recordLine_ = lineEnds_ + 1;
+}
+
 CsvCouple SplitCsvCouple(std::string_view line, char* scratch) {
     CsvCouple couple;
     std::string_view* fields[4] = {&couple.args.name, &couple.args.date, &couple.args.partnerName,
@@ -101,7 +110,8 @@ std::string CsvFaultMessage(const CsvCouple& couple) {
         case CsvFault::FieldCount:
             break;
         case CsvFault::UnclosedQuote:
-            return "a quoted field is not closed before the end of the line";
+            return "a quoted field is not closed within " +
+                   std::to_string(LineSplitter::kLongestLine) + " bytes or by the end of the input";
         case CsvFault::QuoteInBareField:
             return "a field that does not begin with a quote holds one; quote the field and "
                    "double its quotes";
@@ -199,6 +209,12 @@ void Batch::Refuse(std::uint64_t number, std::string_view why) {
 void Batch::Take(const LineSplitter::Line& line) {
     if (line.tooLong) {
         Refuse(line.number, "longer than " + std::to_string(LineSplitter::kLongestLine) + " bytes");
+        return;
+    }
+    if (line.unclosedQuote) {
+        CsvCouple unclosed;
+        unclosed.fault = CsvFault::UnclosedQuote;
+        Refuse(line.number, CsvFaultMessage(unclosed));
         return;
     }
     if (IsBlank(line.text) || (line.number == 1 && line.text == kInputHeader))

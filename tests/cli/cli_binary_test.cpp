@@ -388,7 +388,14 @@ TEST(CliBatch, CsvInCsvOutBadLinesReportedInOrderWithStatus2) {
               "amorist-cli: line 4: date '1975-02-31': Please Enter Your Correct Date of Birth!\n"
               "amorist-cli: line 5: expected 4 fields, name,date,partner_name,partner_date, "
               "found 3\n"
-              "amorist-cli: line 7: a quoted field is not closed before the end of the line\n");
+              "amorist-cli: line 7: a quoted field is not closed within 65536 bytes or by the end "
+              "of the input\n");
+    // As a spreadsheet saves it: a byte-order mark, CR line ends, a name over two lines.
+    const Finished saved = RunCli(
+        {"batch"}, {.input = "\xEF\xBB\xBFname,date,partner_name,partner_date\r\"ANN\rLEE\","
+                             "7/March/1975,SAM RIVERS,1978-11-23\r"});
+    EXPECT_EQ(saved.err, "");
+    EXPECT_EQ(Lines(saved.out).at(1).substr(0, 22), "ANN\\x0dLEE,1975-03-07,");
     const Finished good = RunCli({"batch", "-"}, {.input = "A,1975-03-07,B,1975-03-07\n"});
     EXPECT_EQ(good.exitCode, 0);
     EXPECT_EQ(Lines(good.out).size(), 2u);  // the header and the couple

@@ -216,6 +216,41 @@ TEST(LineSplitter, SameLinesHoweverTheInputIsCut) {
     }
 }
 
+// Records as spreadsheets write them: "N:text" for a record starting on line
+// N, "N!" for one too long, "N?" for one whose quote is never closed.
+TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
+    const std::string longLine(70000, 'y');
+    const struct {
+        std::string input;
+        std::vector<std::string> records;
+    } cases[] = {
+        {"\xEF\xBB\xBFname,date\nA,d\n", {"1:name,date", "2:A,d"}},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" "ANN", {"1:\xEF\xBB\xBF" "ANN"}},
+        {"\xEF\xBBx\n\xEF\xBB\xBF", {"1:\xEF\xBBx", "2:\xEF\xBB\xBF"}},
+        {"a\rb\r\rc", {"1:a", "2:b", "3:", "4:c"}},
+        {"\"A\nB\",d\r\n\"C\r\nD\"\rX", {"1:\"A\nB\",d", "3:\"C\r\nD\"", "5:X"}},
+        {"a\n\"b,c\nd\r\ne", {"1:a", "2?", "3:d", "4:e"}},
+        {"\"x\n" + longLine + "\nz\n", {"1?", "2!", "3:z"}},
+        {"\"" + longLine + "\nz\"\n", {"1?", "2:z\""}},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t piece : {1u, 7u, 1u << 20}) {
+            std::vector<std::string> records;
+            LineSplitter splitter;
+            auto keep = [&](const LineSplitter::Line& line) {
+                const std::string number = std::to_string(line.number);
+                records.push_back(line.tooLong         ? number + "!"
+                                  : line.unclosedQuote ? number + "?"
+                                                       : number + ":" + std::string(line.text));
+            };
+            for (std::size_t at = 0; at < c.input.size(); at += piece)
+                splitter.Feed(std::string_view(c.input).substr(at, piece), keep);
+            splitter.Finish(keep);
+            EXPECT_EQ(records, c.records) << c.input.substr(0, 20) << " in pieces of " << piece;
+        }
+    }
+}
+
 struct RunResult {
     int code;
     std::string out, err;
