@@ -49,8 +49,8 @@ std::size_t FindIgnoringCase(std::string_view text, std::string_view piece, std:
 class FoldedName {
 public:
     FoldedName(std::string_view text, bool umlautsAsE) {
-        // The letters U+00C0 to U+00FF stand for without their accents; 0 for
-        // those that have no plain letter (Æ, ×, ß, ...).
+        // Each letter U+00C0 to U+00FF without its accent; 0 for those that
+        // have no plain letter (Æ, ×, ß, ...).
         static constexpr char kPlain[] =
             "aaaaaa\0ceeeeiiii\0nooooo\0ouuuuy\0\0aaaaaa\0ceeeeiiii\0nooooo\0ouuuuy\0y";
         static_assert(sizeof kPlain == 64 + 1);
@@ -149,7 +149,7 @@ std::optional<DateParts> SplitByForm(std::string_view text, std::string_view for
             }
         }
         end = std::min(end, text.size());
-        std::string_view* part = which == 'n' ? &parts.day
+        std::string_view* part = which == 'n'   ? &parts.day
                                  : which == '1' ? &parts.month
                                  : which == '2' ? &parts.year
                                                 : nullptr;
@@ -238,8 +238,8 @@ int DaysInMonth(int year, int monthIndex) {
 }
 
 DateReading ReadBirthDate(std::string_view text, std::span<const DateSpelling> spellings) {
-    DateReading reading = text.find('/') != std::string_view::npos ? ReadSlashed(text, spellings)
-                                                                   : ReadIso(text);
+    DateReading reading =
+        text.find('/') != std::string_view::npos ? ReadSlashed(text, spellings) : ReadIso(text);
     // A form of a translation; one that fits but names no month says so.
     for (const DateSpelling& spelling : spellings) {
         for (std::size_t day = 0; day < spelling.forms.size() && !reading.Ok(); ++day) {
@@ -276,9 +276,9 @@ std::string DateFaultReason(const DateReading& reading, const DateFaultPhrases& 
             AppendFilled(reason, say.monthOutOfRange, {reading.part});
             return reason;
         case DateFault::YearOutOfRange:
-            AppendFilled(reason, say.yearOutOfRange,
-                         {reading.part, std::to_string(kFirstTableYear),
-                          std::to_string(kLastTableYear)});
+            AppendFilled(
+                reason, say.yearOutOfRange,
+                {reading.part, std::to_string(kFirstTableYear), std::to_string(kLastTableYear)});
             return reason;
         case DateFault::DayOutOfRange:
             AppendFilled(reason, say.dayOutOfRange, {reading.part});

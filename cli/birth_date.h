@@ -50,7 +50,7 @@ struct DateSpelling {
 // or without its accents, and with German ae, oe, ue for ä, ö, ü. The day
 // must lie in 1 to 31 and the year in the years the sign tables hold; whether
 // the day exists in its month is left to the birth-data check, as in the main
-// window. Allocates only for a form of spellings.
+// window. Never allocates.
 DateReading ReadBirthDate(std::string_view text, std::span<const DateSpelling> spellings = {});
 
 // The same forms, and the day must exist in its month.
@@ -66,7 +66,8 @@ struct DateFaultPhrases {
     std::string_view monthOutOfRange =
         QT_TRANSLATE_NOOP("amorist-cli", "month %1 is outside 01 to 12");
     //: %1 is the year as typed; %2 and %3 the first and last years the program knows
-    std::string_view yearOutOfRange = QT_TRANSLATE_NOOP("amorist-cli", "year %1 is outside %2 to %3");
+    std::string_view yearOutOfRange =
+        QT_TRANSLATE_NOOP("amorist-cli", "year %1 is outside %2 to %3");
     //: %1 is the day as typed
     std::string_view dayOutOfRange = QT_TRANSLATE_NOOP("amorist-cli", "day %1 is outside 1 to 31");
     std::string_view notACalendarDay =

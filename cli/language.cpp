@@ -15,20 +15,33 @@ namespace amorist::cli {
 namespace {
 
 constexpr std::string_view PlainPhrases::*kPhrases[] = {
-    &PlainPhrases::you,        &PlainPhrases::partner,   &PlainPhrases::dateOfBirth,
-    &PlainPhrases::marsSign,   &PlainPhrases::venusSign, &PlainPhrases::readingOne,
-    &PlainPhrases::readingTwo, &PlainPhrases::pair,      &PlainPhrases::pairOfSigns,
-    &PlainPhrases::number,     &PlainPhrases::noNumber,  &PlainPhrases::swatch,
-    &PlainPhrases::colour,     &PlainPhrases::keywords,  &PlainPhrases::compatibility,
-    &PlainPhrases::argumentRefused, &PlainPhrases::nameArgument, &PlainPhrases::dateArgument, &PlainPhrases::partnerNameArgument,
+    &PlainPhrases::you,
+    &PlainPhrases::partner,
+    &PlainPhrases::dateOfBirth,
+    &PlainPhrases::marsSign,
+    &PlainPhrases::venusSign,
+    &PlainPhrases::readingOne,
+    &PlainPhrases::readingTwo,
+    &PlainPhrases::pair,
+    &PlainPhrases::pairOfSigns,
+    &PlainPhrases::number,
+    &PlainPhrases::noNumber,
+    &PlainPhrases::swatch,
+    &PlainPhrases::colour,
+    &PlainPhrases::keywords,
+    &PlainPhrases::compatibility,
+    &PlainPhrases::argumentRefused,
+    &PlainPhrases::nameArgument,
+    &PlainPhrases::dateArgument,
+    &PlainPhrases::partnerNameArgument,
     &PlainPhrases::partnerDateArgument,
 };
 static_assert(std::size(kPhrases) * sizeof(std::string_view) == sizeof(PlainPhrases),
               "every phrase is translated");
 
 constexpr std::string_view DateFaultPhrases::*kDateFaults[] = {
-    &DateFaultPhrases::notAMonthName,  &DateFaultPhrases::monthOutOfRange,
-    &DateFaultPhrases::yearOutOfRange, &DateFaultPhrases::dayOutOfRange,
+    &DateFaultPhrases::notAMonthName,   &DateFaultPhrases::monthOutOfRange,
+    &DateFaultPhrases::yearOutOfRange,  &DateFaultPhrases::dayOutOfRange,
     &DateFaultPhrases::notACalendarDay, &DateFaultPhrases::notADate,
 };
 static_assert(std::size(kDateFaults) * sizeof(std::string_view) == sizeof(DateFaultPhrases),
@@ -62,8 +75,12 @@ struct Language::Texts {
             signs[i] = translate("zodiac", kZodiacSigns[i], -1);
             dates.months[i] = translate("zodiac", kMonthNames[i], -1);
         }
-        for (std::size_t day = 1; day <= dates.forms.size(); ++day)
-            dates.forms[day - 1] = translate("program_state", kDateOfBirthForm, static_cast<int>(day));
+        // Each day's date form: the one place a plural form is chosen, by the
+        // translation's own rule (French writes the 1st apart, as n < 2).
+        for (std::size_t day = 1; day <= dates.forms.size(); ++day) {
+            dates.forms[day - 1] =
+                translate("program_state", kDateOfBirthForm, static_cast<int>(day));
+        }
         for (int k = 0; k < kCategoryCount; ++k) {
             const Category& english = *CategoryFor(k + 1);
             std::string* texts = &categoryTexts[3 * k];

@@ -244,17 +244,23 @@ TEST(CliLanguage, EnvironmentNeverChangesTheOutput) {
 TEST(CliLanguage, RefusalsInTheLanguage) {
     struct Refusal {
         std::vector<std::string> args;
-        std::string input;        // for batch
-        std::string_view typed;   // the argument, as the message quotes it
+        std::string input;         // for batch
+        std::string_view typed;    // the argument, as the message quotes it
         std::string_view english;  // the check's message, in context birth_data_check
     };
     const Refusal refusals[] = {
         {{"reading", "", "7 mars 1975", "BOB", "1975-03-07"}, "", "''", "Please Enter Your Name"},
-        {{"reading", "ANN", "1975-02-31", "", "1975-03-07"}, "", "'1975-02-31'",
+        {{"reading", "ANN", "1975-02-31", "", "1975-03-07"},
+         "",
+         "'1975-02-31'",
          "Please Enter Your Correct Date of Birth!"},
-        {{"reading", "ANN", "1975-03-07", "BOB", "31. November 1975"}, "", "'31. November 1975'",
+        {{"reading", "ANN", "1975-03-07", "BOB", "31. November 1975"},
+         "",
+         "'31. November 1975'",
          "Please Enter Correct Date Or Month Of Your Friend !"},
-        {{"batch"}, "A,1er mars 1975,B,29 de febrero de 2001\n", "'29 de febrero de 2001'",
+        {{"batch"},
+         "A,1er mars 1975,B,29 de febrero de 2001\n",
+         "'29 de febrero de 2001'",
          "Please Enter Correct Date Or Month Of Your Friend!"},
     };
     for (std::string_view code : {"de", "fr", "es"}) {
@@ -267,13 +273,13 @@ TEST(CliLanguage, RefusalsInTheLanguage) {
             EXPECT_EQ(f.exitCode, kBadInput) << f.err;
             EXPECT_TRUE(f.err.starts_with("amorist-cli: ")) << f.err;
             EXPECT_NE(f.err.find(' ' + std::string(refusal.typed)), std::string::npos) << f.err;
-            EXPECT_TRUE(f.err.ends_with(
-                language->Translated("birth_data_check", refusal.english) + "\n"))
+            EXPECT_TRUE(
+                f.err.ends_with(language->Translated("birth_data_check", refusal.english) + "\n"))
                 << f.err;
             EXPECT_EQ(f.err.find(refusal.english), std::string::npos) << f.err;
         }
-        const Finished badDate = RunCli({"reading", "--lang", std::string(code), "ANN",
-                                         "7/Marc/1975", "BOB", "1975-03-07"});
+        const Finished badDate = RunCli(
+            {"reading", "--lang", std::string(code), "ANN", "7/Marc/1975", "BOB", "1975-03-07"});
         EXPECT_NE(badDate.err.find("'Marc'"), std::string::npos) << badDate.err;
         EXPECT_EQ(badDate.err.find("month name"), std::string::npos) << badDate.err;
     }

@@ -25,16 +25,24 @@ struct DateCase {
 
 TEST(ReadBirthDate, AcceptsBothForms) {
     const DateCase cases[] = {
-        {"7/March/1975", 1975, 2, 7}, {"07/march/1975", 1975, 2, 7},
-        {"7/MARCH/1975", 1975, 2, 7}, {"31/dEcEmBeR/2012", 2012, 11, 31},
-        {"1975-03-07", 1975, 2, 7},   {"1930-01-01", 1930, 0, 1},
+        {"7/March/1975", 1975, 2, 7},
+        {"07/march/1975", 1975, 2, 7},
+        {"7/MARCH/1975", 1975, 2, 7},
+        {"31/dEcEmBeR/2012", 2012, 11, 31},
+        {"1975-03-07", 1975, 2, 7},
+        {"1930-01-01", 1930, 0, 1},
         {"1980-06-31", 1980, 5, 31},  // refused later, by the birth-data check
         // Month names of any language, in any case, with or without accents.
-        {"7/März/1975", 1975, 2, 7},  {"7/MAERZ/1975", 1975, 2, 7},
-        {"7/marz/1975", 1975, 2, 7},  {"7/MA\u0308RZ/1975", 1975, 2, 7},
-        {"7 MÄRZ 1975", 1975, 2, 7},  {"15 AOÛT 1975", 1975, 7, 15},
-        {"15. aout 1975", 1975, 7, 15}, {"2 FE\u0301VRIER 1980", 1980, 1, 2},
-        {"1ER Décembre 1999", 1999, 11, 1}, {"9 De Marzo De 1960", 1960, 2, 9},
+        {"7/März/1975", 1975, 2, 7},
+        {"7/MAERZ/1975", 1975, 2, 7},
+        {"7/marz/1975", 1975, 2, 7},
+        {"7/MA\u0308RZ/1975", 1975, 2, 7},
+        {"7 MÄRZ 1975", 1975, 2, 7},
+        {"15 AOÛT 1975", 1975, 7, 15},
+        {"15. aout 1975", 1975, 7, 15},
+        {"2 FE\u0301VRIER 1980", 1980, 1, 2},
+        {"1ER Décembre 1999", 1999, 11, 1},
+        {"9 De Marzo De 1960", 1960, 2, 9},
     };
     for (const DateCase& c : cases) {
         const DateReading reading = ReadBirthDate(c.text, Language::EveryDateSpelling());

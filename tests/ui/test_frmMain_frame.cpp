@@ -360,9 +360,8 @@ const LanguageCase kLanguages[] = {
      "Schütze", "Magnetisch"},
     {"fr-FR", 7.5, "&Quitter", "Né(e) le", "Votre jour de naissance\u00a0: 1", "20 juillet 1969",
      "Sagittaire", "Magnétique"},
-    {"es-ES", 7.5, "&Salir", "Nacimiento", "Tu día de nacimiento: 1",
-     "20 de julio de 1969", "Sagitario",
-     "Magnética"},
+    {"es-ES", 7.5, "&Salir", "Nacimiento", "Tu día de nacimiento: 1", "20 de julio de 1969",
+     "Sagitario", "Magnética"},
 };
 
 TEST(WindowFrame, EveryLanguageShowsItsTextsAndEveryTextFits) {
