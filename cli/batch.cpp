@@ -172,7 +172,7 @@ std::shared_ptr<const PairTexts> PairTextsIn(const Language& language) {
 }  // namespace
 
 Batch::Batch(bool json, Output& out, Output& err, const Language& language)
-    : json_(json), texts_(PairTextsIn(language)), out_(out), err_(err) {
+    : json_(json), language_(language), texts_(PairTextsIn(language)), out_(out), err_(err) {
     scratch_.resize(LineSplitter::kLongestLine + 1);
     text_.reserve(4096);
     yourDate_.reserve(32);
@@ -224,7 +224,7 @@ void Batch::Take(const LineSplitter::Line& line) {
         Refuse(line.number, CsvFaultMessage(fields));
         return;
     }
-    const CheckedCouple checked = CheckCouple(fields.args);
+    const CheckedCouple checked = CheckCouple(fields.args, language_);
     if (!checked.Ok()) {
         Refuse(line.number, checked.error);
         return;

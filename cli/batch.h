@@ -111,6 +111,7 @@ private:
     void WriteCouple(const Couple& couple);
 
     bool json_;
+    Language language_;  // of the messages about bad lines
     // Every reading a couple can have, written out once per language.
     std::shared_ptr<const PairTexts> texts_;
     Output& out_;
