@@ -128,6 +128,8 @@ async function askForReading(couple) {
     if (reading.refused) {
         byId(faultFocus[reading.refused]).focus();
         say(alertLine, reading.message);
+        // On a small screen the field may lie far above: the message is brought into sight too.
+        requestAnimationFrame(() => alertLine.scrollIntoView({ block: "nearest" }));
         return;
     }
     alertLine.textContent = "";
