@@ -23,6 +23,15 @@ async function readingOf(language, you, partner) {
 
 // ---- texts -----------------------------------------------------------------
 
+// FNV-1a of the source's UTF-8, as eight hex digits: how the site's catalogues
+// name their sources (Catalogue::SourceHash).
+function sourceHash(source) {
+    let hash = 2166136261;
+    for (const byte of new TextEncoder().encode(source))
+        hash = Math.imul(hash ^ byte, 16777619) >>> 0;
+    return hash.toString(16).padStart(8, "0");
+}
+
 // A catalogue as the build writes it: RS between records, US between fields,
 // the first record its header.
 function readCatalogue(text) {
@@ -56,7 +65,9 @@ async function loadLanguage(code) {
 let language = "en";
 
 function translate(context, source) {
-    return catalogues.get(language).get(`${context}\x1f${source}`) ?? source;
+    if (language === "en")
+        return source;
+    return catalogues.get(language).get(`${context}\x1f${sourceHash(source)}`) ?? source;
 }
 
 // "&Back" shows as "Back", "&&" as "&"; %1 takes the argument.
