@@ -168,18 +168,15 @@ for (const id of ["name", "partner-name"])
 
 // ---- dialogs, promotion and language ---------------------------------------
 
-function opensDialog(buttonId, dialogId, beforeShow = () => {}) {
+function opensDialog(buttonId, dialogId) {
     const dialog = byId(dialogId);
-    byId(buttonId).addEventListener("click", () => {
-        beforeShow();
-        dialog.showModal();
-    });
+    byId(buttonId).addEventListener("click", () => dialog.showModal());
     dialog.addEventListener("close", () => byId(buttonId).focus());
 }
 
 opensDialog("open-about", "about");
-const referral = setUpReferral({ byId, shown, english: (key) => pageTexts[key][1], say });
-opensDialog("open-refer", "refer", referral.beforeShow);
+opensDialog("open-refer", "refer");
+setUpReferral({ byId, shown, english: (key) => pageTexts[key][1], say });
 
 // Which of the two promotions is in front is drawn once per visit, as at start-up.
 document.querySelector(Math.random() < 0.5 ? ".cobrand" : ".fullbrand").classList.add("in-front");
