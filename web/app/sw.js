@@ -2,15 +2,21 @@
 // file of the site, all four languages included) above this line.
 //
 // Every file but the page carries a hash of its contents in its name, so one build's page, script,
-// module and texts always travel together. The page itself is asked of the network first, so the
-// next visit after a new version is deployed takes it; with the network gone it comes from the
-// cache of the build that is running. A new worker caches its whole build while the old one keeps
-// serving the tabs that are open, and takes over only when they are gone: an old tab keeps
-// working, on its own files, until it is reloaded or closed.
+// module and texts always travel together and a new build's files never replace an old one's. The
+// page itself is asked of the network first, so the next visit after a new version is deployed
+// takes it; with the network gone it comes from the cache of the build this worker belongs to.
+// A new worker caches its whole build, then takes over at once. The build before it keeps its
+// cache, so a tab still showing it gets its own files (a language it has not loaded yet, say)
+// even when the server no longer has them, until it is reloaded; older builds are dropped.
 const cacheName = `amorist-${build}`;
 
 self.addEventListener('install', (event) => {
-    event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files)));
+    event.waitUntil(
+        caches
+            .open(cacheName)
+            .then((cache) => cache.addAll(files))
+            .then(() => self.skipWaiting()),
+    );
 });
 
 self.addEventListener('activate', (event) => {
@@ -18,9 +24,11 @@ self.addEventListener('activate', (event) => {
         caches
             .keys()
             .then((names) =>
+                // Caches are listed oldest first, so the last other one is the previous build's.
                 Promise.all(
                     names
                         .filter((name) => name.startsWith('amorist-') && name !== cacheName)
+                        .slice(0, -1)
                         .map((name) => caches.delete(name)),
                 ),
             )
@@ -46,7 +54,7 @@ async function page(request) {
 }
 
 async function file(request) {
-    return (await fromCache(request)) ?? fetch(request);
+    return (await caches.match(request)) ?? fetch(request);
 }
 
 self.addEventListener('fetch', (event) => {
