@@ -58,6 +58,7 @@ async function launch(browser) {
 const problems = [];
 async function watchedPage(browser) {
     const page = await browser.newPage();
+    page.setDefaultTimeout(10000);
     page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
     page.on('pageerror', (error) => problems.push(String(error)));
     await page.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation', (event) =>
@@ -65,7 +66,8 @@ async function watchedPage(browser) {
     return page;
 }
 
-const workerReady = (page) => page.evaluate(async () => (await navigator.serviceWorker.ready).active.scriptURL);
+const workerReady = (page) => page.waitForFunction(async () =>
+    (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated', { polling: 100 });
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 const loadedFiles = (page) => page.evaluate(() =>
     performance.getEntriesByType('resource').map((entry) => new URL(entry.name).pathname.slice(1)));
@@ -111,7 +113,7 @@ async function newBuild({ browser, url, server, first, next }) {
     await fresh.waitForFunction(async (name) => {
         const registration = await navigator.serviceWorker.getRegistration();
         return !registration.installing && !registration.waiting && (await caches.keys()).includes(name);
-    }, {}, `amorist-${next.build}`);
+    }, { polling: 100 }, `amorist-${next.build}`);
     // The old tab asks for texts the server no longer has, and still gets its own.
     await pageWorks(old, 'de');
     const oldFiles = await loadedFiles(old);
@@ -183,12 +185,14 @@ for (const row of rows) {
         const browser = await launch(name);
         const before = problems.length;
         try {
-            await row.test({ ...row, browser, name, url: await server.start(), server, first, next });
+            const url = await server.start();
+            await Promise.race([row.test({ ...row, browser, name, url, server, first, next }),
+                new Promise((resolve, reject) => setTimeout(() => reject(new Error('took over a minute')), 60000))]);
             expect(problems.length === before, problems.slice(before).join('\n'));
             console.log(`ok   ${label}`);
         } catch (error) {
             failures++;
-            console.log(`FAIL ${label}: ${error.message}`);
+            console.log(`FAIL ${label}: ${error.message.split('\n')[0]}`);
         } finally {
             await browser.close();
             await server.stop().catch(() => {});
