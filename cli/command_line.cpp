@@ -6,8 +6,8 @@
 #include <array>
 #include <optional>
 
-#include "cli/language.h"
-#include "cli/text_output.h"
+#include "reading/language.h"
+#include "reading/text_output.h"
 
 namespace amorist::cli {
 namespace {

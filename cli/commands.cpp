@@ -6,12 +6,12 @@
 #include <string_view>
 
 #include "cli/batch.h"
-#include "cli/birth_date.h"
+#include "reading/birth_date.h"
 #include "cli/command_line.h"
-#include "cli/couple.h"
-#include "cli/language.h"
-#include "cli/reading_format.h"
-#include "cli/text_output.h"
+#include "reading/couple.h"
+#include "reading/language.h"
+#include "reading/reading_format.h"
+#include "reading/text_output.h"
 #include "core/compatibility/program_state.h"
 #include "core/ephemeris/modPlanetSignMars.h"
 #include "core/ephemeris/modPlanetSignVenus.h"

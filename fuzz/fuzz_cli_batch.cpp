@@ -9,9 +9,9 @@
 
 #include "cli/batch.h"
 #include "cli/commands.h"
-#include "cli/language.h"
+#include "reading/language.h"
 #include "cli/output.h"
-#include "cli/text_output.h"
+#include "reading/text_output.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/birth_date.h"
-#include "cli/couple.h"
-#include "cli/text_output.h"
+#include "reading/birth_date.h"
+#include "reading/couple.h"
+#include "reading/text_output.h"
 #include "core/ephemeris/zodiac.h"
 #include "fuzz/fuzz_support.h"
 

@@ -3,14 +3,12 @@
 #pragma once
 
 #include <QStringView>
-#include <array>
-#include <string_view>
+
+#include "translations/translated_languages.h"
 
 class QTranslator;
 
 namespace amorist {
-
-inline constexpr std::array<std::string_view, 3> kTranslatedLanguages = {"de", "fr", "es"};
 
 // The language of a locale name without its region or encoding: "de" of
 // "de-AT" or "de_AT.UTF-8".

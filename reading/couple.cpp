@@ -1,6 +1,6 @@
-#include "cli/couple.h"
+#include "reading/couple.h"
 
-#include "cli/text_output.h"
+#include "reading/text_output.h"
 #include "core/compatibility/birth_data_check.h"
 
 namespace amorist::cli {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/birth_date.h"
-#include "cli/language.h"
+#include "reading/birth_date.h"
+#include "reading/language.h"
 #include "core/compatibility/program_state.h"
 
 namespace amorist::cli {

@@ -1,13 +1,12 @@
-#include "cli/language.h"
+#include "reading/language.h"
 
-#include <QString>
-#include <QTranslator>
 #include <array>
 #include <mutex>
 #include <utility>
 
 #include "core/compatibility/program_state.h"
-#include "translations/app_translation.h"
+#include "translations/catalogue.h"
+#include "translations/translated_languages.h"
 
 namespace amorist::cli {
 namespace {
@@ -62,16 +61,20 @@ struct Language::Texts {
 Language::Language(std::shared_ptr<const Texts> texts) : texts_(std::move(texts)) {}
 
 // What the translation lacks stays English.
+std::shared_ptr<const Language::Texts> Language::Load(const Catalogue& catalogue) {
+    return std::make_shared<const Texts>(
+        catalogue.Code(), [&](const char* context, std::string_view text) {
+            return std::string(catalogue.Translate(context, text));
+        });
+}
+
 std::shared_ptr<const Language::Texts> Language::Load(std::string_view code) {
-    QTranslator translator;
-    if (!LoadAppTranslation(translator,
-                            QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()))))
-        return nullptr;
-    return std::make_shared<const Texts>(code, [&](const char* context, std::string_view text) {
-        const std::string source(text);
-        const QString translated = translator.translate(context, source.c_str());
-        return translated.isEmpty() ? source : translated.toStdString();
-    });
+    const std::optional<Catalogue> catalogue = Catalogue::Read(EmbeddedCatalogue(code));
+    return catalogue ? Load(*catalogue) : nullptr;
+}
+
+Language Language::Using(const Catalogue& catalogue) {
+    return Language(Load(catalogue));
 }
 
 std::string Language::Codes() {

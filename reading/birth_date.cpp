@@ -1,9 +1,9 @@
-#include "cli/birth_date.h"
+#include "reading/birth_date.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "cli/text_output.h"
+#include "reading/text_output.h"
 #include "core/ephemeris/zodiac.h"
 
 namespace amorist::cli {

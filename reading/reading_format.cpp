@@ -1,8 +1,8 @@
-#include "cli/reading_format.h"
+#include "reading/reading_format.h"
 
 #include <cstdint>
 
-#include "cli/text_output.h"
+#include "reading/text_output.h"
 
 namespace amorist::cli {
 namespace {

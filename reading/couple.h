@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/birth_date.h"
+#include "reading/birth_date.h"
 
 namespace amorist::cli {
 
