@@ -1,7 +1,8 @@
-// Turns the plain site into the one that is served: every file but the page and the service
-// worker is renamed after a hash of its contents (and every reference to it follows), the install
-// icons are rendered from the program's own drawing, and the page gets its policy, its manifest
-// and the script that registers the service worker, whose list of files to keep is written here.
+// Turns the plain site into the one that is served: the install icons are rendered from the
+// program's own drawing, the page gets its policy, its manifest and the script that registers the
+// service worker, whose list of files to keep is written here, and every file but the page and
+// the service worker is named after a hash of its contents, every reference to it following. A
+// file named so already keeps its name while its contents stay the same.
 //
 // usage: node finish-site.mjs PLAIN_SITE OUT_SITE ICON_SVG NGINX_CONF
 import { execFileSync } from 'node:child_process';
@@ -108,9 +109,9 @@ function hashNames(files) {
         visiting.add(name);
         for (const other of refersTo(name)) if (other !== base) visit(byBase.get(other));
         const bytes = rewrite(name);
-        const hash = createHash('sha256').update(bytes).digest('hex').slice(0, 12);
-        const extension = path.posix.extname(base);
-        renamed.set(base, `${base.slice(0, -extension.length)}.${hash}${extension}`);
+        const hash = createHash('sha256').update(bytes).digest('hex').slice(0, 10);
+        const [, stem, extension] = base.match(/^(.*?)(?:\.[0-9a-f]{10})?(\.[^.]+)$/);
+        renamed.set(base, `${stem}.${hash}${extension}`);
         files.set(name, bytes);
     };
     for (const name of hashable) visit(name);
@@ -135,7 +136,6 @@ function addToHead(html, policy) {
             '</head>',
             '<link rel="manifest" href="manifest.webmanifest">\n' +
                 '<meta name="theme-color" content="#273852">\n' +
-                '<link rel="icon" href="icon-192.png" type="image/png">\n' +
                 '<script type="module" src="register.js"></script>\n</head>',
         );
 }
