@@ -95,6 +95,12 @@ format: deps
 screenshots: build
 	@cmake --build --preset default --target screenshots
 
+# The built site through web/nginx/amorist.conf, as the README puts it on a host.
+WEB_NGINX_PORT ?= 8081
+.PHONY: run-web-nginx
+run-web-nginx: web
+	@web/nginx/run-nginx.sh build-web/site build-web/nginx $(WEB_NGINX_PORT)
+
 # The web edition in Chromium and Firefox ESR, at 320 and 1024 px, in every language.
 .PHONY: web-screenshots
 web-screenshots: web web-test-tools
