@@ -51,7 +51,8 @@ int Signs(const CommandLine& line, const Streams& io) {
     static constexpr std::string_view kLabels[] = {"FROM", "TO"};
     CalendarDate range[2] = {{kFirstTableYear, 0, 1}, {kLastTableYear, 11, 31}};
     for (std::size_t i = 0; i < line.operands.size(); ++i) {
-        const DateReading reading = ReadCalendarDay(line.operands[i]);
+        const DateReading reading =
+            ReadCalendarDay(line.operands[i], Language::EveryDateSpelling());
         if (!reading.Ok())
             return Refuse(io, DateError(kLabels[i], line.operands[i], reading));
         range[i] = reading.date;
@@ -84,35 +85,16 @@ int Signs(const CommandLine& line, const Streams& io) {
 
 // ---- reading --------------------------------------------------------------
 
-BirthData DataFor(std::string_view name, CalendarDate date) {
-    return {std::string(name), std::to_string(date.day), std::string(kMonthNames[date.monthIndex]),
-            std::to_string(date.year)};
-}
-
 int Reading(const CommandLine& line, const Streams& io, const Language& language) {
-    const CheckedCouple checked =
-        CheckCouple({line.operands[0], line.operands[1], line.operands[2], line.operands[3]});
+    const CheckedCouple checked = CheckCouple(
+        {line.operands[0], line.operands[1], line.operands[2], line.operands[3]}, language);
     if (!checked.Ok())
         return Refuse(io, checked.error);
     const Couple& couple = checked.couple;
-
-    ProgramState state;
-    const RequestResult result = state.RunCompatibilityRequest(
-        DataFor(couple.name, couple.date), DataFor(couple.partnerName, couple.partnerDate));
-    const PersonShown you{couple.name, couple.date, result.yourDateOfBirth, state.YourMarsSign,
-                          state.YourVenusSign};
-    const PersonShown partner{couple.partnerName, couple.partnerDate, result.partnerDateOfBirth,
-                              state.PartnerMarsSign, state.PartnerVenusSign};
-    std::string text;
-    if (line.options.json) {
-        std::string one, two;
-        AppendJsonReading(one, result.one, language);
-        AppendJsonReading(two, result.two, language);
-        AppendJsonCouple(text, you, partner, one, two);
-    } else {
-        text = PlainCouple(you, partner, result, io.width, language);
-    }
-    io.out.Write(text);
+    const CoupleReading reading = ReadCouple(couple);
+    io.out.Write(line.options.json ? JsonCouple(couple, reading, language)
+                                   : PlainCouple(reading.You(couple), reading.Partner(couple),
+                                                 reading.result, io.width, language));
     return kExitOk;
 }
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/compatibility/program_state.h"
+#include "core/compatibility/birth_data_check.h"
 #include "reading/couple.h"
 #include "reading/language.h"
 #include "reading/reading_format.h"
@@ -30,20 +30,18 @@ const char* Answer(std::string text) {
     return answer.c_str();
 }
 
-std::string_view EntryName(std::string_view error) {
-    // CheckCouple names the argument at fault first: "partner's date '...': ...".
-    if (error.starts_with("partner's name"))
-        return "partner_name";
-    if (error.starts_with("partner's date"))
-        return "partner_date";
-    if (error.starts_with("name"))
-        return "name";
+std::string_view EntryName(CheckedEntry entry) {
+    switch (entry) {
+        case CheckedEntry::YourName:
+            return "name";
+        case CheckedEntry::YourDate:
+            return "date";
+        case CheckedEntry::PartnerName:
+            return "partner_name";
+        case CheckedEntry::PartnerDate:
+            return "partner_date";
+    }
     return "date";
-}
-
-cli::PersonShown Person(std::string_view name, cli::CalendarDate date, std::string_view dateShown,
-                        ZodiacSign mars, ZodiacSign venus) {
-    return {name, date, dateShown, mars, venus};
 }
 
 void AppendShown(std::string& out, const cli::PersonShown& person, const cli::Language& language) {
@@ -91,40 +89,25 @@ EMSCRIPTEN_KEEPALIVE const char* amorist_reading(const char* language, const cha
     const cli::Language& lang = found->second;
 
     const cli::CoupleArgs args{name, date, partnerName, partnerDate};
-    const cli::CheckedCouple checked = cli::CheckCouple(args);
+    const cli::CheckedCouple checked = cli::CheckCouple(args, lang);
     if (!checked.Ok()) {
         std::string text = "{\"refused\": \"";
-        text.append(web::EntryName(checked.error)).append("\", \"message\": ");
-        const std::size_t colon = checked.error.rfind(": ");
-        cli::AppendJsonString(text, std::string_view(checked.error).substr(colon + 2));
+        text.append(web::EntryName(checked.entry)).append("\", \"message\": ");
+        cli::AppendJsonString(text, checked.why);
         text.append(", \"error\": ");
         cli::AppendJsonString(text, checked.error);
         text.append("}\n");
         return web::Answer(std::move(text));
     }
     const cli::Couple& couple = checked.couple;
-    auto data = [](std::string_view who, cli::CalendarDate d) {
-        return BirthData{std::string(who), std::to_string(d.day),
-                         std::string(kMonthNames[d.monthIndex]), std::to_string(d.year)};
-    };
-    ProgramState state;
-    const RequestResult result = state.RunCompatibilityRequest(
-        data(couple.name, couple.date), data(couple.partnerName, couple.partnerDate));
-    const cli::PersonShown you = web::Person(couple.name, couple.date, result.yourDateOfBirth,
-                                             state.YourMarsSign, state.YourVenusSign);
-    const cli::PersonShown partner =
-        web::Person(couple.partnerName, couple.partnerDate, result.partnerDateOfBirth,
-                    state.PartnerMarsSign, state.PartnerVenusSign);
-    std::string one, two, text;
-    cli::AppendJsonReading(one, result.one, lang);
-    cli::AppendJsonReading(two, result.two, lang);
-    cli::AppendJsonCouple(text, you, partner, one, two);
+    const cli::CoupleReading reading = cli::ReadCouple(couple);
+    std::string text = cli::JsonCouple(couple, reading, lang);
     if (shown == 1) {
         text.resize(text.size() - 2);  // "}\n"
         text.append(", \"shown\": {\"you\": ");
-        web::AppendShown(text, you, lang);
+        web::AppendShown(text, reading.You(couple), lang);
         text.append(", \"partner\": ");
-        web::AppendShown(text, partner, lang);
+        web::AppendShown(text, reading.Partner(couple), lang);
         text.append("}}\n");
     }
     return web::Answer(std::move(text));

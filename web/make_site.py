@@ -19,8 +19,9 @@ import sys
 
 TEXT_ENTRY = re.compile(r'^\s*(\w+): QT_TRANSLATE_NOOP\(("(?:[^"\\]|\\.)*"), ("(?:[^"\\]|\\.)*")\),$',
                         re.MULTILINE)
-# The contexts whose texts the reading itself shows (translated in the core's binding).
-READING_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state"}
+# The contexts of the texts the binding translates: the reading, its dates and signs, and
+# amorist-cli's refusal lines, which the page keeps to the letter.
+READING_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state", "amorist-cli"}
 FIRST_YEAR, LAST_YEAR = 1930, 2012
 
 
