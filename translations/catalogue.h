@@ -21,6 +21,11 @@ public:
     // The language the catalogue translates into: "de".
     std::string_view Code() const { return code_; }
 
+    // A catalogue may name each source by SourceHash(source) instead of
+    // spelling it out ("sources-hashed" in its header), which keeps long
+    // sources out of what a web page fetches.
+    static std::string SourceHash(std::string_view source);
+
     // The translation of source in context, with the form for n where the
     // translation has numerus forms; nullopt when the catalogue has none, and
     // the caller shows the source. A comment that finds nothing falls back to
@@ -41,6 +46,7 @@ private:
     std::shared_ptr<const std::string> data_;  // the views below point into it
     std::string_view code_;
     PluralRule rule_ = PluralRule::OneIs1;
+    bool sourcesHashed_ = false;
     std::map<Key, std::vector<std::string_view>, std::less<>> entries_;
 };
 

@@ -23,6 +23,15 @@ async function readingOf(language, you, partner) {
 
 // ---- texts -----------------------------------------------------------------
 
+// FNV-1a of the source's UTF-8, as eight hex digits: how the site's catalogues
+// name their sources (Catalogue::SourceHash).
+function sourceHash(source) {
+    let hash = 2166136261;
+    for (const byte of new TextEncoder().encode(source))
+        hash = Math.imul(hash ^ byte, 16777619) >>> 0;
+    return hash.toString(16).padStart(8, "0");
+}
+
 // A catalogue as the build writes it: RS between records, US between fields,
 // the first record its header.
 function readCatalogue(text) {
@@ -56,7 +65,9 @@ async function loadLanguage(code) {
 let language = "en";
 
 function translate(context, source) {
-    return catalogues.get(language).get(`${context}\x1f${source}`) ?? source;
+    if (language === "en")
+        return source;
+    return catalogues.get(language).get(`${context}\x1f${sourceHash(source)}`) ?? source;
 }
 
 // "&Back" shows as "Back", "&&" as "&"; %1 takes the argument.
@@ -128,6 +139,8 @@ async function askForReading(couple) {
     if (reading.refused) {
         byId(faultFocus[reading.refused]).focus();
         say(alertLine, reading.message);
+        // On a small screen the field may lie far above: the message is brought into sight too.
+        requestAnimationFrame(() => alertLine.scrollIntoView({ block: "nearest" }));
         return;
     }
     alertLine.textContent = "";
@@ -155,18 +168,15 @@ for (const id of ["name", "partner-name"])
 
 // ---- dialogs, promotion and language ---------------------------------------
 
-function opensDialog(buttonId, dialogId, beforeShow = () => {}) {
+function opensDialog(buttonId, dialogId) {
     const dialog = byId(dialogId);
-    byId(buttonId).addEventListener("click", () => {
-        beforeShow();
-        dialog.showModal();
-    });
+    byId(buttonId).addEventListener("click", () => dialog.showModal());
     dialog.addEventListener("close", () => byId(buttonId).focus());
 }
 
 opensDialog("open-about", "about");
-const referral = setUpReferral({ byId, shown, english: (key) => pageTexts[key][1], say });
-opensDialog("open-refer", "refer", referral.beforeShow);
+opensDialog("open-refer", "refer");
+setUpReferral({ byId, shown, english: (key) => pageTexts[key][1], say });
 
 // Which of the two promotions is in front is drawn once per visit, as at start-up.
 document.querySelector(Math.random() < 0.5 ? ".cobrand" : ".fullbrand").classList.add("in-front");

@@ -89,14 +89,28 @@ def fill_page(template, texts, months):
                   template)
 
 
+def source_hash(source):
+    """FNV-1a of the source's UTF-8, as Catalogue::SourceHash and the page compute it."""
+    value = 2166136261
+    for byte in source.encode("utf-8"):
+        value = ((value ^ byte) * 16777619) & 0xFFFFFFFF
+    return f"{value:08x}"
+
+
 def cut_catalogue(text, texts):
+    """The entries the page and the reading use, each source named by its hash."""
     wanted = set(texts.values())
     records = text.split("\x1e")
-    kept = [records[0]]
+    kept = [records[0] + "\x1fsources-hashed"]
+    seen = set()
     for record in records[1:]:
-        context, source = record.split("\x1f")[:2]
+        context, source, *rest = record.split("\x1f")
         if context in READING_CONTEXTS or (context, source) in wanted:
-            kept.append(record)
+            key = (context, source_hash(source), rest[0])
+            if key in seen:
+                fail(f"two sources of context '{context}' share the hash {key[1]}")
+            seen.add(key)
+            kept.append("\x1f".join([context, key[1], *rest]))
     return "\x1e".join(kept)
 
 

@@ -55,11 +55,8 @@ export function setUpReferral({ byId, shown, english, say }) {
         window.open(`${referralPage}?${query}`, "_blank", "noopener");
     });
 
-    return {
-        beforeShow() {
-            const support = byId("support");
-            support.dataset.text = `support${Math.floor(Math.random() * 4)}`;
-            support.textContent = shown(support.dataset.text);
-        },
-    };
+    // One of the four support messages, drawn once per visit as the desktop draws it once per run.
+    const support = byId("support");
+    support.dataset.text = `support${Math.floor(Math.random() * 4)}`;
+    support.textContent = shown(support.dataset.text);
 }

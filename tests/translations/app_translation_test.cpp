@@ -72,7 +72,8 @@ TEST(Catalogue, TranslatesEveryEntryAsQTranslatorDoes) {
         EXPECT_EQ(catalogue->Translate("zodiac", "no such text"), "no such text");
     }
     for (std::string_view broken : {"", "amorist-catalogue\x1f" "de", "amorist-catalogue\x1f" "de\x1fn%10",
-                                     "amorist-catalogue\x1f" "de\x1fone-is-1\x1ezodiac\x1fMarch"}) {
+                                     "amorist-catalogue\x1f" "de\x1fone-is-1\x1ezodiac\x1fMarch",
+                                     "amorist-catalogue\x1f" "de\x1fone-is-1\x1fsources"}) {
         EXPECT_FALSE(Catalogue::Read(broken)) << broken;
     }
 }
