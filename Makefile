@@ -95,6 +95,12 @@ format: deps
 screenshots: build
 	@cmake --build --preset default --target screenshots
 
+# The built site through web/nginx/amorist.conf, as the README puts it on a host.
+WEB_NGINX_PORT ?= 8081
+.PHONY: run-web-nginx
+run-web-nginx: web
+	@web/nginx/run-nginx.sh build-web/site build-web/nginx $(WEB_NGINX_PORT)
+
 # The web edition in Chromium and Firefox ESR, at 320 and 1024 px, in every language.
 .PHONY: web-screenshots
 web-screenshots: web web-test-tools
@@ -124,11 +130,14 @@ FUZZ_SECONDS ?= 60
 install: build
 	@cmake --install build --prefix $(PREFIX)
 
-# The Debian package lands in build/package/ and is unpacked and checked before it is trusted.
-package: build
-	@rm -f build/package/*.deb
+# The Debian package lands in build/package/ and is unpacked and checked before it is trusted;
+# beside it the web edition's amorist-web-<version>.tar.gz, checked to build the same bytes twice.
+package: build web
+	@rm -f build/package/*.deb build/package/amorist-web-*.tar.gz
 	@cpack -G DEB --config build/CPackConfig.cmake -B build/package
 	@packaging/check-deb.sh --hardened build/compile_commands.json build/package/amorist_*.deb build/package/check
+	@web/package-web.sh build-web/site build/package
+	@packaging/check-web-tarball.sh build-web build/package/amorist-web-*.tar.gz build/package/check-web
 
 # Replays every fuzzer's seeds, then fuzzes each for FUZZ_SECONDS (CI uses 10).
 fuzz: deps

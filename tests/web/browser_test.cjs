@@ -8,6 +8,7 @@ const fs = require("node:fs");
 const path = require("node:path");
 const { launch } = require("./browsers.cjs");
 const { serveSite } = require("./serve_site.cjs");
+const { appRows } = require("./app_rows.cjs");
 
 const [browserName, cli, buildWeb] = process.argv.slice(2);
 const axeSource = fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
@@ -46,6 +47,9 @@ async function open(context, query = "") {
             context.problems.push(`console error: ${message.text()}`);
     });
     page.on("pageerror", (error) => context.problems.push(`page error: ${error.message}`));
+    // The page's policy is in force throughout: any violation of it is an error.
+    await page.evaluateOnNewDocument(() => document.addEventListener("securitypolicyviolation", (event) =>
+        console.error(`policy violation: ${event.violatedDirective} ${event.blockedURI}`)));
     page.on("request", (request) => {
         if (!request.url().startsWith(context.server.origin) && !request.url().startsWith("data:"))
             context.problems.push(`request to another origin: ${request.url()}`);
@@ -99,6 +103,19 @@ async function expectReading(page, language, couple) {
         check(await text(page, "#partner-mars") === expected.partner.mars, "partner's Mars sign");
     }
     check(await page.evaluate(() => document.activeElement.id) === "result-heading", "focus on the reading's heading");
+}
+
+// A reading from the entries as the page starts them, the names typed in, as amorist-cli gives it.
+async function readingWorks(page, language) {
+    await page.waitForFunction((l) => document.documentElement.lang === l, {}, language);
+    if (await page.$eval("#entry", (e) => e.hidden))
+        await page.click("#back");
+    for (const [id, name] of [["#name", "ANN"], ["#partner-name", "BOB"]]) {
+        await page.$eval(id, (e) => { e.value = ""; });
+        await page.type(id, name);
+    }
+    await page.click("#get-reading");
+    await expectReading(page, language, ["ANN", "1930-01-01", "BOB", "1930-01-01"]);
 }
 
 async function expectRefusal(page, message, focusedName) {
@@ -282,6 +299,7 @@ const rows = [
             await page.close();
         }
     }],
+    ...appRows({ browserName, buildWeb, open, check, axe, readingWorks }),
 ];
 
 async function main() {

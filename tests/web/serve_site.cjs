@@ -1,6 +1,7 @@
 // A static server for the site on a free port of 127.0.0.1, as a plain web
 // host would serve it, with Cache-Control: no-store so that nothing is read
-// from the HTTP cache behind a test's back. It remembers every path asked for.
+// from the HTTP cache behind a test's back. It remembers every path asked for,
+// can serve another folder from the same address, and really goes away.
 const http = require("node:http");
 const fs = require("node:fs");
 const path = require("node:path");
@@ -26,7 +27,8 @@ function serveSite(root, extra = {}) {
     });
     return new Promise((resolve) => server.listen(0, "127.0.0.1", () =>
         resolve({ origin: `http://127.0.0.1:${server.address().port}`, requested,
-            close: () => new Promise((done) => server.close(done)) })));
+            setRoot: (folder) => { root = folder; },
+            close: () => new Promise((done) => { server.close(done); server.closeAllConnections(); }) })));
 }
 
 module.exports = { serveSite };
