@@ -8,7 +8,7 @@
 
 #include "app/modHelp.h"
 #include "core/compatibility/reading_content.h"
-#include "ui/frmAbout.h"
+#include "ui/frmMain.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/promotions.h"
@@ -255,26 +255,13 @@ void frmDisplay::BuildMenus() {
     mnuFileBack = AddEntry(file, "mnuFileBack", tr("&Back"));
     mnuExit = AddEntry(file, "mnuExit", tr("E&xit"));
 
-    QMenu* help = AddMenu(bar, "mnuHelp", tr("&Help"));
-    mnuOnline = AddEntry(help, "mnuOnline", tr("&Online Help"));
-    mnuVisit = AddEntry(help, "mnuVisit", tr("&Visit Us Online"));
-    AddSeparator(help, "mnuFileSep1");
-    mnuUpdate = AddEntry(help, "mnuUpdate", tr("&Check for Software Update"));
-    AddSeparator(help, "mnuFileSep2");
-    mnuAbout = AddEntry(help, "mnuAbout", tr("&About Software"));
-
-    mnuDonate = AddEntry(bar, "mnuDonate", tr("&Donate"));
-    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"));
-    mnuMakeMoneyOnline->setEnabled(false);
+    AddHelpMenus(this, windows_.session().platform(),
+                 {tr("&Help"), tr("&Online Help"), tr("&Visit Us Online"),
+                  tr("&Check for Software Update"), tr("&About Software"), tr("&Donate"),
+                  tr("Make Money &Online"), "mnuFileSep1", "mnuFileSep2"});
 
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
     connect(mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
-    connect(mnuOnline, &QAction::triggered, this, &frmDisplay::mnuOnline_Click);
-    connect(mnuVisit, &QAction::triggered, this, &frmDisplay::mnuVisit_Click);
-    connect(mnuUpdate, &QAction::triggered, this, &frmDisplay::mnuUpdate_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
-    connect(mnuDonate, &QAction::triggered, this, &frmDisplay::mnuDonate_Click);
-    connect(mnuMakeMoneyOnline, &QAction::triggered, this, &frmDisplay::mnuMakeMoneyOnline_Click);
 }
 
 frmDisplay::ReadingControls frmDisplay::ControlsOf(Reading reading) const {
@@ -352,7 +339,7 @@ void frmDisplay::cmdBack_Click() {
     // Closing unloads this window; the registry outlives it.
     Windows& windows = windows_;
     close();
-    ReturnToMain(windows);
+    ShowAlone(windows, windows.Main());
 }
 
 void frmDisplay::cmdExit_Click() {
@@ -370,27 +357,6 @@ void frmDisplay::mnuFileBack_Click() {
 void frmDisplay::mnuExit_Click() {
     cmdExit_Click();
 }
-void frmDisplay::mnuOnline_Click() {
-    OpenOnlineHelp(windows_.session().platform());
-}
-void frmDisplay::mnuVisit_Click() {
-    OpenHomePage(windows_.session().platform());
-}
-void frmDisplay::mnuUpdate_Click() {
-    OpenDownloadPage(windows_.session().platform());
-}
-void frmDisplay::mnuDonate_Click() {
-    OpenDonatePage(windows_.session().platform());
-}
-void frmDisplay::mnuMakeMoneyOnline_Click() {
-    OpenFullBrandPage(windows_.session().platform());
-}
-
-void frmDisplay::mnuAbout_Click() {
-    frmAbout about(windows_.session().platform(), this);
-    about.exec();
-}
-
 void frmDisplay::Label61_Click() {
     OpenHomePage(windows_.session().platform());
 }

@@ -17,10 +17,7 @@
 #include "app/startup_trace.h"
 #include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
-#include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
-#include "ui/frmReferAFriend.h"
-#include "ui/frmStartup.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/promotions.h"
@@ -336,27 +333,14 @@ void frmMain::BuildMenus() {
                                             tr("Get Our &Romantic Compatibility Reading"));
     mnuExit = AddEntry(file, "mnuExit", tr("E&xit"));
 
-    QMenu* help = AddMenu(bar, "mnuHelp", tr("&Help"));
-    mnuOnline = AddEntry(help, "mnuOnline", tr("&Online Help"));
-    mnuVisit = AddEntry(help, "mnuVisit", tr("&Visit Us Online"));
-    AddSeparator(help, "mnuHelp1");
-    mnuUpdate = AddEntry(help, "mnuUpdate", tr("Check for Software &Update"));
-    AddSeparator(help, "mnuHelp2");
-    mnuAbout = AddEntry(help, "mnuAbout", tr("&About Software"));
-
-    mnuDonate = AddEntry(bar, "mnuDonate", tr("&Donate"));
-    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"));
-    mnuMakeMoneyOnline->setEnabled(false);
+    AddHelpMenus(this, windows_.session().platform(),
+                 {tr("&Help"), tr("&Online Help"), tr("&Visit Us Online"),
+                  tr("Check for Software &Update"), tr("&About Software"), tr("&Donate"),
+                  tr("Make Money &Online"), "mnuHelp1", "mnuHelp2"});
 
     connect(mnuGeCompatibilityWithFriend, &QAction::triggered, this,
             &frmMain::mnuGeCompatibilityWithFriend_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
-    connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
-    connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
-    connect(mnuMakeMoneyOnline, &QAction::triggered, this, &frmMain::mnuMakeMoneyOnline_Click);
 }
 
 void frmMain::Form_Load() {
@@ -470,11 +454,7 @@ void frmMain::cmdCompatibilityWithFriend_Click() {
         {Shown("zodiac", core.PartnerMarsSign), Shown("zodiac", core.PartnerVenusSign)});
 
     hide();
-    if (frmStartup* startup = windows_.LoadedStartup())
-        startup->hide();
-    if (frmReferAFriend* referAFriend = windows_.LoadedReferAFriend())
-        referAFriend->hide();
-    display.show();
+    ShowAlone(windows_, display);
 }
 
 void frmMain::cmdExit_Click() {
@@ -492,27 +472,6 @@ void frmMain::mnuGeCompatibilityWithFriend_Click() {
 void frmMain::mnuExit_Click() {
     cmdExit_Click();
 }
-void frmMain::mnuOnline_Click() {
-    OpenOnlineHelp(windows_.session().platform());
-}
-void frmMain::mnuVisit_Click() {
-    OpenHomePage(windows_.session().platform());
-}
-void frmMain::mnuUpdate_Click() {
-    OpenDownloadPage(windows_.session().platform());
-}
-void frmMain::mnuDonate_Click() {
-    OpenDonatePage(windows_.session().platform());
-}
-void frmMain::mnuMakeMoneyOnline_Click() {
-    OpenFullBrandPage(windows_.session().platform());
-}
-
-void frmMain::mnuAbout_Click() {
-    frmAbout about(windows_.session().platform(), this);
-    about.exec();
-}
-
 void frmMain::Label61_Click() {
     OpenHomePage(windows_.session().platform());
 }
