@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     amorist::QtPlatform platform;
     platform.SetBeforeExit([&lock] { lock.Release(); });
     amorist::Session session(platform);
+    session.setLanguage(language->Code());
     amorist::Windows windows(session);
 
     // From inside the event loop, so that ending the run during start-up

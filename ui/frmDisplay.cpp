@@ -110,7 +110,8 @@ SpokenReading SpokenFormsOf(frmDisplay::Reading reading) {
 
 }  // namespace
 
-frmDisplay::frmDisplay(Windows& windows) : windows_(windows) {
+frmDisplay::frmDisplay(Windows& windows)
+    : windows_(windows), smallestPoints_(SmallestPoints(windows.session().language())) {
     setObjectName(QStringLiteral("frmDisplay"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -132,7 +133,7 @@ void frmDisplay::BuildBanner(QWidget* client) {
     QFrame* banner = MakeRegion(client, Twips(0, 0, 9135, 615), colour::kMediumBlue);
     Label61 = new LinkLabel("Label61", BannerText(), banner);
     StyleLabel(Label61, {colour::kPink, 9, true, true});
-    WrapInBox(Label61, Twips(120, 120, 8760, 465), Qt::AlignHCenter);
+    WrapInBox(Label61, Twips(120, 120, 8760, 465), Qt::AlignHCenter, smallestPoints_);
     connect(Label61, &LinkLabel::clicked, this, &frmDisplay::Label61_Click);
 }
 
@@ -196,7 +197,7 @@ void frmDisplay::BuildReadings(QWidget* client) {
         auto* paragraph = new QLabel(region);
         paragraph->setObjectName(QLatin1String(layout.paragraphName));
         StyleLabel(paragraph, kParagraph);
-        WrapInBox(paragraph, layout.paragraph, Qt::AlignLeft);
+        WrapInBox(paragraph, layout.paragraph, Qt::AlignLeft, smallestPoints_);
 
         auto* picture = new QLabel(region);
         picture->setObjectName(QLatin1String(layout.pictureName));
@@ -243,7 +244,7 @@ void frmDisplay::BuildBottomBar(QWidget* client) {
     for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
         StyleLabel(label, kCaption);
         Fill(label, colour::kMediumBlue, colour::kPink);
-        WrapInBox(label, Twips(240, 120, 6105, 615), Qt::AlignLeft);
+        WrapInBox(label, Twips(240, 120, 6105, 615), Qt::AlignLeft, smallestPoints_);
     }
     connect(lblCobrand, &LinkLabel::clicked, this, &frmDisplay::lblCobrand_Click);
     connect(lblFullBrand, &LinkLabel::clicked, this, &frmDisplay::lblFullBrand_Click);
@@ -321,7 +322,7 @@ void frmDisplay::ShowReading(Reading reading, const QPixmap* swatch, const Categ
     ShowLeftAligned(controls.lblkeywords, spoken.keywords, Shown("reading", category->word),
                     layout.colourName.left());
     Write(controls.lblCompatibility, spoken.compatibility, Shown("reading", category->paragraph));
-    WrapInBox(controls.lblCompatibility, layout.paragraph, Qt::AlignLeft);
+    WrapInBox(controls.lblCompatibility, layout.paragraph, Qt::AlignLeft, smallestPoints_);
 }
 
 bool frmDisplay::eventFilter(QObject* watched, QEvent* event) {

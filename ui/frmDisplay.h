@@ -70,6 +70,7 @@ private:
     void BuildMenus();
 
     Windows& windows_;
+    const qreal smallestPoints_;  // where wrapped texts stop shrinking
 
     LinkLabel* Label61 = nullptr;
     LinkLabel* Label1 = nullptr;

@@ -158,7 +158,8 @@ BirthData ReadBirthData(const QLineEdit* name, const QComboBox* day, const QComb
 
 }  // namespace
 
-frmMain::frmMain(Windows& windows) : windows_(windows) {
+frmMain::frmMain(Windows& windows)
+    : windows_(windows), smallestPoints_(SmallestPoints(windows.session().language())) {
     setObjectName(QStringLiteral("frmMain"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -187,7 +188,7 @@ void frmMain::BuildBanner(QWidget* client) {
     QFrame* banner = MakeRegion(client, Twips(0, 0, 7860, 615), colour::kDarkBlue);
     Label61 = new LinkLabel("Label61", BannerText(), banner);
     StyleLabel(Label61, {colour::kPink, 9, true, true});
-    WrapInBox(Label61, Twips(120, 135, 7680, 585), Qt::AlignHCenter);
+    WrapInBox(Label61, Twips(120, 135, 7680, 585), Qt::AlignHCenter, smallestPoints_);
     connect(Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
 
     Label2 = new LinkLabel(
@@ -198,7 +199,7 @@ void frmMain::BuildBanner(QWidget* client) {
            "relationship is!"),
         client);
     StyleLabel(Label2, {colour::kPeriwinkle, 8.25, false, false});
-    WrapInBox(Label2, Twips(0, 600, 7815, 855), Qt::AlignHCenter);
+    WrapInBox(Label2, Twips(0, 600, 7815, 855), Qt::AlignHCenter, smallestPoints_);
     connect(Label2, &LinkLabel::clicked, this, &frmMain::Label2_Click);
 }
 
@@ -307,7 +308,7 @@ LinkLabel* frmMain::BuildOffer(Offer offer) {
     StyleLabel(label, {colour::kPink, 8.25, true, true});
     Fill(label, colour::kDarkBlue, colour::kPink);
     WrapInBox(label, coBrand ? Twips(120, 160, 6105, 615) : Twips(120, 165, 6105, 615),
-              Qt::AlignLeft);
+              Qt::AlignLeft, smallestPoints_);
     connect(label, &LinkLabel::clicked, this,
             coBrand ? &frmMain::lblCobrand_Click : &frmMain::lblFullBrand_Click);
     return label;
@@ -333,10 +334,10 @@ void frmMain::BuildMenus() {
                                             tr("Get Our &Romantic Compatibility Reading"));
     mnuExit = AddEntry(file, "mnuExit", tr("E&xit"));
 
-    AddHelpMenus(this, windows_.session().platform(),
-                 {tr("&Help"), tr("&Online Help"), tr("&Visit Us Online"),
-                  tr("Check for Software &Update"), tr("&About Software"), tr("&Donate"),
-                  tr("Make Money &Online"), "mnuHelp1", "mnuHelp2"});
+    AddHelpMenus(
+        this, windows_.session().platform(),
+        {tr("&Help"), tr("&Online Help"), tr("&Visit Us Online"), tr("Check for Software &Update"),
+         tr("&About Software"), tr("&Donate"), tr("Make Money &Online"), "mnuHelp1", "mnuHelp2"});
 
     connect(mnuGeCompatibilityWithFriend, &QAction::triggered, this,
             &frmMain::mnuGeCompatibilityWithFriend_Click);

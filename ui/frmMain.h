@@ -74,6 +74,7 @@ private:
     bool ValidateBirthData();
 
     Windows& windows_;
+    const qreal smallestPoints_;  // where wrapped texts stop shrinking
 
     LinkLabel* Label61 = nullptr;
     LinkLabel* Label2 = nullptr;
