@@ -29,7 +29,6 @@ public:
     ReferralFields& referral() { return referral_; }
 
     void SetWindows(WindowSet* windows) { windows_ = windows; }
-    WindowSet* windows() { return windows_; }
 
     // The translation the windows show ("de", "fr" or "es"); empty for English.
     const QString& language() const { return language_; }

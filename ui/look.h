@@ -81,11 +81,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 // Name boxes and lists: medium blue with light peach text, popups included.
 void StyleEntry(QWidget* entry, const QFont& font);
 
-// The core's texts (signs, month names, readings) as they are, in English.
-inline QString TextOf(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A core text as the windows show it: translated in the context the core
 // marked it with, while the core keeps the English as its data.
 QString Shown(const char* context, std::string_view english);
