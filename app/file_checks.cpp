@@ -29,10 +29,16 @@ bool IsPrivateFolder(const QString& path) {
 }
 
 bool EnsurePrivateFolder(const QString& path) {
-    const QString parent = QFileInfo(path).absolutePath();
-    if (QDir().mkpath(parent))
-        ::mkdir(QFile::encodeName(path).constData(), 0700);
+    ::mkdir(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), 0700);
+    ::mkdir(QFile::encodeName(path).constData(), 0700);
     return IsPrivateFolder(path);
+}
+
+QString XdgFolder(const char* variable, const QString& fallbackInHome) {
+    const QString folder = qEnvironmentVariable(variable);
+    if (QDir::isAbsolutePath(folder))
+        return QDir::cleanPath(folder);
+    return QDir::homePath() + u'/' + fallbackInHome;
 }
 
 }  // namespace amorist::files

@@ -25,8 +25,14 @@ Kind KindOf(const QString& path, struct stat& info);
 // A folder only this user can write in: a real folder (not a link) owned by
 // the user, with no group or other write bit.
 bool IsPrivateFolder(const QString& path);
-// Creates the folder with mode 0700 when missing (its parents the usual
-// way), then answers IsPrivateFolder. An existing folder is never changed.
+// Creates the folder and its parent with mode 0700 when missing, never
+// anything above them (a missing home stays missing), then answers
+// IsPrivateFolder. An existing folder is never changed.
 bool EnsurePrivateFolder(const QString& path);
+
+// The folder an XDG variable names (XDG_CONFIG_HOME, XDG_CACHE_HOME), or
+// fallbackInHome under the home folder when it is unset, empty or relative:
+// a relative one would depend on the folder the program was started from.
+QString XdgFolder(const char* variable, const QString& fallbackInHome);
 
 }  // namespace amorist::files

@@ -1,6 +1,7 @@
 // Amorist: a romantic compatibility reading for two people from their dates
 // of birth. The program takes no arguments.
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QLocale>
 #include <QTimer>
@@ -18,6 +19,12 @@
 int main(int argc, char** argv) {
     using amorist::startup_trace::Phase;
     Phase application("application");
+    // The XDG rules ignore a relative folder, which would depend on the folder
+    // the program starts in; unset, Qt ignores it as well.
+    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+        if (!QDir::isAbsolutePath(qEnvironmentVariable(variable)))
+            qunsetenv(variable);
+    }
     QApplication app(argc, argv);
     // The run ends only through EndProgram; closing the update question
     // before the main window exists, or the last visible window, must not.

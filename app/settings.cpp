@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -171,6 +171,37 @@ bool KeepCopy(const QString& path) {
     return false;
 }
 
+// The settings folder and the XDG folder it lives in, never anything above:
+// a missing home folder is not ours to create.
+bool MakeFolder(const QString& folder) {
+    ::mkdir(QFile::encodeName(QFileInfo(folder).absolutePath()).constData(), 0700);
+    return QDir().mkdir(folder) || QFileInfo(folder).isDir();
+}
+
+// A save killed between naming its temporary file (file.conf.XXXXXX) and
+// renaming it over ours leaves that file beside ours. Only a plain file of
+// the user's that reads as our settings goes; a name of six lower-case
+// letters ("backup") is more likely the user's own than Qt's.
+void RemoveLeftoverSaves(const QString& path) {
+    const QFileInfo saved(path);
+    const QString prefix = saved.fileName() + u'.';
+    const auto isLower = [](QChar c) { return c.isLower(); };
+    const auto isLetterOrNumber = [](QChar c) { return c.isLetterOrNumber(); };
+    for (const QString& name : saved.dir().entryList({prefix + QStringLiteral("??????")},
+                                                     QDir::Files | QDir::Hidden | QDir::System)) {
+        const QStringView tag = QStringView(name).sliced(prefix.size());
+        if (std::all_of(tag.begin(), tag.end(), isLower) ||
+            !std::all_of(tag.begin(), tag.end(), isLetterOrNumber))
+            continue;
+        const QString leftover = saved.dir().filePath(name);
+        struct stat info {};
+        QString value;
+        if (files::KindOf(leftover, info) == files::Kind::RegularFile && IsUsersOwnFile(info) &&
+            ReadFile(leftover, value) == Reading::Ours)
+            QFile::remove(leftover);
+    }
+}
+
 bool CanBeStored(const QString& text) {
     return !text.contains(u'"') && !text.contains(u'\\') && !HasControlCharacter(text);
 }
@@ -194,22 +225,26 @@ void WriteLastUpdateReminder(const QString& text) {
     const Store store = Examine(path);
     if (store.state == Store::State::ReadOnly)
         return;
-    if (store.state == Store::State::Absent && !QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (store.state == Store::State::Absent && !MakeFolder(QFileInfo(path).absolutePath()))
         return;
+    RemoveLeftoverSaves(store.writePath);
     // Written beside the file and renamed over it: a crash leaves either the
-    // old file or the new one, never a torn one.
+    // old file or the new one, never a torn one. Qt 6.4 reports neither a
+    // short write nor a failed flush as an error, and commit() then renames a
+    // torn or empty file over the old one, so each step is checked here.
     QSaveFile file(store.writePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(Contents(text)) < 0)
-        return;
-    if (store.state == Store::State::Foreign && !KeepCopy(store.writePath))
+    const QByteArray contents = Contents(text);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
+        !file.flush() || file.error() != QFileDevice::NoError ||
+        (store.state == Store::State::Foreign && !KeepCopy(store.writePath))) {
+        file.cancelWriting();
         return;  // the unsaved file is discarded
+    }
     file.commit();
 }
 
 QString StoreFilePath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath() + QStringLiteral("/.config");
+    const QString folder = files::XdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
     const QString name = ExecutableName();
     return folder + u'/' + name + u'/' + name + QStringLiteral(".conf");
 }

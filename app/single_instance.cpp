@@ -1,24 +1,33 @@
 #include "app/single_instance.h"
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
+#include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
+#include <cerrno>
 
 #include "app/file_checks.h"
 
+// Why not QLockFile: its lock is empty and unlocked for a moment after it is
+// created, exactly like a stale empty one, so a second copy starting then
+// removed it and ran too; it never gives up a lock written on another
+// machine; and it cannot remove a stale lock it may not write to. Here the
+// lock is written whole and locked under a temporary name first and only
+// then linked into place, so a lock at the real name is held by its writer
+// from the first moment; it is stale exactly when nobody holds its flock.
 namespace amorist {
 
 namespace {
 
 constexpr char kLockName[] = "amorist.lock";
-// Qt takes this helper lock beside a stale lock while it removes it.
-constexpr char kRemovalLockSuffix[] = ".rmlock";
-
-bool AbsentOrPlainFile(const QString& path) {
-    const files::Kind kind = files::KindOf(path);
-    return kind == files::Kind::Absent || kind == files::Kind::RegularFile;
-}
+// A start that keeps losing the race to other starts gives up on the place.
+constexpr int kMostAttempts = 5;
 
 // The host name as a file name can carry it.
 QString HostTag() {
@@ -30,62 +39,188 @@ QString HostTag() {
     return host.isEmpty() ? QStringLiteral("localhost") : host;
 }
 
-}  // namespace
-
-SingleInstanceLock::SingleInstanceLock(const QString& path) : path_(path), lock_(path) {
-    // A running copy holds the lock for as long as it runs, so age alone must
-    // never make the lock stale; only a holder that no longer exists does.
-    lock_.setStaleLockTime(0);
+bool SameFile(int fd, const QByteArray& path) {
+    struct stat opened {}, named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(path.constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
-SingleInstanceLock::Outcome SingleInstanceLock::Try() {
-    if (lock_.tryLock(0))
-        return Outcome::Acquired;
-    // An unwritable folder or a broken file system says nothing about
-    // another copy; refusing to start over it would lock the user out.
-    return lock_.error() == QLockFile::LockFailedError ? Outcome::AnotherRunning
-                                                       : Outcome::CheckSkipped;
-}
+enum class Step { Taken, Held, Again, Refused };
 
-SingleInstanceLock::Outcome SingleInstanceLock::TryAcquire() {
-    if (lock_.isLocked())
-        return Outcome::Acquired;
-    // Qt opens what it finds at these paths without looking: a pipe would
-    // block the start for good.
-    if (path_.isEmpty() || !AbsentOrPlainFile(path_) ||
-        (files::KindOf(path_) == files::Kind::RegularFile &&
-         !AbsentOrPlainFile(path_ + QLatin1String(kRemovalLockSuffix))))
-        return Outcome::CheckSkipped;
-    const Outcome outcome = Try();
-    if (outcome != Outcome::AnotherRunning || files::KindOf(path_) != files::Kind::RegularFile ||
-        lock_.getLockInfo(nullptr, nullptr, nullptr))
-        return outcome;
-    // With no stale time Qt never gives up a lock whose holder it cannot
-    // read (empty, damaged). Qt's removal refuses while a live copy holds the
-    // file, as a copy does that has created its lock and not yet filled it.
-    return lock_.removeStaleLockFile() ? Try() : Outcome::AnotherRunning;
-}
-
-QString SingleInstanceLock::PathIn(const Folders& folders) {
-    if (!folders.runtime.isEmpty() && files::IsPrivateFolder(folders.runtime))
-        return folders.runtime + u'/' + QLatin1String(kLockName);
-    if (!folders.cache.isEmpty()) {
-        const QString folder = folders.cache + QStringLiteral("/amorist");
-        if (files::EnsurePrivateFolder(folder))
-            return folder + QStringLiteral("/amorist-") + HostTag() + QStringLiteral(".lock");
+// Writes the lock under a temporary name, locks it and links it into place;
+// the link fails when a lock is already there. The holder, for anyone who
+// looks: pid, program, host.
+Step Create(const QByteArray& path, int& fd) {
+    QByteArray temporary = path + ".XXXXXX";
+    const int created = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (created < 0)
+        return Step::Refused;
+    const QByteArray holder = QByteArray::number(::getpid()) + '\n' +
+                              QCoreApplication::applicationName().toUtf8() + '\n' +
+                              QSysInfo::machineHostName().toUtf8() + '\n';
+    Step step = Step::Refused;
+    if (::flock(created, LOCK_EX | LOCK_NB) != 0) {
+        // Another start, taking it for a leftover, holds it for a moment.
+        step = errno == EWOULDBLOCK ? Step::Again : Step::Refused;
+    } else if (::write(created, holder.constData(), holder.size()) == holder.size()) {
+        if (::link(temporary.constData(), path.constData()) == 0)
+            step = Step::Taken;
+        else if (errno == EEXIST || errno == ENOENT)  // a lock there; or ours removed as a leftover
+            step = Step::Again;
     }
-    if (!folders.temp.isEmpty()) {
-        const QString folder = folders.temp + QStringLiteral("/amorist-%1").arg(::getuid());
-        if (files::EnsurePrivateFolder(folder))
-            return folder + u'/' + QLatin1String(kLockName);
+    ::unlink(temporary.constData());
+    if (step == Step::Taken)
+        fd = created;
+    else
+        ::close(created);
+    return step;
+}
+
+// Held when a live copy holds the lock at path; Again once a stale one is gone.
+Step HeldOrRemoved(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return Step::Again;
+        // A lock nobody may read (mode 000) cannot say whether its holder
+        // lives; refusing to start over it would lock the user out for good.
+        if (errno == EACCES && ::unlink(path.constData()) == 0)
+            return Step::Again;
+        return Step::Refused;
+    }
+    Step step = Step::Again;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        step = errno == EWOULDBLOCK ? Step::Held : Step::Refused;
+    else if (SameFile(fd, path))  // not a fresh lock that replaced it meanwhile
+        ::unlink(path.constData());
+    ::close(fd);
+    return step;
+}
+
+// A start killed between creating its temporary lock and linking it leaves
+// that file behind; nobody holds a lock on it.
+void RemoveLeftovers(const QString& path) {
+    const QFileInfo lock(path);
+    for (const QString& name : lock.dir().entryList({lock.fileName() + QStringLiteral(".??????")},
+                                                    QDir::Files | QDir::Hidden | QDir::System)) {
+        const QByteArray leftover = QFile::encodeName(lock.dir().filePath(name));
+        const int fd =
+            ::open(leftover.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && SameFile(fd, leftover))
+            ::unlink(leftover.constData());
+        ::close(fd);
+    }
+}
+
+// Qt's runtime folder when XDG_RUNTIME_DIR is unset, created as Qt creates it.
+QString QtsRuntimeFolder() {
+    const passwd* user = ::getpwuid(::geteuid());
+    const QString name = user != nullptr ? QFile::decodeName(user->pw_name)
+                                         : QString::number(::geteuid());
+    const QString folder = QDir::tempPath() + QStringLiteral("/runtime-") + name;
+    files::EnsurePrivateFolder(folder);
+    return folder;
+}
+
+QString PathAt(const SingleInstanceLock::Folders& folders, int place) {
+    switch (place) {
+        case 0:
+            if (!folders.runtime.isEmpty() && files::IsPrivateFolder(folders.runtime))
+                return folders.runtime + u'/' + QLatin1String(kLockName);
+            break;
+        case 1:
+            if (!folders.cache.isEmpty() &&
+                files::EnsurePrivateFolder(folders.cache + QStringLiteral("/amorist")))
+                return folders.cache + QStringLiteral("/amorist/amorist-") + HostTag() +
+                       QStringLiteral(".lock");
+            break;
+        default: {
+            const QString folder = folders.temp + QStringLiteral("/amorist-%1").arg(::getuid());
+            if (!folders.temp.isEmpty() && files::EnsurePrivateFolder(folder))
+                return folder + u'/' + QLatin1String(kLockName);
+        }
     }
     return {};
 }
 
-QString SingleInstanceLock::DefaultPath() {
-    return PathIn({QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-                   QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation),
-                   QDir::tempPath()});
+constexpr int kPlaces = 3;
+
+}  // namespace
+
+SingleInstanceLock::SingleInstanceLock(const Folders& folders) : folders_(folders) {}
+
+SingleInstanceLock::SingleInstanceLock(const QString& path) : path_(path) {}
+
+SingleInstanceLock::Outcome SingleInstanceLock::TryAt(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
+        // Anything but a plain file there is someone else's; opening a pipe
+        // would block the start for good.
+        const files::Kind kind = files::KindOf(path);
+        Step step = Step::Refused;
+        if (kind == files::Kind::Absent)
+            step = Create(name, fd_);
+        else if (kind == files::Kind::RegularFile)
+            step = HeldOrRemoved(name);
+        if (step == Step::Held)
+            return Outcome::AnotherRunning;
+        if (step == Step::Taken) {
+            heldPath_ = path;
+            RemoveLeftovers(path);
+            return Outcome::Acquired;
+        }
+        if (step == Step::Refused)
+            return Outcome::CheckSkipped;
+    }
+    return Outcome::CheckSkipped;
+}
+
+SingleInstanceLock::Outcome SingleInstanceLock::TryAcquire() {
+    if (held())
+        return Outcome::Acquired;
+    if (!folders_)
+        return path_.isEmpty() ? Outcome::CheckSkipped : TryAt(path_);
+    // A place that fails says nothing about another copy: the next one is tried.
+    for (int place = 0; place < kPlaces; ++place) {
+        const QString path = PathAt(*folders_, place);
+        if (path.isEmpty())
+            continue;
+        const Outcome outcome = TryAt(path);
+        if (outcome != Outcome::CheckSkipped)
+            return outcome;
+    }
+    return Outcome::CheckSkipped;
+}
+
+void SingleInstanceLock::Release() {
+    if (fd_ < 0)
+        return;
+    // Removed before it is unlocked, and only while it is still ours.
+    const QByteArray name = QFile::encodeName(heldPath_);
+    if (SameFile(fd_, name))
+        ::unlink(name.constData());
+    ::close(fd_);
+    fd_ = -1;
+    heldPath_.clear();
+}
+
+QString SingleInstanceLock::PathIn(const Folders& folders) {
+    for (int place = 0; place < kPlaces; ++place) {
+        const QString path = PathAt(folders, place);
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+SingleInstanceLock::Folders SingleInstanceLock::UsersFolders() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return {QDir::isAbsolutePath(runtime) ? QDir::cleanPath(runtime) : QtsRuntimeFolder(),
+            files::XdgFolder("XDG_CACHE_HOME", QStringLiteral(".cache")), QDir::tempPath()};
 }
 
 }  // namespace amorist

@@ -38,6 +38,15 @@ LineSplitter::LineSplitter() {
     carry_.reserve(kLongestLine + 1);
 }
 
+void LineSplitter::StartRecord() {
+    carry_.clear();
+    secondLine_ = std::string::npos;
+    field_ = Field::Start;
+    skipping_ = false;
+    skipReported_ = false;
+    recordLine_ = lineEnds_ + 1;
+}
+
 CsvCouple SplitCsvCouple(std::string_view line, char* scratch) {
     CsvCouple couple;
     std::string_view* fields[4] = {&couple.args.name, &couple.args.date, &couple.args.partnerName,
@@ -101,7 +110,8 @@ std::string CsvFaultMessage(const CsvCouple& couple) {
         case CsvFault::FieldCount:
             break;
         case CsvFault::UnclosedQuote:
-            return "a quoted field is not closed before the end of the line";
+            return "a quoted field is not closed within " +
+                   std::to_string(LineSplitter::kLongestLine) + " bytes or by the end of the input";
         case CsvFault::QuoteInBareField:
             return "a field that does not begin with a quote holds one; quote the field and "
                    "double its quotes";
@@ -162,7 +172,7 @@ std::shared_ptr<const PairTexts> PairTextsIn(const Language& language) {
 }  // namespace
 
 Batch::Batch(bool json, Output& out, Output& err, const Language& language)
-    : json_(json), texts_(PairTextsIn(language)), out_(out), err_(err) {
+    : json_(json), language_(language), texts_(PairTextsIn(language)), out_(out), err_(err) {
     scratch_.resize(LineSplitter::kLongestLine + 1);
     text_.reserve(4096);
     yourDate_.reserve(32);
@@ -201,6 +211,12 @@ void Batch::Take(const LineSplitter::Line& line) {
         Refuse(line.number, "longer than " + std::to_string(LineSplitter::kLongestLine) + " bytes");
         return;
     }
+    if (line.unclosedQuote) {
+        CsvCouple unclosed;
+        unclosed.fault = CsvFault::UnclosedQuote;
+        Refuse(line.number, CsvFaultMessage(unclosed));
+        return;
+    }
     if (IsBlank(line.text) || (line.number == 1 && line.text == kInputHeader))
         return;
     const CsvCouple fields = SplitCsvCouple(line.text, scratch_.data());
@@ -208,7 +224,7 @@ void Batch::Take(const LineSplitter::Line& line) {
         Refuse(line.number, CsvFaultMessage(fields));
         return;
     }
-    const CheckedCouple checked = CheckCouple(fields.args);
+    const CheckedCouple checked = CheckCouple(fields.args, language_);
     if (!checked.Ok()) {
         Refuse(line.number, checked.error);
         return;

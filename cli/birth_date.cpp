@@ -26,16 +26,142 @@ char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::optional<int> MonthFromName(std::string_view text) {
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
+}
+
+// Where piece first occurs in text from `from` on, in any letter case.
+std::size_t FindIgnoringCase(std::string_view text, std::string_view piece, std::size_t from) {
+    for (std::size_t at = from; at + piece.size() <= text.size(); ++at) {
+        if (EqualIgnoringCase(text.substr(at, piece.size()), piece))
+            return at;
+    }
+    return std::string_view::npos;
+}
+
+// A month name as matching compares it: lower-case, its accents dropped,
+// whether written as accented letters (U+00C0 to U+00FF) or as combining marks
+// (U+0300 to U+036F). With umlautsAsE, ä, ö and ü become ae, oe and ue, as
+// German writes them without the dots. Longer names than any month's do not
+// fit, and match nothing.
+class FoldedName {
+public:
+    FoldedName(std::string_view text, bool umlautsAsE) {
+        // Each letter U+00C0 to U+00FF without its accent; 0 for those that
+        // have no plain letter (Æ, ×, ß, ...).
+        static constexpr char kPlain[] =
+            "aaaaaa\0ceeeeiiii\0nooooo\0ouuuuy\0\0aaaaaa\0ceeeeiiii\0nooooo\0ouuuuy\0y";
+        static_assert(sizeof kPlain == 64 + 1);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+            if (byte == 0xC3 && next >= 0x80 && next <= 0xBF) {
+                const char plain = kPlain[next - 0x80];
+                if (plain == 0) {
+                    Put(text[i]);
+                    Put(text[i + 1]);
+                } else {
+                    Put(plain);
+                    const bool umlaut = next == 0x84 || next == 0x96 || next == 0x9C ||
+                                        next == 0xA4 || next == 0xB6 || next == 0xBC;
+                    if (umlautsAsE && umlaut)
+                        Put('e');
+                }
+                ++i;
+            } else if ((byte == 0xCC && next >= 0x80 && next <= 0xBF) ||
+                       (byte == 0xCD && next >= 0x80 && next <= 0xAF)) {
+                ++i;  // a combining accent
+            } else {
+                Put(AsciiLower(text[i]));
+            }
+        }
+    }
+
+    bool operator==(const FoldedName& other) const {
+        return fits_ && other.fits_ && View() == other.View();
+    }
+
+private:
+    void Put(char c) {
+        if (size_ < sizeof text_) {
+            text_[size_++] = c;
+        } else {
+            fits_ = false;
+        }
+    }
+    std::string_view View() const { return {text_, size_}; }
+
+    char text_[24];
+    std::size_t size_ = 0;
+    bool fits_ = true;
+};
+
+std::optional<int> MonthFromName(std::string_view text, std::span<const DateSpelling> spellings) {
     for (int i = 0; i < 12; ++i) {
-        const std::string_view name = kMonthNames[i];
-        if (name.size() == text.size() &&
-            std::equal(name.begin(), name.end(), text.begin(),
-                       [](char a, char b) { return AsciiLower(a) == AsciiLower(b); })) {
+        if (EqualIgnoringCase(kMonthNames[i], text))
             return i;
+    }
+    const FoldedName typed(text, false);
+    for (const DateSpelling& spelling : spellings) {
+        for (int i = 0; i < 12; ++i) {
+            const std::string& name = spelling.months[static_cast<std::size_t>(i)];
+            if (FoldedName(name, false) == typed || FoldedName(name, true) == typed)
+                return i;
         }
     }
     return std::nullopt;
+}
+
+// The three pieces of a date as written, before they are read.
+struct DateParts {
+    std::string_view day, month, year;
+};
+
+// text cut as form writes a date: %n the day's digits, %2 the year's, %1 the
+// month name, which runs to the text that follows it in form. The text
+// between them must be form's, in any letter case.
+std::optional<DateParts> SplitByForm(std::string_view text, std::string_view form) {
+    DateParts parts;
+    int found = 0;
+    std::size_t at = 0;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t mark = form.find('%', from);
+        const std::string_view between = form.substr(from, mark - from);
+        if (!EqualIgnoringCase(text.substr(at, between.size()), between))
+            return std::nullopt;
+        at += between.size();
+        if (mark == std::string_view::npos || mark + 1 >= form.size())
+            break;
+        const char which = form[mark + 1];
+        from = mark + 2;
+        std::size_t end = text.find_first_not_of("0123456789", at);
+        if (which == '1') {
+            const std::size_t nextMark = form.find('%', from);
+            const std::string_view after = form.substr(from, nextMark - from);
+            if (!after.empty()) {
+                end = FindIgnoringCase(text, after, at);
+            } else {
+                end = nextMark == std::string_view::npos ? text.size()
+                                                         : text.find_first_of("0123456789", at);
+            }
+        }
+        end = std::min(end, text.size());
+        std::string_view* part = which == 'n'   ? &parts.day
+                                 : which == '1' ? &parts.month
+                                 : which == '2' ? &parts.year
+                                                : nullptr;
+        if (part == nullptr)
+            return std::nullopt;
+        *part = text.substr(at, end - at);
+        ++found;
+        at = end;
+    }
+    if (found != 3 || at != text.size())
+        return std::nullopt;
+    return parts;
 }
 
 DateReading Refuse(DateFault fault, std::string_view part = {}) {
@@ -56,6 +182,26 @@ DateReading Assemble(std::string_view dayText, int monthIndex, std::string_view 
     DateReading reading;
     reading.date = {year, monthIndex, day};
     return reading;
+}
+
+DateReading ReadParts(const DateParts& parts, std::span<const DateSpelling> spellings) {
+    if (!AllDigits(parts.day) || parts.day.size() > 2 || !AllDigits(parts.year) ||
+        parts.year.size() != 4)
+        return Refuse(DateFault::NotADate);
+    const std::optional<int> monthIndex = MonthFromName(parts.month, spellings);
+    if (!monthIndex)
+        return Refuse(DateFault::NotAMonthName, parts.month);
+    return Assemble(parts.day, *monthIndex, parts.year);
+}
+
+DateReading ReadSlashed(std::string_view text, std::span<const DateSpelling> spellings) {
+    const std::size_t first = text.find('/');
+    const std::size_t second = text.find('/', first + 1);
+    if (second == std::string_view::npos)
+        return Refuse(DateFault::NotADate);
+    return ReadParts({text.substr(0, first), text.substr(first + 1, second - first - 1),
+                      text.substr(second + 1)},
+                     spellings);
 }
 
 DateReading ReadIso(std::string_view text) {
@@ -91,50 +237,56 @@ int DaysInMonth(int year, int monthIndex) {
     return (monthIndex == 1 && leap) ? 29 : kLengths[monthIndex];
 }
 
-DateReading ReadBirthDate(std::string_view text) {
-    const std::size_t first = text.find('/');
-    if (first == std::string_view::npos)
-        return ReadIso(text);
-    const std::size_t second = text.find('/', first + 1);
-    if (second == std::string_view::npos)
-        return Refuse(DateFault::NotADate);
-    const std::string_view day = text.substr(0, first);
-    const std::string_view month = text.substr(first + 1, second - first - 1);
-    const std::string_view year = text.substr(second + 1);
-    if (!AllDigits(day) || day.size() > 2 || !AllDigits(year) || year.size() != 4)
-        return Refuse(DateFault::NotADate);
-    const std::optional<int> monthIndex = MonthFromName(month);
-    if (!monthIndex)
-        return Refuse(DateFault::NotAMonthName, month);
-    return Assemble(day, *monthIndex, year);
+DateReading ReadBirthDate(std::string_view text, std::span<const DateSpelling> spellings) {
+    DateReading reading =
+        text.find('/') != std::string_view::npos ? ReadSlashed(text, spellings) : ReadIso(text);
+    // A form of a translation; one that fits but names no month says so.
+    for (const DateSpelling& spelling : spellings) {
+        for (std::size_t day = 0; day < spelling.forms.size() && !reading.Ok(); ++day) {
+            if (day > 0 && spelling.forms[day] == spelling.forms[day - 1])
+                continue;
+            const std::optional<DateParts> parts = SplitByForm(text, spelling.forms[day]);
+            if (!parts)
+                continue;
+            const DateReading inForm = ReadParts(*parts, spellings);
+            if (inForm.Ok() || reading.fault == DateFault::NotADate)
+                reading = inForm;
+        }
+    }
+    return reading;
 }
 
-DateReading ReadCalendarDay(std::string_view text) {
-    const DateReading reading = ReadBirthDate(text);
+DateReading ReadCalendarDay(std::string_view text, std::span<const DateSpelling> spellings) {
+    const DateReading reading = ReadBirthDate(text, spellings);
     if (reading.Ok() && reading.date.day > DaysInMonth(reading.date.year, reading.date.monthIndex))
         return Refuse(DateFault::NotACalendarDay);
     return reading;
 }
 
-std::string DateFaultReason(const DateReading& reading) {
-    const std::string part(reading.part);
+std::string DateFaultReason(const DateReading& reading, const DateFaultPhrases& say) {
+    std::string reason;
     switch (reading.fault) {
         case DateFault::None:
         case DateFault::NotADate:
             break;
         case DateFault::NotAMonthName:
-            return QuoteForMessage(reading.part) + " is not a month name";
+            AppendFilled(reason, say.notAMonthName, {QuoteForMessage(reading.part)});
+            return reason;
         case DateFault::MonthOutOfRange:
-            return "month " + part + " is outside 01 to 12";
+            AppendFilled(reason, say.monthOutOfRange, {reading.part});
+            return reason;
         case DateFault::YearOutOfRange:
-            return "year " + part + " is outside " + std::to_string(kFirstTableYear) + " to " +
-                   std::to_string(kLastTableYear);
+            AppendFilled(
+                reason, say.yearOutOfRange,
+                {reading.part, std::to_string(kFirstTableYear), std::to_string(kLastTableYear)});
+            return reason;
         case DateFault::DayOutOfRange:
-            return "day " + part + " is outside 1 to 31";
+            AppendFilled(reason, say.dayOutOfRange, {reading.part});
+            return reason;
         case DateFault::NotACalendarDay:
-            return "not a day of the calendar";
+            return std::string(say.notACalendarDay);
     }
-    return "not a date; write it as 7/March/1975 or 1975-03-07";
+    return std::string(say.notADate);
 }
 
 void AppendIsoDate(std::string& out, CalendarDate date) {

@@ -95,9 +95,11 @@ void Apply(Options& options, OptionId id, const char* value) {
 }
 
 constexpr std::string_view kDates =
-    "A DATE is written 7/March/1975 or 1975-03-07, the month name in any letter\n"
-    "case. Options may come before, between or after the arguments; -- ends them,\n"
-    "so that a name may begin with -.\n";
+    "A DATE is written 7/March/1975 or 1975-03-07, or as a translation prints it\n"
+    "(7. März 1975, 1er mars 1975, 7 de marzo de 1975); a month name may be in any\n"
+    "of the four languages and any letter case, with or without its accents.\n"
+    "Options may come before, between or after the arguments; -- ends them, so\n"
+    "that a name may begin with -.\n";
 
 constexpr std::string_view kExitStatus =
     "Exit status:\n"

@@ -51,7 +51,8 @@ int Signs(const CommandLine& line, const Streams& io) {
     static constexpr std::string_view kLabels[] = {"FROM", "TO"};
     CalendarDate range[2] = {{kFirstTableYear, 0, 1}, {kLastTableYear, 11, 31}};
     for (std::size_t i = 0; i < line.operands.size(); ++i) {
-        const DateReading reading = ReadCalendarDay(line.operands[i]);
+        const DateReading reading =
+            ReadCalendarDay(line.operands[i], Language::EveryDateSpelling());
         if (!reading.Ok())
             return Refuse(io, DateError(kLabels[i], line.operands[i], reading));
         range[i] = reading.date;
@@ -90,8 +91,8 @@ BirthData DataFor(std::string_view name, CalendarDate date) {
 }
 
 int Reading(const CommandLine& line, const Streams& io, const Language& language) {
-    const CheckedCouple checked =
-        CheckCouple({line.operands[0], line.operands[1], line.operands[2], line.operands[3]});
+    const CheckedCouple checked = CheckCouple(
+        {line.operands[0], line.operands[1], line.operands[2], line.operands[3]}, language);
     if (!checked.Ok())
         return Refuse(io, checked.error);
     const Couple& couple = checked.couple;

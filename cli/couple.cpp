@@ -6,9 +6,10 @@
 namespace amorist::cli {
 namespace {
 
-std::string ArgumentError(std::string_view label, std::string_view text, std::string_view why) {
-    std::string error(label);
-    error.append(" ").append(QuoteForMessage(text)).append(": ").append(why);
+std::string ArgumentError(std::string_view label, std::string_view text, std::string_view why,
+                          std::string_view form = PlainPhrases{}.argumentRefused) {
+    std::string error;
+    AppendFilled(error, form, {label, QuoteForMessage(text), why});
     return error;
 }
 
@@ -22,17 +23,21 @@ std::string DateError(std::string_view label, std::string_view text, const DateR
     return ArgumentError(label, text, DateFaultReason(reading));
 }
 
-CheckedCouple CheckCouple(const CoupleArgs& args) {
+CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language) {
+    const PlainPhrases& say = language.Phrases();
     CheckedCouple checked;
-    const DateReading yours = ReadBirthDate(args.date);
-    if (!yours.Ok()) {
-        checked.error = DateError("date", args.date, yours);
+    auto refuse = [&](std::string_view label, std::string_view text, std::string_view why) {
+        checked.error = ArgumentError(label, text, why, say.argumentRefused);
         return checked;
-    }
-    const DateReading partners = ReadBirthDate(args.partnerDate);
+    };
+    const std::span<const DateSpelling> spellings = Language::EveryDateSpelling();
+    const DateReading yours = ReadBirthDate(args.date, spellings);
+    if (!yours.Ok())
+        return refuse(say.dateArgument, args.date, DateFaultReason(yours, language.DateFaults()));
+    const DateReading partners = ReadBirthDate(args.partnerDate, spellings);
     if (!partners.Ok()) {
-        checked.error = DateError("partner's date", args.partnerDate, partners);
-        return checked;
+        return refuse(say.partnerDateArgument, args.partnerDate,
+                      DateFaultReason(partners, language.DateFaults()));
     }
     checked.couple = {args.name, yours.date, args.partnerName, partners.date};
 
@@ -40,21 +45,18 @@ CheckedCouple CheckCouple(const CoupleArgs& args) {
     // window applies before it looks anything up.
     const auto failure = ValidateBirthData(EntriesFor(args.name, yours.date),
                                            EntriesFor(args.partnerName, partners.date));
-    if (failure) {
-        switch (failure->entry) {
-            case CheckedEntry::YourName:
-                checked.error = ArgumentError("name", args.name, failure->message);
-                break;
-            case CheckedEntry::YourDate:
-                checked.error = ArgumentError("date", args.date, failure->message);
-                break;
-            case CheckedEntry::PartnerName:
-                checked.error = ArgumentError("partner's name", args.partnerName, failure->message);
-                break;
-            case CheckedEntry::PartnerDate:
-                checked.error = ArgumentError("partner's date", args.partnerDate, failure->message);
-                break;
-        }
+    if (!failure)
+        return checked;
+    const std::string message = language.Translated("birth_data_check", failure->message);
+    switch (failure->entry) {
+        case CheckedEntry::YourName:
+            return refuse(say.nameArgument, args.name, message);
+        case CheckedEntry::YourDate:
+            return refuse(say.dateArgument, args.date, message);
+        case CheckedEntry::PartnerName:
+            return refuse(say.partnerNameArgument, args.partnerName, message);
+        case CheckedEntry::PartnerDate:
+            return refuse(say.partnerDateArgument, args.partnerDate, message);
     }
     return checked;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/birth_date.h"
+#include "cli/language.h"
 
 namespace amorist::cli {
 
@@ -23,10 +24,10 @@ struct Couple {
     CalendarDate partnerDate;
 };
 
-// The couple, or one line that names the argument at fault and says why:
-// "partner's date '31/February/2000': Please Enter Correct Date Or Month Of
-// Your Friend!". Both dates are read first, then the main window's birth-data
-// check runs. Allocates only for a message.
+// The couple, or one line that names the argument at fault and says why, in
+// the language: "partner's date '31/February/2000': Please Enter Correct Date
+// Or Month Of Your Friend!". Both dates are read first, in any language's form,
+// then the main window's birth-data check runs. Allocates only for a message.
 struct CheckedCouple {
     Couple couple;
     std::string error;
@@ -34,7 +35,7 @@ struct CheckedCouple {
     bool Ok() const { return error.empty(); }
 };
 
-CheckedCouple CheckCouple(const CoupleArgs& args);
+CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language = Language::English());
 
 // "FROM '1975-02-29': not a day of the calendar": what is wrong with a date,
 // named as the command line names it.

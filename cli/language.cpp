@@ -3,8 +3,10 @@
 #include <QString>
 #include <QTranslator>
 #include <array>
+#include <functional>
 #include <mutex>
 #include <utility>
+#include <vector>
 
 #include "core/compatibility/program_state.h"
 #include "translations/app_translation.h"
@@ -13,14 +15,42 @@ namespace amorist::cli {
 namespace {
 
 constexpr std::string_view PlainPhrases::*kPhrases[] = {
-    &PlainPhrases::you,        &PlainPhrases::partner,   &PlainPhrases::dateOfBirth,
-    &PlainPhrases::marsSign,   &PlainPhrases::venusSign, &PlainPhrases::readingOne,
-    &PlainPhrases::readingTwo, &PlainPhrases::pair,      &PlainPhrases::pairOfSigns,
-    &PlainPhrases::number,     &PlainPhrases::noNumber,  &PlainPhrases::swatch,
-    &PlainPhrases::colour,     &PlainPhrases::keywords,  &PlainPhrases::compatibility,
+    &PlainPhrases::you,
+    &PlainPhrases::partner,
+    &PlainPhrases::dateOfBirth,
+    &PlainPhrases::marsSign,
+    &PlainPhrases::venusSign,
+    &PlainPhrases::readingOne,
+    &PlainPhrases::readingTwo,
+    &PlainPhrases::pair,
+    &PlainPhrases::pairOfSigns,
+    &PlainPhrases::number,
+    &PlainPhrases::noNumber,
+    &PlainPhrases::swatch,
+    &PlainPhrases::colour,
+    &PlainPhrases::keywords,
+    &PlainPhrases::compatibility,
+    &PlainPhrases::argumentRefused,
+    &PlainPhrases::nameArgument,
+    &PlainPhrases::dateArgument,
+    &PlainPhrases::partnerNameArgument,
+    &PlainPhrases::partnerDateArgument,
 };
 static_assert(std::size(kPhrases) * sizeof(std::string_view) == sizeof(PlainPhrases),
               "every phrase is translated");
+
+constexpr std::string_view DateFaultPhrases::*kDateFaults[] = {
+    &DateFaultPhrases::notAMonthName,   &DateFaultPhrases::monthOutOfRange,
+    &DateFaultPhrases::yearOutOfRange,  &DateFaultPhrases::dayOutOfRange,
+    &DateFaultPhrases::notACalendarDay, &DateFaultPhrases::notADate,
+};
+static_assert(std::size(kDateFaults) * sizeof(std::string_view) == sizeof(DateFaultPhrases),
+              "every date fault is translated");
+
+// Gives the text to show for an English text of the program in a context;
+// for a text with plural forms, the form the language uses for the number n
+// (n is -1 for any other text).
+using Translate = std::function<std::string(const char* context, std::string_view text, int n)>;
 
 // The seven categories are those of the numbers 1 to 7.
 constexpr int kCategoryCount = 7;
@@ -29,32 +59,44 @@ constexpr int kCategoryCount = 7;
 
 struct Language::Texts {
     std::string code;
-    std::array<std::string, 12> signs, months;
+    Translate translate;
+    std::array<std::string, 12> signs;
+    DateSpelling dates;
     std::array<std::string, 3 * kCategoryCount> categoryTexts;
     std::array<Category, kCategoryCount> categories;
-    std::string dateForm;
     std::array<std::string, std::size(kPhrases)> phraseTexts;
     PlainPhrases phrases;
+    std::array<std::string, std::size(kDateFaults)> dateFaultTexts;
+    DateFaultPhrases dateFaults;
 
-    // translate(context, english) gives the text to show.
-    template <typename Translate>
-    Texts(std::string_view language, Translate translate) : code(language) {
+    Texts(std::string_view language, Translate translator)
+        : code(language), translate(std::move(translator)) {
         for (std::size_t i = 0; i < 12; ++i) {
-            signs[i] = translate("zodiac", kZodiacSigns[i]);
-            months[i] = translate("zodiac", kMonthNames[i]);
+            signs[i] = translate("zodiac", kZodiacSigns[i], -1);
+            dates.months[i] = translate("zodiac", kMonthNames[i], -1);
+        }
+        // Each day's date form: the one place a plural form is chosen, by the
+        // translation's own rule (French writes the 1st apart, as n < 2).
+        for (std::size_t day = 1; day <= dates.forms.size(); ++day) {
+            dates.forms[day - 1] =
+                translate("program_state", kDateOfBirthForm, static_cast<int>(day));
         }
         for (int k = 0; k < kCategoryCount; ++k) {
             const Category& english = *CategoryFor(k + 1);
             std::string* texts = &categoryTexts[3 * k];
-            texts[0] = translate("reading", english.colourName);
-            texts[1] = translate("reading", english.word);
-            texts[2] = translate("reading", english.paragraph);
+            texts[0] = translate("reading", english.colourName, -1);
+            texts[1] = translate("reading", english.word, -1);
+            texts[2] = translate("reading", english.paragraph, -1);
             categories[k] = {texts[0], texts[1], texts[2]};
         }
-        dateForm = translate("program_state", kDateOfBirthForm);
         for (std::size_t i = 0; i < std::size(kPhrases); ++i) {
-            phraseTexts[i] = translate(PlainPhrases::kContext, PlainPhrases{}.*kPhrases[i]);
+            phraseTexts[i] = translate(PlainPhrases::kContext, PlainPhrases{}.*kPhrases[i], -1);
             phrases.*kPhrases[i] = phraseTexts[i];
+        }
+        for (std::size_t i = 0; i < std::size(kDateFaults); ++i) {
+            dateFaultTexts[i] =
+                translate(DateFaultPhrases::kContext, DateFaultPhrases{}.*kDateFaults[i], -1);
+            dateFaults.*kDateFaults[i] = dateFaultTexts[i];
         }
     }
 };
@@ -63,15 +105,17 @@ Language::Language(std::shared_ptr<const Texts> texts) : texts_(std::move(texts)
 
 // What the translation lacks stays English.
 std::shared_ptr<const Language::Texts> Language::Load(std::string_view code) {
-    QTranslator translator;
-    if (!LoadAppTranslation(translator,
+    auto translator = std::make_shared<QTranslator>();
+    if (!LoadAppTranslation(*translator,
                             QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()))))
         return nullptr;
-    return std::make_shared<const Texts>(code, [&](const char* context, std::string_view text) {
-        const std::string source(text);
-        const QString translated = translator.translate(context, source.c_str());
-        return translated.isEmpty() ? source : translated.toStdString();
-    });
+    return std::make_shared<const Texts>(
+        code, [translator](const char* context, std::string_view text, int n) {
+            const std::string source(text);
+            // The translation's plural rule picks the form for n.
+            const QString translated = translator->translate(context, source.c_str(), nullptr, n);
+            return translated.isEmpty() ? source : translated.toStdString();
+        });
 }
 
 std::string Language::Codes() {
@@ -94,7 +138,7 @@ bool Language::Exists(std::string_view code) {
 
 const Language& Language::English() {
     static const Language english(std::make_shared<const Texts>(
-        "en", [](const char*, std::string_view text) { return std::string(text); }));
+        "en", [](const char*, std::string_view text, int) { return std::string(text); }));
     return english;
 }
 
@@ -119,7 +163,7 @@ std::string_view Language::Sign(std::string_view english) const {
 }
 
 std::string_view Language::Month(int monthIndex) const {
-    return texts_->months.at(static_cast<std::size_t>(monthIndex));
+    return texts_->dates.months.at(static_cast<std::size_t>(monthIndex));
 }
 
 const Category* Language::Shown(const Category* english) const {
@@ -131,12 +175,32 @@ const Category* Language::Shown(const Category* english) const {
 }
 
 void Language::AppendDate(std::string& out, CalendarDate date) const {
-    AppendFilled(out, texts_->dateForm,
-                 {std::to_string(date.day), Month(date.monthIndex), std::to_string(date.year)});
+    AppendFilledN(out, texts_->dates.forms.at(static_cast<std::size_t>(date.day - 1)),
+                  std::to_string(date.day), {Month(date.monthIndex), std::to_string(date.year)});
 }
 
 const PlainPhrases& Language::Phrases() const {
     return texts_->phrases;
+}
+
+const DateFaultPhrases& Language::DateFaults() const {
+    return texts_->dateFaults;
+}
+
+std::string Language::Translated(const char* context, std::string_view english) const {
+    return texts_->translate(context, english, -1);
+}
+
+std::span<const DateSpelling> Language::EveryDateSpelling() {
+    static const std::vector<DateSpelling> spellings = [] {
+        std::vector<DateSpelling> each;
+        for (std::string_view code : kTranslatedLanguages) {
+            if (const std::optional<Language> language = Named(code))
+                each.push_back(language->texts_->dates);
+        }
+        return each;
+    }();
+    return spellings;
 }
 
 std::string_view Language::Code() const {

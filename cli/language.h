@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,19 @@ struct PlainPhrases {
     //: The heading of the reading's paragraph, which follows on the next lines
     std::string_view compatibility =
         QT_TRANSLATE_NOOP("amorist-cli", "Your Romantic Compatibility:");
+
+    // A refusal that names its argument, as in
+    // "amorist-cli: partner's date '31/February/2000': Please Enter ...".
+    //: %1 names the argument, %2 is the argument as typed, quoted; %3 says what is wrong
+    std::string_view argumentRefused = QT_TRANSLATE_NOOP("amorist-cli", "%1 %2: %3");
+    //: The first person's name, as an argument a message is about
+    std::string_view nameArgument = QT_TRANSLATE_NOOP("amorist-cli", "name");
+    //: The first person's date of birth, as an argument a message is about
+    std::string_view dateArgument = QT_TRANSLATE_NOOP("amorist-cli", "date");
+    //: The second person's name, as an argument a message is about
+    std::string_view partnerNameArgument = QT_TRANSLATE_NOOP("amorist-cli", "partner's name");
+    //: The second person's date of birth, as an argument a message is about
+    std::string_view partnerDateArgument = QT_TRANSLATE_NOOP("amorist-cli", "partner's date");
 };
 
 class Language {
@@ -69,8 +83,16 @@ public:
     // The category with its colour name, word and paragraph in this language;
     // nullptr stays nullptr.
     const Category* Shown(const Category* english) const;
+    // The date in this language's own form: 7/March/1975, 7. März 1975.
     void AppendDate(std::string& out, CalendarDate date) const;
     const PlainPhrases& Phrases() const;
+    const DateFaultPhrases& DateFaults() const;
+    // Any English text of the program in this language, such as a message of
+    // the birth-data check (context "birth_data_check").
+    std::string Translated(const char* context, std::string_view english) const;
+    // How every translation writes a date, for reading one back whatever
+    // language it is in (English needs none). Loads every translation.
+    static std::span<const DateSpelling> EveryDateSpelling();
     std::string_view Code() const;  // as --lang names it
 
 private:

@@ -15,6 +15,10 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
+// A text whose translation has a form for each plural class of a number %n.
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(scope, x) x
+#endif
 
 namespace amorist {
 
@@ -35,6 +39,21 @@ inline void AppendFilled(std::string& out, std::string_view form,
         ++at;
     }
     out.append(form.substr(from));
+}
+
+// As AppendFilled, with each %n replaced by the digits of the number first,
+// the way a plural form is filled in.
+inline void AppendFilledN(std::string& out, std::string_view form, std::string_view number,
+                          std::initializer_list<std::string_view> values) {
+    std::string withNumber;
+    std::size_t from = 0;
+    for (std::size_t at = form.find("%n"); at != std::string_view::npos;
+         at = form.find("%n", from)) {
+        withNumber.append(form.substr(from, at - from)).append(number);
+        from = at + 2;
+    }
+    withNumber.append(form.substr(from));
+    AppendFilled(out, withNumber, values);
 }
 
 }  // namespace amorist

@@ -1,6 +1,6 @@
-// amorist-cli's date reader and its escaping with any command-line text. A date either reads as
-// a day the tables cover, the same in both spellings, or is refused with one short printable
-// line; every escaped text is valid UTF-8 a terminal shows as it is.
+// amorist-cli's date reader, in every language's forms, and its escaping with any command-line
+// text. A date either reads as a day the tables cover, the same in both spellings, or is refused
+// with one short printable line; every escaped text is valid UTF-8 a terminal shows as it is.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "cli/birth_date.h"
 #include "cli/couple.h"
+#include "cli/language.h"
 #include "cli/text_output.h"
 #include "core/ephemeris/zodiac.h"
 #include "fuzz/fuzz_support.h"
@@ -67,11 +68,13 @@ void CheckReading(const DateReading& reading, std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-    const DateReading reading = amorist::cli::ReadBirthDate(text);
+    // Every translation's forms and month names as well.
+    const auto spellings = amorist::cli::Language::EveryDateSpelling();
+    const DateReading reading = amorist::cli::ReadBirthDate(text, spellings);
     CheckReading(reading, text);
 
     // The reader for ranges of days accepts a subset: dates that exist.
-    const DateReading day = amorist::cli::ReadCalendarDay(text);
+    const DateReading day = amorist::cli::ReadCalendarDay(text, spellings);
     CheckReading(day, text);
     if (day.Ok()) {
         Require(reading.Ok() && SameDate(day.date, reading.date),

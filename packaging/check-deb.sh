@@ -117,8 +117,8 @@ fi
 for package in libc6 libqt6widgets6; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: '$depends'"
 done
-[ "$(field Recommends)" = "xdg-utils, qt6-wayland" ] ||
-    fail "Recommends is '$(field Recommends)', expected 'xdg-utils, qt6-wayland'"
+[ "$(field Recommends)" = "xdg-utils, qt6-wayland, qt6-translations-l10n" ] ||
+    fail "Recommends is '$(field Recommends)', expected 'xdg-utils, qt6-wayland, qt6-translations-l10n'"
 
 # apt must find every dependency on this machine.
 if ! apt-get install --simulate --quiet "$deb" >"$scratch/apt.log" 2>&1; then

@@ -74,6 +74,60 @@
         <extracomment>The heading of the reading&apos;s paragraph, which follows on the next lines</extracomment>
         <translation>Ihre romantische Kompatibilität:</translation>
     </message>
+    <message>
+        <source>%1 is not a month name</source>
+        <extracomment>A date argument&apos;s month is no month name: %1 is the word as typed, quoted</extracomment>
+        <translation>%1 ist kein Monatsname</translation>
+    </message>
+    <message>
+        <source>month %1 is outside 01 to 12</source>
+        <extracomment>%1 is the month of a date written 1975-03-07, as typed</extracomment>
+        <translation>Monat %1 liegt nicht zwischen 01 und 12</translation>
+    </message>
+    <message>
+        <source>year %1 is outside %2 to %3</source>
+        <extracomment>%1 is the year as typed; %2 and %3 the first and last years the program knows</extracomment>
+        <translation>Jahr %1 liegt nicht zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>day %1 is outside 1 to 31</source>
+        <extracomment>%1 is the day as typed</extracomment>
+        <translation>Tag %1 liegt nicht zwischen 1 und 31</translation>
+    </message>
+    <message>
+        <source>not a day of the calendar</source>
+        <translation>diesen Tag gibt es im Kalender nicht</translation>
+    </message>
+    <message>
+        <source>not a date; write it as 7/March/1975 or 1975-03-07</source>
+        <extracomment>Write the example date as amorist-cli prints a date in your language; it reads it back</extracomment>
+        <translation>kein Datum; schreiben Sie es als 7. März 1975 oder 1975-03-07</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>The first person&apos;s name, as an argument a message is about</extracomment>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <extracomment>The first person&apos;s date of birth, as an argument a message is about</extracomment>
+        <translation>Ihr Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>partner&apos;s name</source>
+        <extracomment>The second person&apos;s name, as an argument a message is about</extracomment>
+        <translation>Name Ihres Partners</translation>
+    </message>
+    <message>
+        <source>partner&apos;s date</source>
+        <extracomment>The second person&apos;s date of birth, as an argument a message is about</extracomment>
+        <translation>Geburtsdatum Ihres Partners</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <extracomment>%1 names the argument, %2 is the argument as typed, quoted; %3 says what is wrong</extracomment>
+        <translation>%1 %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmAbout</name>
@@ -111,7 +165,7 @@
     </message>
     <message>
         <source>Your Partner&apos;s Venus Sign</source>
-        <translation>Venuszeichen des Partners</translation>
+        <translation>Venuszeichen Ihres Partners</translation>
     </message>
     <message>
         <source>Your Venus Sign</source>
@@ -119,7 +173,7 @@
     </message>
     <message>
         <source>Your Partner&apos;s Mars Sign</source>
-        <translation>Marszeichen des Partners</translation>
+        <translation>Marszeichen Ihres Partners</translation>
     </message>
     <message>
         <source>First reading colour: %1</source>
@@ -463,7 +517,7 @@
     </message>
     <message>
         <source>Download Quillmoor Softwares</source>
-        <translation>Download: Quillmoor Softwares</translation>
+        <translation>Quillmoor-Downloads</translation>
     </message>
     <message>
         <source>Click Here To Visit Quillmoor Softwares</source>
@@ -581,10 +635,13 @@ Möchten Sie nach einem Update suchen?</translation>
 </context>
 <context>
     <name>program_state</name>
-    <message>
-        <source>%1/%2/%3</source>
-        <extracomment>A date of birth: %1 the day, %2 the month name, %3 the year, e.g. 7/March/1975</extracomment>
-        <translation>%1/%2/%3</translation>
+    <message numerus="yes">
+        <source>%n/%1/%2</source>
+        <extracomment>A date of birth: %n the day, %1 the month name, %2 the year, e.g. 7/March/1975</extracomment>
+        <translation>
+            <numerusform>%n. %1 %2</numerusform>
+            <numerusform>%n. %1 %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -596,7 +653,7 @@ Möchten Sie nach einem Update suchen?</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Diese Software mit Ihrer Marke: mehr Treue und Besucher für Ihre Website. Name &amp; Link Ihrer Website hier. Details unter „Hilfe“. Hier klicken für mehr Infos zum Co-Branding.</translation>
+        <translation>Diese Software mit Ihrer Marke: mehr Kundenbindung und Besucher für Ihre Website. Name &amp; Link Ihrer Website hier. Details unter „Hilfe“. Hier klicken für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -644,7 +701,7 @@ Möchten Sie nach einem Update suchen?</translation>
     <message>
         <source>This is a very comfortable and easy relationship. There is no sudden or intense passion involved. It is more likely that such a relationship will develop over a period of time. You love each other and at the same time appreciate each other. This progresses in a gradual and steady manner. You will take time to get to know each other.</source>
         <extracomment>The paragraph of the category &quot;Understanding&quot; (numbers 3 and 11)</extracomment>
-        <translation>Dies ist eine sehr angenehme und unkomplizierte Beziehung. Plötzliche oder heftige Leidenschaft spielt keine Rolle. Eher entwickelt sich eine solche Beziehung mit der Zeit. Sie lieben einander und schätzen sich zugleich. Sie wächst langsam und stetig. Sie nehmen sich Zeit, einander kennenzulernen.</translation>
+        <translation>Dies ist eine sehr angenehme und unkomplizierte Beziehung. Plötzliche oder heftige Leidenschaft spielt keine Rolle. Eher entwickelt sich eine solche Verbindung mit der Zeit. Sie lieben einander und schätzen sich zugleich. Die Beziehung wächst langsam und stetig. Sie nehmen sich Zeit, einander kennenzulernen.</translation>
     </message>
     <message>
         <source>Green</source>
@@ -683,7 +740,7 @@ Möchten Sie nach einem Update suchen?</translation>
     <message>
         <source>This relationship is total or nothing. There is attraction or absolutely nothing. You may realize this only when someone points it out to you. This may be an on and off kind of relationship. There may be moments when you think the world of each other and other times when you don&apos;t even feel like seeing each other&apos;s face. This is a very unlikely relationship. But it can last if you want it to. You may have to make a lot of adjustments and compromises for this relationship to work. There my be a lot of fireworks. It can be good or it can be terrible, depending on how you intend to go about it.</source>
         <extracomment>The paragraph of the category &quot;Magnetic&quot; (numbers 6 and 8)</extracomment>
-        <translation>Bei dieser Beziehung heißt es: alles oder nichts. Entweder gibt es Anziehung oder gar nichts. Vielleicht merken Sie das erst, wenn jemand Sie darauf hinweist. Es kann ein ständiges Auf und Ab sein. Mal halten Sie große Stücke aufeinander, mal wollen Sie sich nicht einmal sehen. Diese Verbindung ist sehr unwahrscheinlich, kann aber halten, wenn Sie es wollen. Damit sie funktioniert, müssen Sie sich wohl oft anpassen und Kompromisse schließen. Es kann kräftig funken. Ob gut oder schrecklich, hängt davon ab, wie Sie es angehen.</translation>
+        <translation>Bei dieser Beziehung heißt es: alles oder nichts. Entweder gibt es Anziehung oder gar nichts. Vielleicht merken Sie das erst, wenn jemand Sie darauf hinweist. Es kann ein ständiges Auf und Ab sein. Mal halten Sie große Stücke aufeinander, mal wollen Sie sich nicht einmal sehen. Eigentlich passen Sie kaum zusammen, doch die Beziehung kann halten, wenn Sie es wollen. Damit sie funktioniert, müssen Sie sich wohl oft anpassen und Kompromisse schließen. Es kann kräftig funken. Ob gut oder schrecklich, hängt davon ab, wie Sie es angehen.</translation>
     </message>
     <message>
         <source>Pink</source>
@@ -696,7 +753,7 @@ Möchten Sie nach einem Update suchen?</translation>
     <message>
         <source>This will be the real case of opposites attracting each other. This may not essentially be love at first sight. In fact you may have hated each other in the first instance. There is always a love-hate relationship. You will need to understand the other person and learn what he has to give than fight with him at each and every point. Learn to appreciate each other&apos;s good traits and move ahead.</source>
         <extracomment>The paragraph of the category &quot;Different&quot; (number 7)</extracomment>
-        <translation>Hier ziehen sich Gegensätze wirklich an. Es muss nicht unbedingt Liebe auf den ersten Blick sein. Vielleicht konnten Sie sich anfangs nicht einmal ausstehen. Es bleibt immer eine Hassliebe. Statt bei jeder Kleinigkeit zu streiten, sollten Sie den anderen verstehen und entdecken, was er zu geben hat. Lernen Sie, die guten Seiten des anderen zu schätzen, und gehen Sie gemeinsam nach vorn.</translation>
+        <translation>Hier ziehen sich Gegensätze wirklich an. Es muss nicht unbedingt Liebe auf den ersten Blick sein. Vielleicht konnten Sie sich anfangs nicht einmal ausstehen. Es bleibt immer eine Hassliebe. Statt bei jeder Kleinigkeit zu streiten, sollten Sie den anderen verstehen und entdecken, was er zu geben hat. Lernen Sie, die guten Seiten des anderen zu schätzen, und blicken Sie gemeinsam nach vorn.</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,60 @@
         <extracomment>The heading of the reading&apos;s paragraph, which follows on the next lines</extracomment>
         <translation>Vuestra compatibilidad amorosa:</translation>
     </message>
+    <message>
+        <source>%1 is not a month name</source>
+        <extracomment>A date argument&apos;s month is no month name: %1 is the word as typed, quoted</extracomment>
+        <translation>%1 no es un nombre de mes</translation>
+    </message>
+    <message>
+        <source>month %1 is outside 01 to 12</source>
+        <extracomment>%1 is the month of a date written 1975-03-07, as typed</extracomment>
+        <translation>el mes %1 no está entre 01 y 12</translation>
+    </message>
+    <message>
+        <source>year %1 is outside %2 to %3</source>
+        <extracomment>%1 is the year as typed; %2 and %3 the first and last years the program knows</extracomment>
+        <translation>el año %1 no está entre %2 y %3</translation>
+    </message>
+    <message>
+        <source>day %1 is outside 1 to 31</source>
+        <extracomment>%1 is the day as typed</extracomment>
+        <translation>el día %1 no está entre 1 y 31</translation>
+    </message>
+    <message>
+        <source>not a day of the calendar</source>
+        <translation>ese día no existe en el calendario</translation>
+    </message>
+    <message>
+        <source>not a date; write it as 7/March/1975 or 1975-03-07</source>
+        <extracomment>Write the example date as amorist-cli prints a date in your language; it reads it back</extracomment>
+        <translation>no es una fecha; escríbela como 7 de marzo de 1975 o 1975-03-07</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>The first person&apos;s name, as an argument a message is about</extracomment>
+        <translation>tu nombre</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <extracomment>The first person&apos;s date of birth, as an argument a message is about</extracomment>
+        <translation>tu fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>partner&apos;s name</source>
+        <extracomment>The second person&apos;s name, as an argument a message is about</extracomment>
+        <translation>nombre de tu pareja</translation>
+    </message>
+    <message>
+        <source>partner&apos;s date</source>
+        <extracomment>The second person&apos;s date of birth, as an argument a message is about</extracomment>
+        <translation>fecha de nacimiento de tu pareja</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <extracomment>%1 names the argument, %2 is the argument as typed, quoted; %3 says what is wrong</extracomment>
+        <translation>%1 %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmAbout</name>
@@ -88,7 +142,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web.</translation>
+        <translation>Trabaja desde casa: crea tu propio negocio en internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -111,7 +165,7 @@
     </message>
     <message>
         <source>Your Partner&apos;s Venus Sign</source>
-        <translation>Venus de tu pareja</translation>
+        <translation>Signo de Venus de tu pareja</translation>
     </message>
     <message>
         <source>Your Venus Sign</source>
@@ -119,7 +173,7 @@
     </message>
     <message>
         <source>Your Partner&apos;s Mars Sign</source>
-        <translation>Marte de tu pareja</translation>
+        <translation>Signo de Marte de tu pareja</translation>
     </message>
     <message>
         <source>First reading colour: %1</source>
@@ -426,7 +480,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quillmoor Softwares. From a single software, we have now grown to become the world’s largest resource of quillmoor softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Si te ha gustado este programa, seguro que te interesarán nuestros otros programas de Quillmoor. Empezamos con un solo programa y hoy somos el mayor recurso de programas de Quillmoor del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos para ofrecer a nuestros usuarios una amplia variedad según sus intereses.</translation>
+        <translation>Si te ha gustado este programa, seguro que te interesarán nuestros otros programas de Quillmoor. Empezamos con un solo programa y hoy tenemos el mayor catálogo de programas de Quillmoor del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos para ofrecer a nuestros usuarios una amplia variedad según sus intereses.</translation>
     </message>
     <message>
         <source>All the programs in the Quillmoor Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family.</source>
@@ -435,7 +489,7 @@
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the maker&apos;s site, www.quillmoor.com</extracomment>
-        <translation>Visita %1 ahora</translation>
+        <translation>Visitar %1 ahora</translation>
     </message>
     <message>
         <source>Visit %1 now</source>
@@ -491,7 +545,7 @@
     <message>
         <source>Please Enter Your Correct Date of Birth!</source>
         <extracomment>The user&apos;s date of birth is 30 or 31 February</extracomment>
-        <translation>¡Introduce tu fecha de nacimiento correcta!</translation>
+        <translation>¡Revisa tu fecha de nacimiento!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date of Birth !</source>
@@ -511,12 +565,12 @@
     <message>
         <source>Please Enter Correct Date Or Month Of Your Friend!</source>
         <extracomment>The partner&apos;s date of birth is a day February does not have (&quot;Friend&quot; is the partner)</extracomment>
-        <translation>¡Introduce un día o un mes válido para tu pareja!</translation>
+        <translation>¡Revisa la fecha de nacimiento de tu pareja!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month Of Your Friend !</source>
         <extracomment>The partner&apos;s date of birth is the 31st of a month of 30 days (&quot;Friend&quot; is the partner)</extracomment>
-        <translation>¡Introduce un día o un mes válido para tu pareja!</translation>
+        <translation>¡Revisa la fecha de nacimiento de tu pareja!</translation>
     </message>
 </context>
 <context>
@@ -524,7 +578,7 @@
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation>Puede que haya una actualización disponible para este programa.
+        <translation>Puede que haya una actualización de este programa.
 ¿Quieres buscar actualizaciones?</translation>
     </message>
 </context>
@@ -581,10 +635,13 @@ Do you want to check for an update?</source>
 </context>
 <context>
     <name>program_state</name>
-    <message>
-        <source>%1/%2/%3</source>
-        <extracomment>A date of birth: %1 the day, %2 the month name, %3 the year, e.g. 7/March/1975</extracomment>
-        <translation>%1/%2/%3</translation>
+    <message numerus="yes">
+        <source>%n/%1/%2</source>
+        <extracomment>A date of birth: %n the day, %1 the month name, %2 the year, e.g. 7/March/1975</extracomment>
+        <translation>
+            <numerusform>%n de %1 de %2</numerusform>
+            <numerusform>%n de %1 de %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -596,11 +653,11 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Añade la marca de tu sitio a este programa. Gana fidelidad y tráfico. Pon aquí el nombre y el enlace de tu sitio. Detalles en «Ayuda». Haz clic aquí para saber más sobre el co-branding.</translation>
+        <translation>Añade la marca de tu sitio a este programa. Gana fidelidad y tráfico. Pon aquí el nombre y el enlace de tu sitio. Detalles en «Ayuda». Haz clic aquí para saber más sobre el cobranding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web. Haz clic aquí para más información.</translation>
+        <translation>Trabaja desde casa: crea tu propio negocio en internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web. Haz clic aquí para más información.</translation>
     </message>
 </context>
 <context>

@@ -74,12 +74,66 @@
         <extracomment>The heading of the reading&apos;s paragraph, which follows on the next lines</extracomment>
         <translation>Votre compatibilité amoureuse&#xa0;:</translation>
     </message>
+    <message>
+        <source>%1 is not a month name</source>
+        <extracomment>A date argument&apos;s month is no month name: %1 is the word as typed, quoted</extracomment>
+        <translation>%1 n’est pas un nom de mois</translation>
+    </message>
+    <message>
+        <source>month %1 is outside 01 to 12</source>
+        <extracomment>%1 is the month of a date written 1975-03-07, as typed</extracomment>
+        <translation>le mois %1 n’est pas compris entre 01 et 12</translation>
+    </message>
+    <message>
+        <source>year %1 is outside %2 to %3</source>
+        <extracomment>%1 is the year as typed; %2 and %3 the first and last years the program knows</extracomment>
+        <translation>l’année %1 n’est pas comprise entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>day %1 is outside 1 to 31</source>
+        <extracomment>%1 is the day as typed</extracomment>
+        <translation>le jour %1 n’est pas compris entre 1 et 31</translation>
+    </message>
+    <message>
+        <source>not a day of the calendar</source>
+        <translation>ce jour n’existe pas dans le calendrier</translation>
+    </message>
+    <message>
+        <source>not a date; write it as 7/March/1975 or 1975-03-07</source>
+        <extracomment>Write the example date as amorist-cli prints a date in your language; it reads it back</extracomment>
+        <translation>date illisible&#xa0;; écrivez-la 7 mars 1975 ou 1975-03-07</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>The first person&apos;s name, as an argument a message is about</extracomment>
+        <translation>votre nom</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <extracomment>The first person&apos;s date of birth, as an argument a message is about</extracomment>
+        <translation>votre date de naissance</translation>
+    </message>
+    <message>
+        <source>partner&apos;s name</source>
+        <extracomment>The second person&apos;s name, as an argument a message is about</extracomment>
+        <translation>nom de votre partenaire</translation>
+    </message>
+    <message>
+        <source>partner&apos;s date</source>
+        <extracomment>The second person&apos;s date of birth, as an argument a message is about</extracomment>
+        <translation>date de naissance de votre partenaire</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <extracomment>%1 names the argument, %2 is the argument as typed, quoted; %3 says what is wrong</extracomment>
+        <translation>%1 %2&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmAbout</name>
     <message>
         <source>Amorist gives the compatibility between two individuals based on their Venus and Mars signs. Venus &amp; Mars signs are opposite in nature and represent yin - yang planets. The software gives you an idea on different aspects of your relationship which depend on the Venus and Mars signs. All rights in this software belong to Quillmoor Softwares.</source>
-        <translation>Amorist évalue la compatibilité de deux personnes d&apos;après leurs signes de Vénus et de Mars. Ces signes sont de nature opposée et représentent les planètes du yin et du yang. Le logiciel vous donne un aperçu de différents aspects de votre relation qui dépendent de ces signes. Tous les droits sur ce logiciel appartiennent à Quillmoor Softwares.</translation>
+        <translation>Amorist évalue la compatibilité de deux personnes d’après leurs signes de Vénus et de Mars. Ces signes sont de nature opposée et représentent les planètes du yin et du yang. Le logiciel vous donne un aperçu de différents aspects de votre relation qui dépendent de ces signes. Tous les droits sur ce logiciel appartiennent à Quillmoor Softwares.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -88,7 +142,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Activité à domicile&#xa0;: lancez votre propre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement à votre marque pour votre site web.</translation>
+        <translation>Activité à domicile&#xa0;: lancez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à votre marque pour votre site web.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -111,7 +165,7 @@
     </message>
     <message>
         <source>Your Partner&apos;s Venus Sign</source>
-        <translation>Vénus de votre partenaire</translation>
+        <translation>Signe de Vénus du partenaire</translation>
     </message>
     <message>
         <source>Your Venus Sign</source>
@@ -119,7 +173,7 @@
     </message>
     <message>
         <source>Your Partner&apos;s Mars Sign</source>
-        <translation>Mars de votre partenaire</translation>
+        <translation>Signe de Mars du partenaire</translation>
     </message>
     <message>
         <source>First reading colour: %1</source>
@@ -171,7 +225,7 @@
     </message>
     <message>
         <source>Your Partner&apos;s Date of Birth</source>
-        <translation>Date de naissance du partenaire</translation>
+        <translation>Date de naissance de votre partenaire</translation>
     </message>
     <message>
         <source>Keywords</source>
@@ -231,7 +285,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Gagner de l&apos;argent en &amp;ligne</translation>
+        <translation>Gagner de l’argent en &amp;ligne</translation>
     </message>
     <message>
         <source>Your name: %1</source>
@@ -275,7 +329,7 @@
     </message>
     <message>
         <source>Venus and Mars signs are opposite in nature and represent yin - yang planets. Knowing the Venus - Mars compatibility between people will help you understand your relationship better. Take the Amorist test to know how electric or dull your relationship is!</source>
-        <translation>Les signes de Vénus et de Mars sont de nature opposée et représentent les planètes du yin et du yang. Connaître la compatibilité Vénus-Mars de deux personnes aide à mieux comprendre sa relation. Faites le test Amorist pour savoir si votre relation est électrique ou terne&#xa0;!</translation>
+        <translation>Les signes de Vénus et de Mars sont de nature opposée et représentent les planètes du yin et du yang. Connaître la compatibilité Vénus-Mars entre deux personnes vous aide à mieux comprendre votre relation. Faites le test Amorist pour savoir si elle est électrique ou terne&#xa0;!</translation>
     </message>
     <message>
         <source>Romantic Compatibility</source>
@@ -283,7 +337,7 @@
     </message>
     <message>
         <source>Take the test now and understand your romance better! </source>
-        <translation>Faites vite le test et comprenez mieux votre histoire d&apos;amour&#xa0;! </translation>
+        <translation>Faites vite le test et comprenez mieux votre histoire d’amour&#xa0;! </translation>
     </message>
     <message>
         <source>Enter Your Details</source>
@@ -399,7 +453,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Gagner de l&apos;argent en &amp;ligne</translation>
+        <translation>Gagner de l’argent en &amp;ligne</translation>
     </message>
     <message>
         <source>Please Enter Only Letters !</source>
@@ -410,7 +464,7 @@
     <name>amorist::frmReferAFriend</name>
     <message>
         <source>Quillmoor Softwares, such as this can be created and maintained only with your support. The best way to support Quillmoor is to visit Quillmoor regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Les logiciels Quillmoor comme celui-ci n&apos;existent que grâce à votre soutien. La meilleure façon de soutenir Quillmoor est de visiter Quillmoor régulièrement et de participer aux discussions et activités du forum.</translation>
+        <translation>Les logiciels Quillmoor comme celui-ci n’existent que grâce à votre soutien. La meilleure façon de soutenir Quillmoor est de visiter Quillmoor régulièrement et de participer aux discussions et activités du forum.</translation>
     </message>
     <message>
         <source>Visit Quillmoor regularly. Support Quillmoor by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quillmoor</source>
@@ -422,20 +476,20 @@
     </message>
     <message>
         <source>Quillmoor needs your help. All you need to do is visit Quillmoor regularly and take part in the various discussions and activites to help us maintain and develop more Quillmoor Softwares.</source>
-        <translation>Quillmoor a besoin de votre aide. Il vous suffit de visiter Quillmoor régulièrement et de participer aux discussions et activités pour nous aider à maintenir et développer d&apos;autres logiciels Quillmoor.</translation>
+        <translation>Quillmoor a besoin de votre aide. Il vous suffit de visiter Quillmoor régulièrement et de participer aux discussions et activités pour nous aider à maintenir et développer d’autres logiciels Quillmoor.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quillmoor Softwares. From a single software, we have now grown to become the world’s largest resource of quillmoor softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Quillmoor vous intéresseront sûrement. Partis d&apos;un seul logiciel, nous sommes devenus la plus grande source de logiciels Quillmoor au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme&#xa0;: nous avons des programmes dans tous les domaines, pour un large choix selon vos centres d&apos;intérêt.</translation>
+        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Quillmoor vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la plus grande source de logiciels Quillmoor au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme&#xa0;: nous avons des programmes dans tous les domaines, pour un large choix selon vos centres d’intérêt.</translation>
     </message>
     <message>
         <source>All the programs in the Quillmoor Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family.</source>
-        <translation>Tous les programmes de la suite Quillmoor Softwares sont simples et faciles à utiliser. Ils sont amusants et très instructifs. Essayez-les dès aujourd&apos;hui et partagez votre expérience avec vos proches.</translation>
+        <translation>Tous les programmes de la suite Quillmoor Softwares sont simples et faciles à utiliser. Ils sont amusants et très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos proches.</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the maker&apos;s site, www.quillmoor.com</extracomment>
-        <translation>Visitez %1 dès maintenant</translation>
+        <translation>Visiter %1 maintenant</translation>
     </message>
     <message>
         <source>Visit %1 now</source>
@@ -471,7 +525,7 @@
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>Une adresse e-mail ne peut pas contenir d&apos;espace.</translation>
+        <translation>Une adresse e-mail ne peut pas contenir d’espace.</translation>
     </message>
 </context>
 <context>
@@ -491,7 +545,7 @@
     <message>
         <source>Please Enter Your Correct Date of Birth!</source>
         <extracomment>The user&apos;s date of birth is 30 or 31 February</extracomment>
-        <translation>Veuillez saisir votre date de naissance correcte&#xa0;!</translation>
+        <translation>Veuillez vérifier votre date de naissance&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date of Birth !</source>
@@ -511,12 +565,12 @@
     <message>
         <source>Please Enter Correct Date Or Month Of Your Friend!</source>
         <extracomment>The partner&apos;s date of birth is a day February does not have (&quot;Friend&quot; is the partner)</extracomment>
-        <translation>Veuillez saisir un jour ou un mois valide pour votre partenaire&#xa0;!</translation>
+        <translation>Veuillez vérifier la date de naissance de votre partenaire&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month Of Your Friend !</source>
         <extracomment>The partner&apos;s date of birth is the 31st of a month of 30 days (&quot;Friend&quot; is the partner)</extracomment>
-        <translation>Veuillez saisir un jour ou un mois valide pour votre partenaire&#xa0;!</translation>
+        <translation>Veuillez vérifier la date de naissance de votre partenaire&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -568,7 +622,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Veuillez saisir l&apos;adresse e-mail de votre ami(e).</translation>
+        <translation>Veuillez saisir l’adresse e-mail de votre ami(e).</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -581,10 +635,13 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
 </context>
 <context>
     <name>program_state</name>
-    <message>
-        <source>%1/%2/%3</source>
-        <extracomment>A date of birth: %1 the day, %2 the month name, %3 the year, e.g. 7/March/1975</extracomment>
-        <translation>%1/%2/%3</translation>
+    <message numerus="yes">
+        <source>%n/%1/%2</source>
+        <extracomment>A date of birth: %n the day, %1 the month name, %2 the year, e.g. 7/March/1975</extracomment>
+        <translation>
+            <numerusform>%ner %1 %2</numerusform>
+            <numerusform>%n %1 %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,7 +657,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Activité à domicile&#xa0;: lancez votre propre entreprise sur Internet et gagnez de l&apos;argent en ligne. Ce logiciel entièrement à votre marque pour votre site web. Cliquez ici pour en savoir plus.</translation>
+        <translation>Activité à domicile&#xa0;: lancez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Ce logiciel entièrement à votre marque pour votre site web. Cliquez ici pour en savoir plus.</translation>
     </message>
 </context>
 <context>
@@ -618,7 +675,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>You will instantly recognize the love each has for the other. You will try your best to impress your partner. This will be a relationship both of you will remember forever. You will have very strong feelings for each other. This is a dynamic relationship.</source>
         <extracomment>The paragraph of the category &quot;Excellent&quot; (number 1)</extracomment>
-        <translation>Vous reconnaîtrez instantanément l&apos;amour que vous vous portez. Chacun fera de son mieux pour impressionner l&apos;autre. Vous vous souviendrez tous les deux de cette relation pour toujours. Vous éprouverez des sentiments très forts l&apos;un pour l&apos;autre. C&apos;est une relation dynamique.</translation>
+        <translation>Vous reconnaîtrez instantanément l’amour que vous vous portez. Chacun fera de son mieux pour impressionner l’autre. Vous vous souviendrez tous les deux de cette relation pour toujours. Vous éprouverez des sentiments très forts l’un pour l’autre. C’est une relation dynamique.</translation>
     </message>
     <message>
         <source>Beige</source>
@@ -631,7 +688,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>You both may have nothing in common. You may like something about each other but neither of you will make the first move. There will always be some hesitancy between the both of you. You both may be different but you both can sense easily what is going on in each other&apos;s mind.</source>
         <extracomment>The paragraph of the category &quot;Difficult&quot; (numbers 2 and 12)</extracomment>
-        <translation>Vous n&apos;avez peut-être rien en commun. Quelque chose vous plaît peut-être chez l&apos;autre, mais aucun de vous ne fera le premier pas. Il y aura toujours une certaine hésitation entre vous. Vous êtes peut-être différents, mais chacun devine sans peine ce qui se passe dans la tête de l&apos;autre.</translation>
+        <translation>Vous n’avez peut-être rien en commun. Quelque chose vous plaît peut-être chez l’autre, mais aucun de vous ne fera le premier pas. Il y aura toujours une certaine hésitation entre vous. Vous êtes peut-être différents, mais chacun devine sans peine ce qui se passe dans la tête de l’autre.</translation>
     </message>
     <message>
         <source>Purple</source>
@@ -644,7 +701,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>This is a very comfortable and easy relationship. There is no sudden or intense passion involved. It is more likely that such a relationship will develop over a period of time. You love each other and at the same time appreciate each other. This progresses in a gradual and steady manner. You will take time to get to know each other.</source>
         <extracomment>The paragraph of the category &quot;Understanding&quot; (numbers 3 and 11)</extracomment>
-        <translation>C&apos;est une relation très confortable et facile. Il n&apos;y a pas de passion soudaine ou intense. Une telle relation se construit plutôt avec le temps. Vous vous aimez et, en même temps, vous vous appréciez. Elle progresse de façon graduelle et régulière. Vous prendrez le temps d&apos;apprendre à vous connaître.</translation>
+        <translation>C’est une relation très agréable et facile à vivre. Il n’y a pas de passion soudaine ou intense. Un tel lien se construit plutôt avec le temps. Vous vous aimez et, en même temps, vous vous appréciez. Votre relation progresse de façon graduelle et régulière. Vous prendrez le temps d’apprendre à vous connaître.</translation>
     </message>
     <message>
         <source>Green</source>
@@ -657,7 +714,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>There will be a clash of personalities. In the beginning this relationship may seem exciting and happening but later on there may be a lot of conflict. You both will be passionate at times or impossible at other times. You may have to overcome many challenges.</source>
         <extracomment>The paragraph of the category &quot;Fiery&quot; (numbers 4 and 10)</extracomment>
-        <translation>Vos personnalités vont s&apos;affronter. Au début, cette relation peut sembler excitante et pleine de vie, mais ensuite les conflits risquent d&apos;être nombreux. Vous serez tantôt passionnés, tantôt impossibles. Vous aurez peut-être de nombreux défis à relever.</translation>
+        <translation>Vos personnalités vont s’affronter. Au début, cette relation peut sembler excitante et pleine de vie, mais ensuite les conflits risquent d’être nombreux. Vous serez tantôt passionnés, tantôt impossibles. Vous aurez peut-être de nombreux défis à relever.</translation>
     </message>
     <message>
         <source>Magenta</source>
@@ -670,7 +727,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>This is an excellent combination. You are made for each other and feel very comfortable with each other. You have similar styles of expressing your love. But you are still different in your ways of loving each other. Though both of your will fight over who loves the other more, this relationship will be harmonious. You will share very good mutual understanding. This relationship stands for true love.</source>
         <extracomment>The paragraph of the category &quot;Happening&quot; (numbers 5 and 9)</extracomment>
-        <translation>C&apos;est une excellente combinaison. Vous êtes faits l&apos;un pour l&apos;autre et vous vous sentez très bien ensemble. Vous exprimez votre amour de façon semblable, mais chacun aime l&apos;autre à sa manière. Même si vous vous disputez pour savoir qui aime le plus l&apos;autre, cette relation sera harmonieuse. Vous vous comprendrez très bien. Cette relation est synonyme de véritable amour.</translation>
+        <translation>C’est une excellente combinaison. Vous êtes faits l’un pour l’autre et vous vous sentez très bien ensemble. Vous exprimez votre amour de façon semblable, mais chacun aime l’autre à sa manière. Même si vous vous disputez pour savoir qui aime le plus l’autre, cette relation sera harmonieuse. Vous vous comprendrez très bien. Cette relation est synonyme de véritable amour.</translation>
     </message>
     <message>
         <source>Olive</source>
@@ -683,7 +740,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>This relationship is total or nothing. There is attraction or absolutely nothing. You may realize this only when someone points it out to you. This may be an on and off kind of relationship. There may be moments when you think the world of each other and other times when you don&apos;t even feel like seeing each other&apos;s face. This is a very unlikely relationship. But it can last if you want it to. You may have to make a lot of adjustments and compromises for this relationship to work. There my be a lot of fireworks. It can be good or it can be terrible, depending on how you intend to go about it.</source>
         <extracomment>The paragraph of the category &quot;Magnetic&quot; (numbers 6 and 8)</extracomment>
-        <translation>Cette relation, c&apos;est tout ou rien. Soit il y a de l&apos;attirance, soit rien du tout. Vous ne vous en rendrez peut-être compte que lorsque quelqu&apos;un vous le fera remarquer. Ce peut être une relation en dents de scie. Par moments vous serez fous l&apos;un de l&apos;autre, à d&apos;autres vous n&apos;aurez même pas envie de vous voir. C&apos;est une relation très improbable, mais elle peut durer si vous le voulez. Vous devrez sans doute faire beaucoup d&apos;ajustements et de compromis pour qu&apos;elle fonctionne. Il risque d&apos;y avoir des étincelles. Ce peut être merveilleux ou terrible, selon la manière dont vous vous y prendrez.</translation>
+        <translation>Cette relation, c’est tout ou rien. Soit il y a de l’attirance, soit rien du tout. Vous ne vous en rendrez peut-être compte que lorsque quelqu’un vous le fera remarquer. Ce peut être une relation en dents de scie. Par moments vous serez fous l’un de l’autre, à d’autres vous n’aurez même pas envie de vous voir. C’est une relation très improbable, mais elle peut durer si vous le voulez. Vous devrez sans doute faire beaucoup d’ajustements et de compromis pour qu’elle fonctionne. Il risque d’y avoir des étincelles. Ce peut être merveilleux ou terrible, selon la manière dont vous vous y prendrez.</translation>
     </message>
     <message>
         <source>Pink</source>
@@ -696,7 +753,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>This will be the real case of opposites attracting each other. This may not essentially be love at first sight. In fact you may have hated each other in the first instance. There is always a love-hate relationship. You will need to understand the other person and learn what he has to give than fight with him at each and every point. Learn to appreciate each other&apos;s good traits and move ahead.</source>
         <extracomment>The paragraph of the category &quot;Different&quot; (number 7)</extracomment>
-        <translation>C&apos;est le cas typique des contraires qui s&apos;attirent. Ce ne sera pas forcément le coup de foudre. En fait, vous vous êtes peut-être détestés au premier abord. C&apos;est toujours une relation d&apos;amour-haine. Plutôt que de vous disputer sur chaque point, essayez de comprendre l&apos;autre et de découvrir ce qu&apos;il peut vous apporter. Apprenez à apprécier les qualités de l&apos;autre et allez de l&apos;avant.</translation>
+        <translation>C’est le cas typique des contraires qui s’attirent. Ce ne sera pas forcément le coup de foudre. En fait, vous vous êtes peut-être détestés au premier abord. C’est toujours une relation d’amour-haine. Plutôt que de vous disputer sur chaque point, essayez de comprendre l’autre et de découvrir ce qu’il peut vous apporter. Apprenez à apprécier les qualités de l’autre et allez de l’avant.</translation>
     </message>
 </context>
 <context>

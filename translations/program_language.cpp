@@ -17,18 +17,20 @@ bool SpeaksEnglish(const QLocale& locale) {
 
 ProgramLanguage::ProgramLanguage(const QStringList& languages) {
     for (const QString& language : languages) {
-        // The language the program is written in ends the search as well.
-        const QStringView primary = PrimaryLanguage(language);
-        if (primary.compare(u"en", Qt::CaseInsensitive) == 0 || primary == u"C")
-            break;
-        if (!LoadAppTranslation(program_, language))
+        // No catalogue: C, POSIX (which an unknown tag brings into Qt's
+        // list) or a language the program lacks.
+        if (!LoadAppCatalogue(program_, QLocale(language)))
             continue;
-        code_ = primary.toString().toLower();
-        QCoreApplication::installTranslator(&program_);
-        // Qt's buttons in the same language; without them they stay English.
-        if (qt_.load(QStringLiteral("qtbase_") + code_,
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            QCoreApplication::installTranslator(&qt_);
+        // English, the language the program is written in, ends the search
+        // with its empty catalogue.
+        const QLocale found(program_.language());
+        if (found.language() != QLocale::English) {
+            code_ = QLocale::languageToCode(found.language());
+            QCoreApplication::installTranslator(&program_);
+            // Qt's buttons in the same language; without them they stay English.
+            if (qt_.load(found, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QCoreApplication::installTranslator(&qt_);
         }
         break;
     }

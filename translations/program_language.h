@@ -11,7 +11,7 @@ namespace amorist {
 
 // Installs the program's translation for the first of languages that has one
 // (QLocale::uiLanguages() order, "de-AT" finding "de"; English, which needs
-// none, counts as having one), Qt's own translation of
+// none, counts as having one; C and POSIX are skipped), Qt's own translation of
 // its dialog buttons in that same language where it is installed, and that
 // language as the default locale. When none has one, everything stays English,
 // Qt's buttons included. Removes what it installed when it goes.

@@ -20,7 +20,7 @@ public:
 
     struct Person {
         QString name;
-        QString dateOfBirth;  // day/month/year, e.g. 7/March/1975
+        QString dateOfBirth;  // in the language's own form, e.g. 7/March/1975
     };
     struct Signs {
         QString mars;

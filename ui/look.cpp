@@ -156,7 +156,10 @@ QString ShownDate(const QString& day, int monthIndex, const QString& year) {
     const bool known = monthIndex >= 0 && monthIndex < static_cast<int>(kMonthNames.size());
     const QString month =
         known ? Shown("zodiac", kMonthNames[static_cast<std::size_t>(monthIndex)]) : QString();
-    return Shown("program_state", kDateOfBirthForm).arg(day, month, year);
+    // The day picks the form (French writes the first "1er") and fills its %n.
+    return QCoreApplication::translate("program_state", std::string(kDateOfBirthForm).c_str(),
+                                       nullptr, day.toInt())
+        .arg(month, year);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,

@@ -32,7 +32,8 @@ _amorist_cli() {
             -- "$current"))
     elif [[ $command == batch ]]; then
         compopt -o filenames 2>/dev/null
-        COMPREPLY=($(compgen -f -- "$current"))
+        # One name a line, so a name with spaces stays one word.
+        mapfile -t COMPREPLY < <(compgen -f -- "$current")
     else
         COMPREPLY=()
     fi

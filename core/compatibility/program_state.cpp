@@ -32,7 +32,7 @@ void LookUpVenus(modPlanetSignVenus& venus, const BirthData& who, ZodiacSign& si
 
 std::string DateCaption(const BirthData& who) {
     std::string caption;
-    AppendFilled(caption, kDateOfBirthForm, {who.day, who.month, who.year});
+    AppendFilledN(caption, kDateOfBirthForm, who.day, {who.month, who.year});
     return caption;
 }
 

@@ -28,11 +28,12 @@ struct ReadingResult {
     const Category* category = nullptr;  // nullptr leaves the texts unchanged
 };
 
-// How a date of birth is shown: %1 the day, %2 the month name (translated in
-// the context "zodiac"), %3 the year.
+// How a date of birth is shown: %n the day, %1 the month name (translated in
+// the context "zodiac"), %2 the year. The day is the form's number, so a
+// language may write its first day differently ("1er mars 1975").
 inline constexpr std::string_view kDateOfBirthForm =
-    //: A date of birth: %1 the day, %2 the month name, %3 the year, e.g. 7/March/1975
-    QT_TRANSLATE_NOOP("program_state", "%1/%2/%3");
+    //: A date of birth: %n the day, %1 the month name, %2 the year, e.g. 7/March/1975
+    QT_TRANSLATE_N_NOOP("program_state", "%n/%1/%2");
 
 struct RequestResult {
     std::string yourDateOfBirth;  // in kDateOfBirthForm, in English: 7/March/1975

@@ -1,11 +1,16 @@
 // The start-up reminder to look for an update, against a fake clock and a
 // settings folder of the test's own.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <map>
 #include <ostream>
 
@@ -197,6 +202,25 @@ TEST_F(UpdateReminder, UnwritableSettingsLocationDoesNotStopStartUp) {
     ASSERT_TRUE(QFile::remove(folder));
 }
 
+// A relative XDG_CONFIG_HOME would make the setting depend on the folder the
+// program starts in; it counts as unset. A missing home is not created.
+TEST_F(UpdateReminder, RelativeConfigFolderIsIgnoredAndAMissingHomeStaysMissing) {
+    QTemporaryDir root;
+    const QString home = root.filePath(QStringLiteral("home"));
+    const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CONFIG_HOME", "relconf");
+    const QString path = settings::StoreFilePath();
+    PromptForUpdate(platform);
+    const bool homeCreated = QFileInfo::exists(home);
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+
+    EXPECT_EQ(path, home + QStringLiteral("/.config/app_tests/app_tests.conf"));
+    EXPECT_FALSE(homeCreated);
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("relconf")));
+}
+
 // What a start finds at the settings paths. Every case: the start goes on,
 // and every byte that was there is still there afterwards, in place or in
 // the kept copy.
@@ -210,6 +234,8 @@ struct SettingsPathCase {
     bool earlierCopy;         // a kept copy from an earlier start lies beside it
     const char* storedAfter;  // today's date when it is stored; otherwise nothing changes
     const char* keptCopy;     // the name the original bytes move to, if any
+    bool fullDisk = false;    // no write may pass the first few bytes
+    bool leftoverSaves = false;  // files a killed save and the user left beside it
 };
 
 const QByteArray kOurs = "[Settings]\nDuration=2026-02-08\n";  // 30 days before today
@@ -273,10 +299,29 @@ TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
     Plant(store, param.store, param.bytes, scratch.path());
     Plant(store + ".lock", param.helperLock, {}, scratch.path());
     Plant(store + ".unreadable", param.earlierCopy ? Node::File : Node::Nothing, kShoppingList, {});
+    const QString leftover = store + QStringLiteral(".Xq3Zt7");
+    const QString usersBackup = store + QStringLiteral(".backup");
+    if (param.leftoverSaves) {
+        Plant(leftover, Node::File, kOurs, {});
+        Plant(usersBackup, Node::File, kOurs, {});
+    }
     Snapshot before, after;
     Take(folder, before);
     Take(scratch.path(), before);
-    {
+    if (param.fullDisk) {
+        // Only in a child: the limit would cut the test's own output too.
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit room{8, 8};
+            ::setrlimit(RLIMIT_FSIZE, &room);
+            PromptForUpdate(platform);
+            std::_Exit(0);
+        }
+        int status = -1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_EQ(status, 0);
+    } else {
         testing::HangGuard guard;
         PromptForUpdate(platform);
     }
@@ -291,6 +336,7 @@ TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
         if (param.keptCopy != nullptr)
             expected[(folder + u'/' + QLatin1String(param.keptCopy)).toStdString()] =
                 before[store.toStdString()];
+        expected.erase(leftover.toStdString());
     }
     EXPECT_EQ(after, expected);
     EXPECT_TRUE(platform.messages.empty());
@@ -316,7 +362,15 @@ INSTANTIATE_TEST_SUITE_P(Plants, HostileSettingsPath, ::testing::Values(
     SettingsPathCase{"FifoAtTheLock", Node::File, kOurs, Node::Fifo, false, kToday, nullptr},
     SettingsPathCase{"FolderAtTheLock", Node::File, kOurs, Node::Folder, false, kToday, nullptr},
     SettingsPathCase{"LinkToAFifoAtTheLock", Node::File, kOurs, Node::LinkToFifo, false, kToday,
-                     nullptr}),
+                     nullptr},
+    SettingsPathCase{"OurFileOnAFullDisk", Node::File, kOurs, Node::Nothing, false, "2026-02-08",
+                     nullptr, true},
+    SettingsPathCase{"LinkToOurFileOnAFullDisk", Node::LinkToFile, kOurs, Node::Nothing, false,
+                     "2026-02-08", nullptr, true},
+    SettingsPathCase{"DamagedBytesOnAFullDisk", Node::File, kDamaged, Node::Nothing, false, "",
+                     nullptr, true},
+    SettingsPathCase{"LeftoverOfAKilledSave", Node::File, kOurs, Node::Nothing, false, kToday,
+                     nullptr, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

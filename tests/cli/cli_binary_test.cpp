@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/language.h"
 #include "core/ephemeris/zodiac.h"
 #include "run_binary.h"
 
@@ -151,18 +152,18 @@ struct LanguageCase {
 
 const LanguageCase kLanguages[] = {
     {"de",
-     {"Sie: ANN", "Geburtsdatum: 7/Februar/1930", "Marszeichen: Wassermann", "Partner: BOB",
+     {"Sie: ANN", "Geburtsdatum: 7. Februar 1930", "Marszeichen: Wassermann", "Partner: BOB",
       "Venuszeichen: Zwillinge", "Erste Deutung: Ihr Mars mit der Venus Ihres Partners",
       "Zeichenpaar: Wassermann-Zwillinge", "Zahl: 5", "Farbe: Magenta", "Stichwort: Aufregend"},
      "Ihre romantische Kompatibilität:",
      "5,Aufregend,3,Verständnisvoll"},
     {"fr",
-     {"Vous\u00a0: ANN", "Date de naissance\u00a0: 1/mai/1930", "Signe de Vénus\u00a0: Gémeaux",
+     {"Vous\u00a0: ANN", "Date de naissance\u00a0: 1er mai 1930", "Signe de Vénus\u00a0: Gémeaux",
       "Paire de signes\u00a0: Verseau-Bélier", "Mot-clé\u00a0: Complice"},
      "Votre compatibilité amoureuse\u00a0:",
      "5,Pétillante,3,Complice"},
     {"es",
-     {"Tú: ANN", "Fecha de nacimiento: 7/febrero/1930", "Signo de Marte: Aries",
+     {"Tú: ANN", "Fecha de nacimiento: 7 de febrero de 1930", "Signo de Marte: Aries",
       "Combinación: Acuario-Géminis", "Color: Morado", "Palabra clave: Vibrante"},
      "Vuestra compatibilidad amorosa:",
      "5,Vibrante,3,Cómplice"},
@@ -236,6 +237,52 @@ TEST(CliLanguage, EnvironmentNeverChangesTheOutput) {
     std::vector<std::string> withEn = args;
     withEn.insert(withEn.end(), {"--lang", "en"});
     EXPECT_EQ(RunCli(withEn).out, english);
+}
+
+// With --lang a refusal is in the language: the program's prefix and the
+// argument as typed stay, the check's message is the translation's.
+TEST(CliLanguage, RefusalsInTheLanguage) {
+    struct Refusal {
+        std::vector<std::string> args;
+        std::string input;         // for batch
+        std::string_view typed;    // the argument, as the message quotes it
+        std::string_view english;  // the check's message, in context birth_data_check
+    };
+    const Refusal refusals[] = {
+        {{"reading", "", "7 mars 1975", "BOB", "1975-03-07"}, "", "''", "Please Enter Your Name"},
+        {{"reading", "ANN", "1975-02-31", "", "1975-03-07"},
+         "",
+         "'1975-02-31'",
+         "Please Enter Your Correct Date of Birth!"},
+        {{"reading", "ANN", "1975-03-07", "BOB", "31. November 1975"},
+         "",
+         "'31. November 1975'",
+         "Please Enter Correct Date Or Month Of Your Friend !"},
+        {{"batch"},
+         "A,1er mars 1975,B,29 de febrero de 2001\n",
+         "'29 de febrero de 2001'",
+         "Please Enter Correct Date Or Month Of Your Friend!"},
+    };
+    for (std::string_view code : {"de", "fr", "es"}) {
+        const std::optional<Language> language = Language::Named(code);
+        ASSERT_TRUE(language) << code;
+        for (const Refusal& refusal : refusals) {
+            std::vector<std::string> args = refusal.args;
+            args.insert(args.end(), {"--lang", std::string(code)});
+            const Finished f = RunCli(args, {.input = refusal.input});
+            EXPECT_EQ(f.exitCode, kBadInput) << f.err;
+            EXPECT_TRUE(f.err.starts_with("amorist-cli: ")) << f.err;
+            EXPECT_NE(f.err.find(' ' + std::string(refusal.typed)), std::string::npos) << f.err;
+            EXPECT_TRUE(
+                f.err.ends_with(language->Translated("birth_data_check", refusal.english) + "\n"))
+                << f.err;
+            EXPECT_EQ(f.err.find(refusal.english), std::string::npos) << f.err;
+        }
+        const Finished badDate = RunCli(
+            {"reading", "--lang", std::string(code), "ANN", "7/Marc/1975", "BOB", "1975-03-07"});
+        EXPECT_NE(badDate.err.find("'Marc'"), std::string::npos) << badDate.err;
+        EXPECT_EQ(badDate.err.find("month name"), std::string::npos) << badDate.err;
+    }
 }
 
 // batch --json --lang repeats reading --json --lang byte for byte.
@@ -388,7 +435,14 @@ TEST(CliBatch, CsvInCsvOutBadLinesReportedInOrderWithStatus2) {
               "amorist-cli: line 4: date '1975-02-31': Please Enter Your Correct Date of Birth!\n"
               "amorist-cli: line 5: expected 4 fields, name,date,partner_name,partner_date, "
               "found 3\n"
-              "amorist-cli: line 7: a quoted field is not closed before the end of the line\n");
+              "amorist-cli: line 7: a quoted field is not closed within 65536 bytes or by the end "
+              "of the input\n");
+    // As a spreadsheet saves it: a byte-order mark, CR line ends, a name over two lines.
+    const Finished saved = RunCli(
+        {"batch"}, {.input = "\xEF\xBB\xBFname,date,partner_name,partner_date\r\"ANN\rLEE\","
+                             "7/March/1975,SAM RIVERS,1978-11-23\r"});
+    EXPECT_EQ(saved.err, "");
+    EXPECT_EQ(Lines(saved.out).at(1).substr(0, 22), "ANN\\x0dLEE,1975-03-07,");
     const Finished good = RunCli({"batch", "-"}, {.input = "A,1975-03-07,B,1975-03-07\n"});
     EXPECT_EQ(good.exitCode, 0);
     EXPECT_EQ(Lines(good.out).size(), 2u);  // the header and the couple

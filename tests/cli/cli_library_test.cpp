@@ -12,6 +12,7 @@
 #include "cli/birth_date.h"
 #include "cli/commands.h"
 #include "cli/couple.h"
+#include "cli/language.h"
 #include "cli/text_output.h"
 
 namespace amorist::cli {
@@ -24,13 +25,27 @@ struct DateCase {
 
 TEST(ReadBirthDate, AcceptsBothForms) {
     const DateCase cases[] = {
-        {"7/March/1975", 1975, 2, 7}, {"07/march/1975", 1975, 2, 7},
-        {"7/MARCH/1975", 1975, 2, 7}, {"31/dEcEmBeR/2012", 2012, 11, 31},
-        {"1975-03-07", 1975, 2, 7},   {"1930-01-01", 1930, 0, 1},
+        {"7/March/1975", 1975, 2, 7},
+        {"07/march/1975", 1975, 2, 7},
+        {"7/MARCH/1975", 1975, 2, 7},
+        {"31/dEcEmBeR/2012", 2012, 11, 31},
+        {"1975-03-07", 1975, 2, 7},
+        {"1930-01-01", 1930, 0, 1},
         {"1980-06-31", 1980, 5, 31},  // refused later, by the birth-data check
+        // Month names of any language, in any case, with or without accents.
+        {"7/März/1975", 1975, 2, 7},
+        {"7/MAERZ/1975", 1975, 2, 7},
+        {"7/marz/1975", 1975, 2, 7},
+        {"7/MA\u0308RZ/1975", 1975, 2, 7},
+        {"7 MÄRZ 1975", 1975, 2, 7},
+        {"15 AOÛT 1975", 1975, 7, 15},
+        {"15. aout 1975", 1975, 7, 15},
+        {"2 FE\u0301VRIER 1980", 1980, 1, 2},
+        {"1ER Décembre 1999", 1999, 11, 1},
+        {"9 De Marzo De 1960", 1960, 2, 9},
     };
     for (const DateCase& c : cases) {
-        const DateReading reading = ReadBirthDate(c.text);
+        const DateReading reading = ReadBirthDate(c.text, Language::EveryDateSpelling());
         ASSERT_TRUE(reading.Ok()) << c.text << ": " << DateFaultReason(reading);
         EXPECT_EQ(reading.date.year, c.year) << c.text;
         EXPECT_EQ(reading.date.monthIndex, c.monthIndex) << c.text;
@@ -41,7 +56,8 @@ TEST(ReadBirthDate, AcceptsBothForms) {
 TEST(ReadBirthDate, RefusesWithAReasonOnOneLine) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"", "not a date; write it as 7/March/1975 or 1975-03-07"},
-        {"7 March 1975", "not a date"},
+        {"7 de marzo 1975", "not a date"},
+        {"7. Mörz 1975", "'Mörz' is not a month name"},
         {"1975-3-7", "not a date"},
         {"1975/03/07", "not a date"},
         {"7/03/1975", "'03' is not a month name"},
@@ -62,10 +78,31 @@ TEST(ReadBirthDate, RefusesWithAReasonOnOneLine) {
         {"7/\x1b[2J/1975", "'\\x1b[2J' is not a month name"},
     };
     for (const auto& [text, reason] : cases) {
-        const DateReading reading = ReadBirthDate(text);
+        const DateReading reading = ReadBirthDate(text, Language::EveryDateSpelling());
         EXPECT_FALSE(reading.Ok()) << text;
         const std::string why = DateFaultReason(reading);
         EXPECT_NE(why.find(reason), std::string::npos) << text << ": " << why;
+    }
+}
+
+// Every date amorist-cli prints, in every language, reads back as that date,
+// whatever language it is read in.
+TEST(ReadBirthDate, ReadsBackEveryDatePrintedInEveryLanguage) {
+    for (std::string_view code : {"en", "de", "fr", "es"}) {
+        const std::optional<Language> language = Language::Named(code);
+        ASSERT_TRUE(language) << code;
+        for (int month = 0; month < 12; ++month) {
+            for (int day : {1, 2, 31}) {
+                const CalendarDate date{1975, month, day};
+                std::string text;
+                language->AppendDate(text, date);
+                const DateReading reading = ReadBirthDate(text, Language::EveryDateSpelling());
+                ASSERT_TRUE(reading.Ok()) << text << ": " << DateFaultReason(reading);
+                EXPECT_EQ(reading.date.monthIndex, month) << text;
+                EXPECT_EQ(reading.date.day, day) << text;
+                EXPECT_EQ(reading.date.year, 1975) << text;
+            }
+        }
     }
 }
 
@@ -213,6 +250,41 @@ TEST(LineSplitter, SameLinesHoweverTheInputIsCut) {
         splitter.Finish(keep);
         EXPECT_EQ(lines, (std::vector<std::string>{"1:a", "2:b", "3:", "4!", "5:c", "6:xxx"}))
             << piece;
+    }
+}
+
+// Records as spreadsheets write them: "N:text" for a record starting on line
+// N, "N!" for one too long, "N?" for one whose quote is never closed.
+TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
+    const std::string longLine(70000, 'y');
+    const struct {
+        std::string input;
+        std::vector<std::string> records;
+    } cases[] = {
+        {"\xEF\xBB\xBFname,date\nA,d\n", {"1:name,date", "2:A,d"}},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" "ANN", {"1:\xEF\xBB\xBF" "ANN"}},
+        {"\xEF\xBBx\n\xEF\xBB\xBF", {"1:\xEF\xBBx", "2:\xEF\xBB\xBF"}},
+        {"a\rb\r\rc", {"1:a", "2:b", "3:", "4:c"}},
+        {"\"A\nB\",d\r\n\"C\r\nD\"\rX", {"1:\"A\nB\",d", "3:\"C\r\nD\"", "5:X"}},
+        {"a\n\"b,c\nd\r\ne", {"1:a", "2?", "3:d", "4:e"}},
+        {"\"x\n" + longLine + "\nz\n", {"1?", "2!", "3:z"}},
+        {"\"" + longLine + "\nz\"\n", {"1?", "2:z\""}},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t piece : {1u, 7u, 1u << 20}) {
+            std::vector<std::string> records;
+            LineSplitter splitter;
+            auto keep = [&](const LineSplitter::Line& line) {
+                const std::string number = std::to_string(line.number);
+                records.push_back(line.tooLong         ? number + "!"
+                                  : line.unclosedQuote ? number + "?"
+                                                       : number + ":" + std::string(line.text));
+            };
+            for (std::size_t at = 0; at < c.input.size(); at += piece)
+                splitter.Feed(std::string_view(c.input).substr(at, piece), keep);
+            splitter.Finish(keep);
+            EXPECT_EQ(records, c.records) << c.input.substr(0, 20) << " in pieces of " << piece;
+        }
     }
 }
 

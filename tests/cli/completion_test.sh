@@ -28,4 +28,12 @@ expect "en es" --lang e
 expect "reading" --lang de re
 expect "" reading -- --j
 expect "$(dirname "$2")/amorist-cli.bash" batch "$(dirname "$2")/amorist-cli.b"
+folder=$(mktemp -d)
+touch "$folder/my couples.csv"
+expect "$folder/my couples.csv" batch "$folder/my"
+if [ ${#COMPREPLY[@]} -ne 1 ]; then
+    echo "a file name with a space was offered as ${#COMPREPLY[@]} words"
+    failures=$((failures + 1))
+fi
+rm -rf "$folder"
 exit $((failures > 0))

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the real program in its own X server and drives it like a user would:
-#   desktop_run.sh <amorist binary> second-copy|stale-lock|whole-run
+#   desktop_run.sh <amorist binary> second-copy|stale-lock|start-race|whole-run
 # whole-run also checks that the desktop entry's StartupWMClass is the class
 # the main window really has, so the dock groups it with its launcher.
 # Every wait is bounded; whatever this script started is stopped on exit.
@@ -58,7 +58,7 @@ wait_exit() {
         sleep 0.1
     done
     running "$pid" && fail "process $pid still runs after ${timeout_s}s"
-    wait "$pid"
+    wait "$pid" 2>/dev/null
     exit_status=$?
 }
 
@@ -167,6 +167,43 @@ stale_lock() {
     finish_run "$next"
 }
 
+# A copy held up between creating its lock and locking it (its first flock,
+# delayed by strace) while a second copy starts: whichever takes the lock
+# runs, the other says so and ends.
+start_race() {
+    command -v strace >/dev/null || fail "strace is needed (scripts/install-deps installs it)"
+    strace -f -o /dev/null -e trace=flock -e inject=flock:delay_enter=3000000:when=1 \
+        "$app" >"$work/amorist-slow.log" 2>&1 &
+    local tracer=$! slow=
+    started+=("$tracer")
+    for _ in $(seq 50); do
+        slow=$(pgrep -P "$tracer") && break
+        sleep 0.1
+    done
+    [ -n "$slow" ] || fail "the held-up copy did not start"
+    sleep 1
+    start_copy
+    local runners refused box pid id name
+    for _ in $(seq $((timeout_s * 10))); do
+        runners=() refused=
+        for pid in "$slow" "$last_pid"; do
+            while IFS=$'\t' read -r id name; do
+                [ "$name" = "$caption" ] && runners+=("$pid")
+                [ "$name" = "$box_title" ] && refused=$pid box=$id
+            done < <(visible_windows "$pid")
+        done
+        [ ${#runners[@]} -gt 1 ] && fail "both copies show their main window"
+        [ ${#runners[@]} -eq 1 ] && [ -n "$refused" ] && break
+        sleep 0.1
+    done
+    [ ${#runners[@]} -eq 1 ] && [ -n "$refused" ] || fail "not one copy running and one refused"
+    sleep 0.5
+    [ "$(count_windows "$refused")" -eq 1 ] || fail "the refused copy shows more than its message"
+    press "$box" Return
+    wait_exit "$refused"
+    finish_run "${runners[0]}"
+}
+
 # The class half of WM_CLASS (instance, class) against StartupWMClass.
 check_window_class() {
     local class expected
@@ -194,6 +231,7 @@ isolate_user_folders
 case $scenario in
     second-copy) second_copy ;;
     stale-lock) stale_lock ;;
+    start-race) start_race ;;
     whole-run) whole_run ;;
     *) fail "unknown scenario" ;;
 esac

@@ -8,7 +8,8 @@ namespace amorist {
 namespace {
 
 // The languages QLocale::uiLanguages() may list find their translation by
-// their language alone; English and untranslated languages find none.
+// their language alone, as Qt matches them (ISO 639-2 "deu" included);
+// English, C and untranslated languages find none.
 TEST(LoadAppTranslation, FindsEachTranslationByItsLanguage) {
     const struct {
         const char* language;
@@ -16,7 +17,8 @@ TEST(LoadAppTranslation, FindsEachTranslationByItsLanguage) {
     } cases[] = {
         {"de", "März"},  {"de-AT", "März"}, {"fr_FR.UTF-8", "mars"},
         {"ES", "marzo"}, {"en", nullptr},   {"en-US", nullptr},
-        {"it", nullptr}, {"deu", nullptr},  {"", nullptr},
+        {"it", nullptr}, {"deu", "März"},   {"", nullptr},
+        {"C", nullptr},  {"xx", nullptr},
     };
     for (const auto& c : cases) {
         QTranslator translator;

@@ -14,6 +14,7 @@
 #include "tests/ui/test_frmMain_driver.h"
 #include "translations/program_language.h"
 #include "ui/link_label.h"
+#include "ui/look.h"
 
 namespace amorist {
 namespace {
@@ -355,12 +356,12 @@ struct LanguageCase {
 const LanguageCase kLanguages[] = {
     {"en-US", 6, "&Exit", "Date Of Birth", "Your day of birth: 1", "20/July/1969", "Sagittarius",
      "Magnetic"},
-    {"de-DE", 7.5, "&Beenden", "Geburtsdatum", "Ihr Geburtsdatum, Tag: 1", "20/Juli/1969",
+    {"de-DE", 7.5, "&Beenden", "Geburtsdatum", "Ihr Geburtsdatum, Tag: 1", "20. Juli 1969",
      "Schütze", "Magnetisch"},
-    {"fr-FR", 7.5, "&Quitter", "Né(e) le", "Votre jour de naissance\u00a0: 1", "20/juillet/1969",
+    {"fr-FR", 7.5, "&Quitter", "Né(e) le", "Votre jour de naissance\u00a0: 1", "20 juillet 1969",
      "Sagittaire", "Magnétique"},
-    {"es-ES", 7.5, "&Salir", "Nacimiento", "Tu día de nacimiento: 1", "20/julio/1969", "Sagitario",
-     "Magnética"},
+    {"es-ES", 7.5, "&Salir", "Nacimiento", "Tu día de nacimiento: 1", "20 de julio de 1969",
+     "Sagitario", "Magnética"},
 };
 
 TEST(WindowFrame, EveryLanguageShowsItsTextsAndEveryTextFits) {
@@ -395,6 +396,17 @@ TEST(WindowFrame, EveryLanguageShowsItsTextsAndEveryTextFits) {
             EXPECT_EQ(run.Shown("lblYourDateofBirth"), QString::fromUtf8(language.yourDate));
             EXPECT_EQ(run.Shown("lblYourMarsSign"), QString::fromUtf8(language.marsSign));
             EXPECT_EQ(run.Shown("lblkeywordsOne"), QString::fromUtf8(language.keyword));
+            // Every month's name in both date labels, on a first of the month
+            // (French writes it "1er") and on a two-digit day.
+            for (int month = 0; month < 12; ++month) {
+                for (const QString& day : {QStringLiteral("1"), QStringLiteral("30")}) {
+                    const QString date = look::ShownDate(day, month, QStringLiteral("2000"));
+                    run.Display()->ShowPeople({QStringLiteral("IDA"), date},
+                                              {QStringLiteral("LEO"), date});
+                    ExpectEveryTextFits(window, language.smallestPoints,
+                                        where + " " + date.toStdString());
+                }
+            }
             // All seven paragraphs in both readings' boxes.
             for (int number = 1; number <= 7; ++number) {
                 for (auto reading : {frmDisplay::Reading::One, frmDisplay::Reading::Two}) {

@@ -19,6 +19,8 @@ TEST(ProgramLanguage, TheFirstLanguageWithATranslationSpeaksForProgramAndQt) {
         {{"it-IT", "de-DE", "fr"}, "de", "März", "&Ja"}, {{"fr_CA.UTF-8"}, "fr", "mars", "&Oui"},
         {{"pt-BR", "es"}, "es", "marzo", "&Sí"},         {{"it-IT"}, "", "March", "&Yes"},
         {{"en-GB", "de"}, "", "March", "&Yes"},          {{}, "", "March", "&Yes"},
+        // An unknown tag brings C into Qt's list; it is no language, not English.
+        {{"xx", "C", "de", "de-DE"}, "de", "März", "&Ja"},
     };
     for (const auto& c : cases) {
         const std::string listed = c.languages.join(u',').toStdString();

@@ -1,11 +1,15 @@
 // One copy per user: the lock that the start-up sequence asks about.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -18,6 +22,7 @@
 namespace amorist {
 
 using Outcome = SingleInstanceLock::Outcome;
+constexpr uid_t kOrdinaryUser = 65534;
 
 void PrintTo(Outcome outcome, std::ostream* out) {
     constexpr const char* kNames[] = {"Acquired", "AnotherRunning", "CheckSkipped"};
@@ -70,7 +75,11 @@ enum class Node {
     RandomBytes,
     DeadCopy,
     DeadCopyAndFifo,
-    LiveCopy
+    ReadOnlyDeadCopy,
+    UnreadableDeadCopy,
+    CopyOnAnotherMachine,
+    LiveCopy,
+    LiveCopyStillWritingIt,
 };
 
 struct LockPathCase {
@@ -81,7 +90,8 @@ struct LockPathCase {
 
 // Another copy of this program holding the lock: alive (its pid returned,
 // for the caller to end) or gone without releasing it, as a killed copy.
-pid_t CopyHoldingTheLock(const QString& path, bool alive) {
+// A copy still writing its lock holds it empty.
+pid_t CopyHoldingTheLock(const QString& path, bool alive, bool empty = false) {
     int locked[2];
     if (::pipe(locked) != 0)
         return -1;
@@ -89,7 +99,11 @@ pid_t CopyHoldingTheLock(const QString& path, bool alive) {
     if (child == 0) {
         static QLockFile held(path);
         held.setStaleLockTime(0);
-        (void)!::write(locked[1], held.tryLock(0) ? "y" : "n", 1);
+        const auto createEmpty = [&path] {
+            return ::open(QFile::encodeName(path).constData(), O_CREAT | O_EXCL | O_RDWR, 0600);
+        };
+        const bool taken = empty ? ::flock(createEmpty(), LOCK_EX | LOCK_NB) == 0 : held.tryLock(0);
+        (void)!::write(locked[1], taken ? "y" : "n", 1);
         if (alive)
             ::pause();
         std::_Exit(0);
@@ -125,6 +139,16 @@ pid_t Plant(const QString& path, Node node) {
         case Node::DeadCopy:
         case Node::LiveCopy:
             return CopyHoldingTheLock(path, node == Node::LiveCopy);
+        case Node::LiveCopyStillWritingIt:
+            return CopyHoldingTheLock(path, true, true);
+        case Node::ReadOnlyDeadCopy:
+        case Node::UnreadableDeadCopy:
+            return CopyHoldingTheLock(path, false) |
+                   ::chmod(name.constData(), node == Node::ReadOnlyDeadCopy ? 0400 : 0);
+        case Node::CopyOnAnotherMachine:
+            file.open(QIODevice::WriteOnly);
+            file.write("454\namorist\notherhost\n");
+            return file.error() == QFileDevice::NoError ? 0 : -1;
     }
     return -1;
 }
@@ -139,12 +163,33 @@ TEST_P(HostileLockPath, StartIsNeverHeldUpAndOnlyALiveCopyRefusesIt) {
     const QString helper = LockPath() + QStringLiteral(".rmlock");
     const files::Kind helperBefore = files::KindOf(helper);
 
-    SingleInstanceLock lock(LockPath());
+    // Root may open any file; the start is tried as an ordinary user.
+    if (::geteuid() == 0) {
+        for (const QString& entry : {folder.path(), LockPath(), helper})
+            (void)!::lchown(QFile::encodeName(entry).constData(), kOrdinaryUser, kOrdinaryUser);
+    }
+    int result[2];
+    ASSERT_EQ(::pipe(result), 0);
+    const pid_t start = ::fork();
+    if (start == 0) {
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kOrdinaryUser) != 0 ||
+                                 ::setuid(kOrdinaryUser) != 0))
+            std::_Exit(1);
+        SingleInstanceLock lock(LockPath());
+        const char outcome[2] = {static_cast<char>(lock.TryAcquire()), lock.held()};
+        (void)!::write(result[1], outcome, sizeof outcome);
+        std::_Exit(0);
+    }
+    char outcome[2] = {-1, 0};
     {
         testing::HangGuard guard;
-        EXPECT_EQ(lock.TryAcquire(), GetParam().outcome);
+        (void)!::read(result[0], outcome, sizeof outcome);
+        ::waitpid(start, nullptr, 0);
     }
-    EXPECT_EQ(lock.held(), GetParam().outcome == Outcome::Acquired);
+    ::close(result[0]);
+    ::close(result[1]);
+    EXPECT_EQ(static_cast<Outcome>(outcome[0]), GetParam().outcome);
+    EXPECT_EQ(outcome[1] != 0, GetParam().outcome == Outcome::Acquired);
     // Whatever could not be taken is left exactly as it was.
     if (GetParam().outcome != Outcome::Acquired) {
         EXPECT_EQ(files::KindOf(LockPath()), before);
@@ -164,9 +209,16 @@ INSTANTIATE_TEST_SUITE_P(Plants, HostileLockPath, ::testing::Values(
     LockPathCase{"EmptyFile", Node::EmptyFile, Outcome::Acquired},
     LockPathCase{"RandomBytes", Node::RandomBytes, Outcome::Acquired},
     LockPathCase{"LockOfACopyThatDied", Node::DeadCopy, Outcome::Acquired},
+    // Qt's removal helper is no longer used: nothing there is opened.
     LockPathCase{"FifoAtTheRemovalHelperBesideADeadCopysLock", Node::DeadCopyAndFifo,
-                 Outcome::CheckSkipped},
-    LockPathCase{"LockOfALiveCopy", Node::LiveCopy, Outcome::AnotherRunning}),
+                 Outcome::Acquired},
+    LockPathCase{"ReadOnlyLockOfACopyThatDied", Node::ReadOnlyDeadCopy, Outcome::Acquired},
+    LockPathCase{"UnreadableLockOfACopyThatDied", Node::UnreadableDeadCopy, Outcome::Acquired},
+    LockPathCase{"LockOfACopyThatDiedOnAnotherMachine", Node::CopyOnAnotherMachine,
+                 Outcome::Acquired},
+    LockPathCase{"LockOfALiveCopy", Node::LiveCopy, Outcome::AnotherRunning},
+    LockPathCase{"LockOfALiveCopyStillWritingIt", Node::LiveCopyStillWritingIt,
+                 Outcome::AnotherRunning}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -213,6 +265,38 @@ TEST(InstanceLockPath, FallsBackOnlyToFoldersNoOtherUserCanWriteIn) {
     EXPECT_EQ(SingleInstanceLock::PathIn(folders), QString());
     EXPECT_EQ(SingleInstanceLock(QString()).TryAcquire(), Outcome::CheckSkipped);
     EXPECT_TRUE(QFileInfo(tempFolder).isSymLink()) << "what was found is left as it is";
+}
+
+// A place that cannot take the lock says nothing about another copy: the
+// next place is tried before the check is skipped.
+TEST(InstanceLockPath, APlaceThatRefusesTheLockGivesWayToTheNext) {
+    QTemporaryDir root;
+    const QString runtime = root.filePath(QStringLiteral("runtime"));
+    ASSERT_TRUE(QDir().mkdir(runtime));
+    ::chmod(QFile::encodeName(runtime).constData(), 0700);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(runtime + QStringLiteral("/amorist.lock")).constData(), 0600), 0);
+    const SingleInstanceLock::Folders folders{runtime, root.filePath(QStringLiteral("cache")),
+                                              root.path()};
+    SingleInstanceLock first(folders), second(folders);
+    {
+        testing::HangGuard guard;
+        EXPECT_EQ(first.TryAcquire(), Outcome::Acquired);
+        EXPECT_EQ(second.TryAcquire(), Outcome::AnotherRunning);
+    }
+    EXPECT_TRUE(first.HeldPath().startsWith(folders.cache + QStringLiteral("/amorist/")));
+}
+
+// A relative XDG folder would depend on the folder the program starts in.
+TEST(InstanceLockPath, RelativeXdgFoldersCountAsUnset) {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), cache = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_RUNTIME_DIR", "relrun");
+    qputenv("XDG_CACHE_HOME", "relcache");
+    const SingleInstanceLock::Folders folders = SingleInstanceLock::UsersFolders();
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qputenv("XDG_CACHE_HOME", cache);
+    EXPECT_TRUE(folders.runtime.startsWith(QDir::tempPath() + QStringLiteral("/runtime-")))
+        << folders.runtime.toStdString();
+    EXPECT_EQ(folders.cache, QDir::homePath() + QStringLiteral("/.cache"));
 }
 
 }  // namespace
