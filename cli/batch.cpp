@@ -11,6 +11,7 @@
 #include <memory>
 #include <mutex>
 
+#include "cli/commands.h"
 #include "cli/reading_format.h"
 #include "cli/text_output.h"
 #include "core/compatibility/modRomanticCompatibility.h"
@@ -19,13 +20,8 @@
 namespace amorist::cli {
 namespace {
 
-constexpr std::string_view kInputHeader = "name,date,partner_name,partner_date";
-constexpr std::string_view kOutputHeader =
-    "name,date,mars,venus,partner_name,partner_date,partner_mars,partner_venus,"
-    "number1,category1,number2,category2\n";
-
 Sign SignOn(const SignTable& table, CalendarDate date) {
-    return SignOnDay(table[(date.year - kFirstTableYear) * 12 + date.monthIndex], date.day);
+    return SignOnDay(EntryFor(table, date.year, date.monthIndex), date.day);
 }
 
 bool IsBlank(std::string_view text) {
@@ -118,7 +114,7 @@ std::string CsvFaultMessage(const CsvCouple& couple) {
         case CsvFault::TextAfterQuote:
             return "text follows the closing quote of a field";
     }
-    return "expected 4 fields, " + std::string(kInputHeader) + ", found " +
+    return "expected 4 fields, " + std::string(kCsvInputHeader) + ", found " +
            std::to_string(couple.fieldCount);
 }
 
@@ -184,8 +180,10 @@ Batch::~Batch() = default;
 // The CSV header comes with the first input, so input that cannot be read
 // gives no output at all.
 void Batch::Start() {
-    if (!started_ && !json_)
-        out_.Write(kOutputHeader);
+    if (!started_ && !json_) {
+        out_.Write(kCsvOutputHeader);
+        out_.Write("\n");
+    }
     started_ = true;
 }
 
@@ -217,7 +215,7 @@ void Batch::Take(const LineSplitter::Line& line) {
         Refuse(line.number, CsvFaultMessage(unclosed));
         return;
     }
-    if (IsBlank(line.text) || (line.number == 1 && line.text == kInputHeader))
+    if (IsBlank(line.text) || (line.number == 1 && line.text == kCsvInputHeader))
         return;
     const CsvCouple fields = SplitCsvCouple(line.text, scratch_.data());
     if (fields.fault != CsvFault::None) {
@@ -276,13 +274,13 @@ int RunBatch(std::string_view path, int in, bool json, const Language& language,
         fd = open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
             err.Report("cannot open " + shown + ": " + std::strerror(errno));
-            return 1;
+            return kExitSystemError;
         }
     }
     Batch batch(json, out, err, language);
     constexpr std::size_t kPiece = 128 * 1024;
     const std::unique_ptr<char[]> buffer(new char[kPiece]);
-    int status = 0;
+    int status = kExitOk;
     while (!out.Failed()) {
         // What is done goes out before the program waits for more, so a
         // couple typed at a terminal is answered at once.
@@ -292,7 +290,7 @@ int RunBatch(std::string_view path, int in, bool json, const Language& language,
             continue;
         if (got < 0) {
             err.Report("cannot read " + shown + ": " + std::strerror(errno));
-            status = 1;
+            status = kExitSystemError;
             break;
         }
         if (got == 0) {
@@ -303,8 +301,8 @@ int RunBatch(std::string_view path, int in, bool json, const Language& language,
     }
     if (named)
         close(fd);
-    if (status == 0 && batch.HadBadLine())
-        status = 2;
+    if (status == kExitOk && batch.HadBadLine())
+        status = kExitBadInput;
     return status;
 }
 

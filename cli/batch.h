@@ -15,6 +15,12 @@
 
 namespace amorist::cli {
 
+// The header line batch skips on its input and writes on its CSV output.
+inline constexpr std::string_view kCsvInputHeader = "name,date,partner_name,partner_date";
+inline constexpr std::string_view kCsvOutputHeader =
+    "name,date,mars,venus,partner_name,partner_date,partner_mars,partner_venus,"
+    "number1,category1,number2,category2";
+
 // Cuts a byte stream, fed in pieces of any size, into CSV records as
 // spreadsheets write them: a byte-order mark at the very start is dropped,
 // CR, LF and CRLF each end a line, and a quoted field may run over lines
