@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/text_output.h"
+#include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
 
 namespace amorist::cli {
@@ -230,12 +231,6 @@ char* Digits(char* end, int n, int width) {
 }
 
 }  // namespace
-
-int DaysInMonth(int year, int monthIndex) {
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return (monthIndex == 1 && leap) ? 29 : kLengths[monthIndex];
-}
 
 DateReading ReadBirthDate(std::string_view text, std::span<const DateSpelling> spellings) {
     DateReading reading =

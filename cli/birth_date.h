@@ -85,6 +85,4 @@ std::string DateFaultReason(const DateReading& reading, const DateFaultPhrases& 
 void AppendIsoDate(std::string& out, CalendarDate date);
 void AppendShownDate(std::string& out, CalendarDate date);
 
-int DaysInMonth(int year, int monthIndex);
-
 }  // namespace amorist::cli

@@ -10,6 +10,7 @@
 #include "cli/couple.h"
 #include "cli/language.h"
 #include "cli/text_output.h"
+#include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
 #include "fuzz/fuzz_support.h"
 
@@ -79,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (day.Ok()) {
         Require(reading.Ok() && SameDate(day.date, reading.date),
                 "a calendar day reads the same as a birth date");
-        Require(day.date.day <= amorist::cli::DaysInMonth(day.date.year, day.date.monthIndex),
+        Require(day.date.day <= amorist::DaysInMonth(day.date.year, day.date.monthIndex),
                 "a calendar day exists in its month");
     }
 
