@@ -7,9 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <map>
 #include <memory>
-#include <mutex>
 
 #include "cli/commands.h"
 #include "cli/reading_format.h"
@@ -135,8 +133,8 @@ struct PairTexts {
 
 namespace {
 
-std::shared_ptr<const PairTexts> WritePairTexts(const Language& language) {
-    auto texts = std::make_shared<PairTexts>();
+std::unique_ptr<const PairTexts> WritePairTexts(const Language& language) {
+    auto texts = std::make_unique<PairTexts>();
     modRomanticCompatibility compatibility;
     for (std::size_t first = 0; first < 12; ++first) {
         for (std::size_t second = 0; second < 12; ++second) {
@@ -154,21 +152,10 @@ std::shared_ptr<const PairTexts> WritePairTexts(const Language& language) {
     return texts;
 }
 
-// Written once per language and kept, like the language's texts themselves.
-std::shared_ptr<const PairTexts> PairTextsIn(const Language& language) {
-    static std::mutex guard;
-    static std::map<std::string, std::shared_ptr<const PairTexts>, std::less<>> written;
-    const std::lock_guard lock(guard);
-    std::shared_ptr<const PairTexts>& texts = written[std::string(language.Code())];
-    if (!texts)
-        texts = WritePairTexts(language);
-    return texts;
-}
-
 }  // namespace
 
 Batch::Batch(bool json, Output& out, Output& err, const Language& language)
-    : json_(json), language_(language), texts_(PairTextsIn(language)), out_(out), err_(err) {
+    : json_(json), language_(language), texts_(WritePairTexts(language)), out_(out), err_(err) {
     scratch_.resize(LineSplitter::kLongestLine + 1);
     text_.reserve(4096);
     yourDate_.reserve(32);

@@ -118,8 +118,8 @@ private:
 
     bool json_;
     Language language_;  // of the messages about bad lines
-    // Every reading a couple can have, written out once per language.
-    std::shared_ptr<const PairTexts> texts_;
+    // Every reading a couple can have, written out before the first line.
+    std::unique_ptr<const PairTexts> texts_;
     Output& out_;
     Output& err_;
     LineSplitter lines_;
