@@ -35,7 +35,7 @@ public:
     void setLanguage(const QString& language) { language_ = language; }
 
     // True once EndProgram has begun: unload handlers then show nothing new.
-    bool ending() const { return ending_; }
+    bool isEnding() const { return ending_; }
 
 private:
     friend void EndProgram(Session& session);

@@ -288,7 +288,7 @@ int RunBatch(std::string_view path, int in, bool json, const Language& language,
     }
     if (named)
         close(fd);
-    if (status == kExitOk && batch.HadBadLine())
+    if (status == kExitOk && batch.hadBadLine())
         status = kExitBadInput;
     return status;
 }

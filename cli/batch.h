@@ -108,7 +108,7 @@ public:
 
     void Feed(std::string_view piece);
     void Finish();
-    bool HadBadLine() const { return hadBadLine_; }
+    bool hadBadLine() const { return hadBadLine_; }
 
 private:
     void Start();

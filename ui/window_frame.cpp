@@ -106,7 +106,7 @@ void WatchFocusableKeys(QWidget* window, QObject* filter) {
 }
 
 void FollowExitRule(Windows& windows, QWidget* closing) {
-    if (!windows.session().ending()) {
+    if (!windows.session().isEnding()) {
         windows.ReferAFriend().show();
         if (frmStartup* startup = windows.LoadedStartup())
             startup->hide();

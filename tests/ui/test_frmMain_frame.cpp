@@ -369,7 +369,7 @@ TEST(WindowFrame, EveryLanguageShowsItsTextsAndEveryTextFits) {
         const ProgramLanguage installed({QString::fromLatin1(language.code)});
         const std::string code = language.code;
         for (Which which : {Which::Main, Which::Display}) {
-            ReadingWindows run(installed.Code());
+            ReadingWindows run(installed.code());
             QMainWindow& window = Open(run, which);
             const std::string where = code + " " + NameOf(which);
             // ui.fit_at_scale_* run this at the scales laptops use.

@@ -228,12 +228,12 @@ int main(int argc, char** argv) {
     bool rendered = true;
     {
         const amorist::ProgramLanguage english(QStringList{QStringLiteral("en")});
-        rendered &= RenderWindows(folder, english.Code());
+        rendered &= RenderWindows(folder, english.code());
     }
     for (std::string_view code : amorist::kTranslatedLanguages) {
         const QString name = QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
         const amorist::ProgramLanguage language(QStringList{name});
-        rendered &= RenderWindows(QDir(folder.filePath(name)), language.Code());
+        rendered &= RenderWindows(QDir(folder.filePath(name)), language.code());
     }
     return rendered ? 0 : 1;
 }
