@@ -180,9 +180,16 @@ std::string OptionError(int refusal, std::string_view element, int value) {
     return "unknown option " + QuoteForMessage(element);
 }
 
-}  // namespace
+// What getopt_long finds on the command line, before anything is checked.
+struct Scan {
+    std::vector<std::string_view> arguments;  // in order, the command first
+    Options options;
+    unsigned given = 0;  // bits of the kOptions rows seen
+    std::string optionError;
+};
 
-ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
+// The arguments view args.
+Scan ScanArguments(std::span<const std::string> args) {
     std::vector<char*> argv{const_cast<char*>("amorist-cli")};
     for (const std::string& arg : args)  // getopt reorders nothing in RETURN_IN_ORDER mode
         argv.push_back(const_cast<char*>(arg.c_str()));
@@ -199,11 +206,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
     }
     longOptions.push_back({nullptr, 0, nullptr, 0});
 
-    ParsedCommandLine parsed;
-    CommandLine& line = parsed.line;
-    std::vector<std::string_view> arguments;
-    unsigned given = 0;  // bits of the kOptions rows seen
-    std::string optionError;
+    Scan scan;
     optind = 0;  // starts getopt afresh
     opterr = 0;
     for (;;) {
@@ -212,34 +215,45 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
         if (id == -1)
             break;
         if (id == 1) {
-            arguments.emplace_back(optarg);
+            scan.arguments.emplace_back(optarg);
         } else if (id == '?' || id == ':') {
-            if (optionError.empty())
-                optionError = OptionError(id, element < argc ? argv[element] : "", optopt);
+            if (scan.optionError.empty())
+                scan.optionError = OptionError(id, element < argc ? argv[element] : "", optopt);
         } else {
-            Apply(line.options, static_cast<OptionId>(id), optarg);
+            Apply(scan.options, static_cast<OptionId>(id), optarg);
             for (std::size_t i = 0; i < kOptions.size(); ++i)
-                given |= kOptions[i].id == id ? 1u << i : 0u;
+                scan.given |= kOptions[i].id == id ? 1u << i : 0u;
         }
     }
     for (int i = optind; i < argc; ++i)  // after "--"
-        arguments.emplace_back(argv[i]);
+        scan.arguments.emplace_back(argv[i]);
+    return scan;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
+    const Scan scan = ScanArguments(args);
+    ParsedCommandLine parsed;
+    CommandLine& line = parsed.line;
+    line.options = scan.options;
 
     const CommandRow* row = nullptr;
-    if (!arguments.empty()) {
-        row = FindCommand(arguments.front());
-        if (row == nullptr && optionError.empty()) {
-            parsed.error = "unknown command " + QuoteForMessage(arguments.front()) + HelpHint({});
+    if (!scan.arguments.empty()) {
+        row = FindCommand(scan.arguments.front());
+        if (row == nullptr && scan.optionError.empty()) {
+            parsed.error =
+                "unknown command " + QuoteForMessage(scan.arguments.front()) + HelpHint({});
             return parsed;
         }
     }
     line.command = row != nullptr ? row->id : Command::None;
-    if (!optionError.empty()) {
-        parsed.error = optionError + HelpHint(line.command);
+    if (!scan.optionError.empty()) {
+        parsed.error = scan.optionError + HelpHint(line.command);
         return parsed;
     }
     if (row != nullptr)
-        line.operands.assign(arguments.begin() + 1, arguments.end());
+        line.operands.assign(scan.arguments.begin() + 1, scan.arguments.end());
     if (line.options.help || line.options.version)
         return parsed;
     if (row == nullptr) {
@@ -247,7 +261,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
         return parsed;
     }
     for (std::size_t i = 0; i < kOptions.size(); ++i) {
-        if ((given >> i & 1u) != 0 && (kOptions[i].commands & Bit(row->id)) == 0) {
+        if ((scan.given >> i & 1u) != 0 && (kOptions[i].commands & Bit(row->id)) == 0) {
             parsed.error = "option " + Spelled(kOptions[i]) + " does not apply to " +
                            std::string(row->name) + HelpHint(row->id);
             return parsed;
