@@ -99,6 +99,11 @@ struct Language::Texts {
             dateFaults.*kDateFaults[i] = dateFaultTexts[i];
         }
     }
+
+    // categories, phrases and dateFaults view the strings beside them, which a
+    // copy or a move would leave behind.
+    Texts(const Texts&) = delete;
+    Texts& operator=(const Texts&) = delete;
 };
 
 Language::Language(std::shared_ptr<const Texts> texts) : texts_(std::move(texts)) {}
