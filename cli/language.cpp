@@ -58,7 +58,6 @@ constexpr int kCategoryCount = 7;
 }  // namespace
 
 struct Language::Texts {
-    std::string code;
     Translate translate;
     std::array<std::string, 12> signs;
     DateSpelling dates;
@@ -69,8 +68,7 @@ struct Language::Texts {
     std::array<std::string, std::size(kDateFaults)> dateFaultTexts;
     DateFaultPhrases dateFaults;
 
-    Texts(std::string_view language, Translate translator)
-        : code(language), translate(std::move(translator)) {
+    explicit Texts(Translate translator) : translate(std::move(translator)) {
         for (std::size_t i = 0; i < 12; ++i) {
             signs[i] = translate("zodiac", kZodiacSigns[i], -1);
             dates.months[i] = translate("zodiac", kMonthNames[i], -1);
@@ -115,7 +113,7 @@ std::shared_ptr<const Language::Texts> Language::Load(std::string_view code) {
                             QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()))))
         return nullptr;
     return std::make_shared<const Texts>(
-        code, [translator](const char* context, std::string_view text, int n) {
+        [translator](const char* context, std::string_view text, int n) {
             const std::string source(text);
             // The translation's plural rule picks the form for n.
             const QString translated = translator->translate(context, source.c_str(), nullptr, n);
@@ -143,7 +141,7 @@ bool Language::Exists(std::string_view code) {
 
 const Language& Language::English() {
     static const Language english(std::make_shared<const Texts>(
-        "en", [](const char*, std::string_view text, int) { return std::string(text); }));
+        [](const char*, std::string_view text, int) { return std::string(text); }));
     return english;
 }
 
@@ -206,10 +204,6 @@ std::span<const DateSpelling> Language::EveryDateSpelling() {
         return each;
     }();
     return spellings;
-}
-
-std::string_view Language::Code() const {
-    return texts_->code;
 }
 
 }  // namespace amorist::cli

@@ -93,7 +93,6 @@ public:
     // How every translation writes a date, for reading one back whatever
     // language it is in (English needs none). Loads every translation.
     static std::span<const DateSpelling> EveryDateSpelling();
-    std::string_view Code() const;  // as --lang names it
 
 private:
     struct Texts;
