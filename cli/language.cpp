@@ -4,7 +4,6 @@
 #include <QTranslator>
 #include <array>
 #include <functional>
-#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -148,16 +147,10 @@ const Language& Language::English() {
 std::optional<Language> Language::Named(std::string_view code) {
     if (code == "en")
         return English();
-    // Each language is loaded once, at its first use, and kept.
-    static std::array<std::once_flag, kTranslatedLanguages.size()> once;
-    static std::array<std::shared_ptr<const Texts>, kTranslatedLanguages.size()> loaded;
-    for (std::size_t i = 0; i < kTranslatedLanguages.size(); ++i) {
-        if (code != kTranslatedLanguages[i])
-            continue;
-        std::call_once(once[i], [&] { loaded[i] = Load(code); });
-        return loaded[i] ? std::optional(Language(loaded[i])) : std::nullopt;
-    }
-    return std::nullopt;
+    if (!Exists(code))
+        return std::nullopt;
+    std::shared_ptr<const Texts> texts = Load(code);
+    return texts ? std::optional(Language(std::move(texts))) : std::nullopt;
 }
 
 std::string_view Language::Sign(std::string_view english) const {

@@ -71,9 +71,9 @@ public:
     static bool Exists(std::string_view code);
 
     static const Language& English();
-    // The language a code of Codes() names, its texts loaded at the first call;
-    // nullopt for any other code, or when the translation does not load, which
-    // only a broken build can cause.
+    // The language a code of Codes() names, with its texts; nullopt for any
+    // other code, or when the translation does not load, which only a broken
+    // build can cause.
     static std::optional<Language> Named(std::string_view code);
 
     // A sign or month as this language shows it; a text that is no sign is
