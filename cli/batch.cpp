@@ -210,7 +210,7 @@ void Batch::Take(const LineSplitter::Line& line) {
         return;
     }
     const CheckedCouple checked = CheckCouple(fields.args, language_);
-    if (!checked.Ok()) {
+    if (!checked.ok()) {
         Refuse(line.number, checked.error);
         return;
     }
@@ -268,7 +268,7 @@ int RunBatch(std::string_view path, int in, bool json, const Language& language,
     constexpr std::size_t kPiece = 128 * 1024;
     const std::unique_ptr<char[]> buffer(new char[kPiece]);
     int status = kExitOk;
-    while (!out.Failed()) {
+    while (!out.failed()) {
         // What is done goes out before the program waits for more, so a
         // couple typed at a terminal is answered at once.
         out.Flush();

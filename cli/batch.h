@@ -66,10 +66,10 @@ private:
     std::string replay_;  // what is to be read again after an unclosed quote
     std::size_t secondLine_ = std::string::npos;  // in carry_
     Field field_ = Field::Start;
-    bool skipping_ = false;       // the rest of an overlong line
-    bool skipReported_ = false;   // ... already reported for its unclosed quote
-    bool afterCr_ = false;        // an LF now ends no line
-    std::size_t markSeen_ = 0;    // bytes of a byte-order mark at the start
+    bool skipping_ = false;      // the rest of an overlong line
+    bool skipReported_ = false;  // ... already reported for its unclosed quote
+    bool afterCr_ = false;       // an LF now ends no line
+    std::size_t markSeen_ = 0;   // bytes of a byte-order mark at the start
     bool started_ = false;
     std::uint64_t lineEnds_ = 0;  // the lines ended so far
     std::uint64_t recordLine_ = 1;

@@ -44,7 +44,7 @@ int Signs(const CommandLine& line, const Streams& io) {
     for (std::size_t i = 0; i < line.operands.size(); ++i) {
         const DateReading reading =
             ReadCalendarDay(line.operands[i], Language::EveryDateSpelling());
-        if (!reading.Ok())
+        if (!reading.ok())
             return Refuse(io, DateError(kLabels[i], line.operands[i], reading));
         range[i] = reading.date;
     }
@@ -88,7 +88,7 @@ BirthData DataFor(std::string_view name, CalendarDate date) {
 int Reading(const CommandLine& line, const Streams& io, const Language& language) {
     const CheckedCouple checked = CheckCouple(
         {line.operands[0], line.operands[1], line.operands[2], line.operands[3]}, language);
-    if (!checked.Ok())
+    if (!checked.ok())
         return Refuse(io, checked.error);
     const Couple& couple = checked.couple;
 
@@ -152,7 +152,7 @@ int Run(std::span<const std::string> args, const Streams& io) {
     const ParsedCommandLine parsed = ParseCommandLine(args);
     const int status = parsed.error.empty() ? Dispatch(parsed.line, io) : Refuse(io, parsed.error);
     if (!io.out.Flush()) {
-        io.err.Report(std::string("write error: ") + std::strerror(io.out.Error()));
+        io.err.Report(std::string("write error: ") + std::strerror(io.out.error()));
         return kExitSystemError;
     }
     return status;

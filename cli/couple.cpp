@@ -24,7 +24,7 @@ std::string DateError(std::string_view label, std::string_view text, const DateR
 }
 
 CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language) {
-    const PlainPhrases& say = language.Phrases();
+    const PlainPhrases& say = language.phrases();
     CheckedCouple checked;
     auto refuse = [&](std::string_view label, std::string_view text, std::string_view why) {
         checked.error = ArgumentError(label, text, why, say.argumentRefused);
@@ -32,12 +32,12 @@ CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language) {
     };
     const std::span<const DateSpelling> spellings = Language::EveryDateSpelling();
     const DateReading yours = ReadBirthDate(args.date, spellings);
-    if (!yours.Ok())
-        return refuse(say.dateArgument, args.date, DateFaultReason(yours, language.DateFaults()));
+    if (!yours.ok())
+        return refuse(say.dateArgument, args.date, DateFaultReason(yours, language.dateFaults()));
     const DateReading partners = ReadBirthDate(args.partnerDate, spellings);
-    if (!partners.Ok()) {
+    if (!partners.ok()) {
         return refuse(say.partnerDateArgument, args.partnerDate,
-                      DateFaultReason(partners, language.DateFaults()));
+                      DateFaultReason(partners, language.dateFaults()));
     }
     checked.couple = {args.name, yours.date, args.partnerName, partners.date};
 

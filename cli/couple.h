@@ -32,7 +32,7 @@ struct CheckedCouple {
     Couple couple;
     std::string error;
 
-    bool Ok() const { return error.empty(); }
+    bool ok() const { return error.empty(); }
 };
 
 CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language = Language::English());

@@ -175,11 +175,11 @@ void Language::AppendDate(std::string& out, CalendarDate date) const {
                   std::to_string(date.day), {Month(date.monthIndex), std::to_string(date.year)});
 }
 
-const PlainPhrases& Language::Phrases() const {
+const PlainPhrases& Language::phrases() const {
     return texts_->phrases;
 }
 
-const DateFaultPhrases& Language::DateFaults() const {
+const DateFaultPhrases& Language::dateFaults() const {
     return texts_->dateFaults;
 }
 

@@ -85,8 +85,8 @@ public:
     const Category* Shown(const Category* english) const;
     // The date in this language's own form: 7/March/1975, 7. März 1975.
     void AppendDate(std::string& out, CalendarDate date) const;
-    const PlainPhrases& Phrases() const;
-    const DateFaultPhrases& DateFaults() const;
+    const PlainPhrases& phrases() const;
+    const DateFaultPhrases& dateFaults() const;
     // Any English text of the program in this language, such as a message of
     // the birth-data check (context "birth_data_check").
     std::string Translated(const char* context, std::string_view english) const;
