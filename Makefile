@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` install
 # whatever is missing first, so a fresh clone needs nothing else.
-.PHONY: all deps configure build build-minimal run test test-sanitize bench tables translations format screenshots docs-screenshots clean
+.PHONY: all deps configure build build-minimal run test test-sanitize bench tables translations format screenshots docs-screenshots clean web run-web
 
 JOBS ?= $(shell nproc)
 SAMPLE := "ALEX MORGAN" 7/March/1975 "SAM RIVERS" 1978-11-23
@@ -38,10 +38,30 @@ run: build
 		build/bin/amorist-cli reading $(SAMPLE); \
 	fi
 
-test: build
+test: build web web-test-tools
 	@ctest --preset default -j $(JOBS)
 
-test-sanitize: deps
+# The browser tests' npm tools (puppeteer-core, axe-core), exactly as tests/web/package-lock.json
+# pins them, installed with `npm ci` into build-web/npm; again only when the lock file changes.
+WEB_TEST_TOOLS := build-web/npm/node_modules/.package-lock.json
+.PHONY: web-test-tools
+web-test-tools: $(WEB_TEST_TOOLS)
+$(WEB_TEST_TOOLS): tests/web/package.json tests/web/package-lock.json
+	@mkdir -p build-web/npm
+	@cp tests/web/package.json tests/web/package-lock.json build-web/npm/
+	@cd build-web/npm && npm ci --no-audit --no-fund --loglevel=error
+
+# The web edition: the core compiled to WebAssembly and the static site, in build-web/site/.
+web: deps
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web -j $(JOBS)
+
+WEB_PORT ?= 8080
+run-web: web
+	@echo "Amorist on the web: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
+	@cd build-web/site && /usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+test-sanitize: deps web web-test-tools
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize -j $(JOBS)
 	@ctest --preset sanitize -j $(JOBS)
@@ -50,14 +70,16 @@ test-sanitize: deps
 # a million couples against reading run once per couple, then start-up time and
 # peak memory against a Qt window showing one label, an empty one and one with
 # the main window's widgets built plainly (20 interleaved starts each, in an X
-# server and session bus of its own).
-bench: build
+# server and session bus of its own), then the web edition's three budgets in headless Chromium.
+bench: build web web-test-tools
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@echo
 	@bench/batch_throughput.sh build/bin/amorist-cli build/bench
 	@echo
 	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window \
 		build/bin/amorist-bare-window build/bin/amorist-plain-window
+	@echo
+	@NODE_PATH=build-web/npm/node_modules node bench/web_budgets.cjs build-web
 
 tables: configure
 	@cmake --build --preset default --target tables
@@ -73,6 +95,11 @@ format: deps
 screenshots: build
 	@cmake --build --preset default --target screenshots
 
+# The web edition in Chromium and Firefox ESR, at 320 and 1024 px, in every language.
+.PHONY: web-screenshots
+web-screenshots: web web-test-tools
+	@NODE_PATH=build-web/npm/node_modules node tools/web_screenshots/web_screenshots.cjs build-web build-web/screenshots
+
 # The pictures the README shows, refreshed from a new render.
 docs-screenshots: screenshots
 	@mkdir -p docs/screenshots
@@ -85,7 +112,7 @@ docs-screenshots: screenshots
 	@echo "docs/screenshots/ refreshed from build/screenshots/"
 
 clean:
-	@rm -rf build build-sanitize build-minimal build-fuzz
+	@rm -rf build build-sanitize build-minimal build-fuzz build-web
 
 # Installing and packaging like any desktop program, and fuzzing.
 .PHONY: install package fuzz

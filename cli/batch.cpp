@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/reading_format.h"
-#include "cli/text_output.h"
+#include "reading/reading_format.h"
+#include "reading/text_output.h"
 #include "core/compatibility/modRomanticCompatibility.h"
 #include "core/ephemeris/sign_table.h"
 

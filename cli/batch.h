@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/couple.h"
-#include "cli/language.h"
+#include "reading/couple.h"
+#include "reading/language.h"
 #include "cli/output.h"
 
 namespace amorist::cli {

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "cli/batch.h"
-#include "cli/language.h"
-#include "cli/text_output.h"
+#include "reading/language.h"
+#include "reading/text_output.h"
 
 namespace amorist::cli {
 namespace {

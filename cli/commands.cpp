@@ -7,12 +7,12 @@
 #include <string_view>
 
 #include "cli/batch.h"
-#include "cli/birth_date.h"
+#include "reading/birth_date.h"
 #include "cli/command_line.h"
-#include "cli/couple.h"
-#include "cli/language.h"
-#include "cli/reading_format.h"
-#include "cli/text_output.h"
+#include "reading/couple.h"
+#include "reading/language.h"
+#include "reading/reading_format.h"
+#include "reading/text_output.h"
 #include "core/compatibility/program_state.h"
 #include "core/ephemeris/modPlanetSignMars.h"
 #include "core/ephemeris/modPlanetSignVenus.h"
@@ -80,35 +80,16 @@ int Signs(const CommandLine& line, const Streams& io) {
 
 // ---- reading --------------------------------------------------------------
 
-BirthData DataFor(std::string_view name, CalendarDate date) {
-    return {std::string(name), std::to_string(date.day), std::string(kMonthNames[date.monthIndex]),
-            std::to_string(date.year)};
-}
-
 int Reading(const CommandLine& line, const Streams& io, const Language& language) {
     const CheckedCouple checked = CheckCouple(
         {line.operands[0], line.operands[1], line.operands[2], line.operands[3]}, language);
     if (!checked.ok())
         return Refuse(io, checked.error);
     const Couple& couple = checked.couple;
-
-    ProgramState state;
-    const RequestResult result = state.RunCompatibilityRequest(
-        DataFor(couple.name, couple.date), DataFor(couple.partnerName, couple.partnerDate));
-    const PersonShown you{couple.name, couple.date, result.yourDateOfBirth, state.YourMarsSign,
-                          state.YourVenusSign};
-    const PersonShown partner{couple.partnerName, couple.partnerDate, result.partnerDateOfBirth,
-                              state.PartnerMarsSign, state.PartnerVenusSign};
-    std::string text;
-    if (line.options.json) {
-        std::string one, two;
-        AppendJsonReading(one, result.one, language);
-        AppendJsonReading(two, result.two, language);
-        AppendJsonCouple(text, you, partner, one, two);
-    } else {
-        text = PlainCouple(you, partner, result, io.width, language);
-    }
-    io.out.Write(text);
+    const CoupleReading reading = ReadCouple(couple);
+    io.out.Write(line.options.json ? JsonCouple(couple, reading, language)
+                                   : PlainCouple(reading.You(couple), reading.Partner(couple),
+                                                 reading.result, io.width, language));
     return kExitOk;
 }
 

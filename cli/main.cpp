@@ -9,7 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "cli/text_output.h"
+#include "reading/text_output.h"
 
 int main(int argc, char** argv) {
     // batch can write gigabytes into a pipe; a pipe larger than the default

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "cli/birth_date.h"
-#include "cli/couple.h"
-#include "cli/language.h"
-#include "cli/text_output.h"
+#include "reading/birth_date.h"
+#include "reading/couple.h"
+#include "reading/language.h"
+#include "reading/text_output.h"
 #include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
 #include "fuzz/fuzz_support.h"

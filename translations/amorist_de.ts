@@ -757,6 +757,13 @@ Möchten Sie nach einem Update suchen?</translation>
     </message>
 </context>
 <context>
+    <name>web</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+</context>
+<context>
     <name>zodiac</name>
     <message>
         <source>Aries</source>

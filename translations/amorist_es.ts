@@ -757,6 +757,13 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
+    <name>web</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+</context>
+<context>
     <name>zodiac</name>
     <message>
         <source>Aries</source>

@@ -757,6 +757,13 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>web</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+</context>
+<context>
     <name>zodiac</name>
     <message>
         <source>Aries</source>

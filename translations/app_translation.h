@@ -3,15 +3,13 @@
 #pragma once
 
 #include <QStringView>
-#include <array>
-#include <string_view>
+
+#include "translations/translated_languages.h"
 
 class QLocale;
 class QTranslator;
 
 namespace amorist {
-
-inline constexpr std::array<std::string_view, 3> kTranslatedLanguages = {"de", "fr", "es"};
 
 // Loads the program's catalogue for the first of the locale's languages that
 // has one, matched as Qt matches them ("de-AT" finds German). English has an

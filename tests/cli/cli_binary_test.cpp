@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/language.h"
+#include "reading/language.h"
 #include "core/ephemeris/zodiac.h"
 #include "run_binary.h"
 

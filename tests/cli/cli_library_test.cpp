@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "cli/batch.h"
-#include "cli/birth_date.h"
+#include "reading/birth_date.h"
 #include "cli/commands.h"
-#include "cli/couple.h"
-#include "cli/language.h"
-#include "cli/text_output.h"
+#include "reading/couple.h"
+#include "reading/language.h"
+#include "reading/text_output.h"
 
 namespace amorist::cli {
 namespace {

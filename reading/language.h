@@ -8,10 +8,14 @@
 #include <string>
 #include <string_view>
 
-#include "cli/birth_date.h"
+#include "reading/birth_date.h"
 #include "core/compatibility/reading_content.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/translatable.h"
+
+namespace amorist {
+class Catalogue;
+}
 
 namespace amorist::cli {
 
@@ -75,6 +79,8 @@ public:
     // other code, or when the translation does not load, which only a broken
     // build can cause.
     static std::optional<Language> Named(std::string_view code);
+    // The language a catalogue translates into, with its texts.
+    static Language Using(const Catalogue& catalogue);
 
     // A sign or month as this language shows it; a text that is no sign is
     // returned as it is.
@@ -99,6 +105,7 @@ private:
     explicit Language(std::shared_ptr<const Texts> texts);
     // A translated language's texts; null when its translation does not load.
     static std::shared_ptr<const Texts> Load(std::string_view code);
+    static std::shared_ptr<const Texts> Load(const Catalogue& catalogue);
 
     std::shared_ptr<const Texts> texts_;  // shared, so the views into it survive copies
 };

@@ -1,4 +1,4 @@
-#include "cli/text_output.h"
+#include "reading/text_output.h"
 
 #include <sys/ioctl.h>
 

@@ -1,6 +1,6 @@
-#include "cli/couple.h"
+#include "reading/couple.h"
 
-#include "cli/text_output.h"
+#include "reading/text_output.h"
 #include "core/compatibility/birth_data_check.h"
 
 namespace amorist::cli {
@@ -26,17 +26,21 @@ std::string DateError(std::string_view label, std::string_view text, const DateR
 CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language) {
     const PlainPhrases& say = language.phrases();
     CheckedCouple checked;
-    auto refuse = [&](std::string_view label, std::string_view text, std::string_view why) {
+    auto refuse = [&](CheckedEntry entry, std::string_view label, std::string_view text,
+                      std::string_view why) {
         checked.error = ArgumentError(label, text, why, say.argumentRefused);
+        checked.entry = entry;
+        checked.why = why;
         return checked;
     };
     const std::span<const DateSpelling> spellings = Language::EveryDateSpelling();
     const DateReading yours = ReadBirthDate(args.date, spellings);
     if (!yours.ok())
-        return refuse(say.dateArgument, args.date, DateFaultReason(yours, language.dateFaults()));
+        return refuse(CheckedEntry::YourDate, say.dateArgument, args.date,
+                      DateFaultReason(yours, language.dateFaults()));
     const DateReading partners = ReadBirthDate(args.partnerDate, spellings);
     if (!partners.ok()) {
-        return refuse(say.partnerDateArgument, args.partnerDate,
+        return refuse(CheckedEntry::PartnerDate, say.partnerDateArgument, args.partnerDate,
                       DateFaultReason(partners, language.dateFaults()));
     }
     checked.couple = {args.name, yours.date, args.partnerName, partners.date};
@@ -50,13 +54,13 @@ CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language) {
     const std::string message = language.Translated("birth_data_check", failure->message);
     switch (failure->entry) {
         case CheckedEntry::YourName:
-            return refuse(say.nameArgument, args.name, message);
+            return refuse(failure->entry, say.nameArgument, args.name, message);
         case CheckedEntry::YourDate:
-            return refuse(say.dateArgument, args.date, message);
+            return refuse(failure->entry, say.dateArgument, args.date, message);
         case CheckedEntry::PartnerName:
-            return refuse(say.partnerNameArgument, args.partnerName, message);
+            return refuse(failure->entry, say.partnerNameArgument, args.partnerName, message);
         case CheckedEntry::PartnerDate:
-            return refuse(say.partnerDateArgument, args.partnerDate, message);
+            return refuse(failure->entry, say.partnerDateArgument, args.partnerDate, message);
     }
     return checked;
 }

@@ -1,8 +1,8 @@
-#include "cli/reading_format.h"
+#include "reading/reading_format.h"
 
 #include <cstdint>
 
-#include "cli/text_output.h"
+#include "reading/text_output.h"
 
 namespace amorist::cli {
 namespace {
@@ -113,6 +113,40 @@ void AppendJsonCouple(std::string& out, const PersonShown& you, const PersonShow
     AppendJsonPerson(out, partner);
     out.append(", \"readings\": [").append(readingOne).append(", ").append(readingTwo);
     out.append("]}\n");
+}
+
+PersonShown CoupleReading::You(const Couple& couple) const {
+    return {couple.name, couple.date, result.yourDateOfBirth, yourMars, yourVenus};
+}
+
+PersonShown CoupleReading::Partner(const Couple& couple) const {
+    return {couple.partnerName, couple.partnerDate, result.partnerDateOfBirth, partnerMars,
+            partnerVenus};
+}
+
+CoupleReading ReadCouple(const Couple& couple) {
+    auto data = [](std::string_view name, CalendarDate date) {
+        return BirthData{std::string(name), std::to_string(date.day),
+                         std::string(kMonthNames[date.monthIndex]), std::to_string(date.year)};
+    };
+    ProgramState state;
+    CoupleReading reading;
+    reading.result = state.RunCompatibilityRequest(data(couple.name, couple.date),
+                                                   data(couple.partnerName, couple.partnerDate));
+    reading.yourMars = state.YourMarsSign;
+    reading.yourVenus = state.YourVenusSign;
+    reading.partnerMars = state.PartnerMarsSign;
+    reading.partnerVenus = state.PartnerVenusSign;
+    return reading;
+}
+
+std::string JsonCouple(const Couple& couple, const CoupleReading& reading,
+                       const Language& language) {
+    std::string one, two, text;
+    AppendJsonReading(one, reading.result.one, language);
+    AppendJsonReading(two, reading.result.two, language);
+    AppendJsonCouple(text, reading.You(couple), reading.Partner(couple), one, two);
+    return text;
 }
 
 std::string PlainCouple(const PersonShown& you, const PersonShown& partner,

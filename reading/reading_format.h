@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/birth_date.h"
-#include "cli/language.h"
+#include "reading/birth_date.h"
+#include "reading/couple.h"
+#include "reading/language.h"
 #include "core/compatibility/program_state.h"
 
 namespace amorist::cli {
@@ -31,6 +32,22 @@ void AppendJsonReading(std::string& out, const ReadingResult& reading, const Lan
 // JSON. batch --json repeats it byte for byte.
 void AppendJsonCouple(std::string& out, const PersonShown& you, const PersonShown& partner,
                       std::string_view readingOne, std::string_view readingTwo);
+
+// A checked couple's reading, as the main window's request makes it.
+struct CoupleReading {
+    RequestResult result;
+    ZodiacSign yourMars, yourVenus, partnerMars, partnerVenus;
+
+    // Each person as shown, with views into result: keep the reading while they are used.
+    PersonShown You(const Couple& couple) const;
+    PersonShown Partner(const Couple& couple) const;
+};
+
+CoupleReading ReadCouple(const Couple& couple);
+
+// The line reading --json prints for the couple, newline included.
+std::string JsonCouple(const Couple& couple, const CoupleReading& reading,
+                       const Language& language);
 
 // The reading as text in the language, its paragraphs wrapped to width.
 std::string PlainCouple(const PersonShown& you, const PersonShown& partner,

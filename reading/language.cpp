@@ -1,14 +1,13 @@
-#include "cli/language.h"
+#include "reading/language.h"
 
-#include <QString>
-#include <QTranslator>
 #include <array>
 #include <functional>
 #include <utility>
 #include <vector>
 
 #include "core/compatibility/program_state.h"
-#include "translations/app_translation.h"
+#include "translations/catalogue.h"
+#include "translations/translated_languages.h"
 
 namespace amorist::cli {
 namespace {
@@ -106,18 +105,21 @@ struct Language::Texts {
 Language::Language(std::shared_ptr<const Texts> texts) : texts_(std::move(texts)) {}
 
 // What the translation lacks stays English.
-std::shared_ptr<const Language::Texts> Language::Load(std::string_view code) {
-    auto translator = std::make_shared<QTranslator>();
-    if (!LoadAppTranslation(*translator,
-                            QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()))))
-        return nullptr;
+std::shared_ptr<const Language::Texts> Language::Load(const Catalogue& catalogue) {
     return std::make_shared<const Texts>(
-        [translator](const char* context, std::string_view text, int n) {
-            const std::string source(text);
+        [catalogue](const char* context, std::string_view text, int n) {
             // The translation's plural rule picks the form for n.
-            const QString translated = translator->translate(context, source.c_str(), nullptr, n);
-            return translated.isEmpty() ? source : translated.toStdString();
+            return std::string(catalogue.Translate(context, text, {}, n));
         });
+}
+
+std::shared_ptr<const Language::Texts> Language::Load(std::string_view code) {
+    const std::optional<Catalogue> catalogue = Catalogue::Read(EmbeddedCatalogue(code));
+    return catalogue ? Load(*catalogue) : nullptr;
+}
+
+Language Language::Using(const Catalogue& catalogue) {
+    return Language(Load(catalogue));
 }
 
 std::string Language::Codes() {

@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/birth_date.h"
-#include "cli/language.h"
+#include "core/compatibility/birth_data_check.h"
+#include "reading/birth_date.h"
+#include "reading/language.h"
 
 namespace amorist::cli {
 
@@ -31,6 +32,9 @@ struct Couple {
 struct CheckedCouple {
     Couple couple;
     std::string error;
+    // For a refusal: which entry it is about, and why, without the argument.
+    CheckedEntry entry = CheckedEntry::YourName;
+    std::string why;
 
     bool ok() const { return error.empty(); }
 };

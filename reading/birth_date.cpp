@@ -1,10 +1,10 @@
-#include "cli/birth_date.h"
+#include "reading/birth_date.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "cli/text_output.h"
 #include "core/compatibility/birth_data_check.h"
+#include "reading/text_output.h"
 #include "core/ephemeris/zodiac.h"
 
 namespace amorist::cli {

@@ -1,0 +1,179 @@
+#!/usr/bin/python3
+"""Assembles the static site of the web edition.
+
+Fills the page's English texts in from web/page_texts.js (the names of texts
+in the translations, which lupdate reads too) and its lists from the core's
+month names, turns page_texts.js into a module, gives every file but the page
+a content-hashed name, and writes each translation's catalogue, cut down to
+the texts the page and the reading use. A manifest names the hashed files for
+the tests and the benchmark.
+"""
+import argparse
+import hashlib
+import html
+import json
+import os
+import re
+import shutil
+import sys
+
+TEXT_ENTRY = re.compile(r'^\s*(\w+): QT_TRANSLATE_NOOP\(("(?:[^"\\]|\\.)*"), ("(?:[^"\\]|\\.)*")\),$',
+                        re.MULTILINE)
+# The contexts of the texts the binding translates: the reading, its dates and signs, and
+# amorist-cli's refusal lines, which the page keeps to the letter.
+READING_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state", "amorist-cli"}
+FIRST_YEAR, LAST_YEAR = 1930, 2012
+
+
+def fail(message):
+    sys.exit(f"make_site.py: {message}")
+
+
+def page_texts(path):
+    with open(path, encoding="utf-8") as f:
+        source = f.read()
+    texts = {key: (json.loads(context), json.loads(text))
+             for key, context, text in TEXT_ENTRY.findall(source)}
+    if source.count("QT_TRANSLATE_NOOP(") != len(texts):
+        fail(f"{path}: an entry is not written as 'key: QT_TRANSLATE_NOOP(\"context\", \"text\"),'")
+    return source, texts
+
+
+def month_names(source_root):
+    with open(os.path.join(source_root, "core/ephemeris/zodiac.h"), encoding="utf-8") as f:
+        declaration = re.search(r"kMonthNames\s*=\s*\{([^}]*)\}", f.read())
+    names = re.findall(r'QT_TRANSLATE_NOOP\("zodiac", "(\w+)"\)', declaration.group(1)) if declaration else []
+    if len(names) != 12:
+        fail("the twelve month names were not found in core/ephemeris/zodiac.h")
+    return names
+
+
+def shown(text, argument=""):
+    return re.sub(r"&(.)", r"\1", text).replace("%1", argument)
+
+
+def fill_page(template, texts, months):
+    def attribute(tag, name):
+        found = re.search(rf'\s{name}="([^"]*)"', tag)
+        return found.group(1) if found else None
+
+    def text_of(key):
+        if key not in texts:
+            fail(f"index.html names the text '{key}', which page_texts.js lacks")
+        return texts[key][1]
+
+    def element(match):
+        tag, content, end = match.group(1), "", match.group(3) or ""
+        label = attribute(tag, "data-label")
+        if label:
+            tag = tag[:-1] + f' aria-label="{html.escape(shown(text_of(label)))}">'
+        hint = attribute(tag, "data-hint")
+        if hint:
+            words = html.escape(shown(text_of(hint)))
+            tag = tag[:-1] + f' placeholder="{words}" aria-label="{words}">'
+        key = attribute(tag, "data-text")
+        if key:
+            content = html.escape(shown(text_of(key), attribute(tag, "data-arg") or ""), quote=False)
+        listed = attribute(tag, "data-list")
+        if listed == "days":
+            content = "".join(f'<option value="{d}">{d}</option>' for d in range(1, 32))
+        elif listed == "months":
+            content = "".join(f'<option value="{i + 1}" data-month="{m}">{m}</option>'
+                              for i, m in enumerate(months))
+        elif listed == "years":
+            content = "".join(f"<option>{y}</option>" for y in range(FIRST_YEAR, LAST_YEAR + 1))
+        return tag + content + end
+
+    # Elements whose content the build writes are empty in the template.
+    return re.sub(r"(<(\w+)\b[^<>]*\bdata-(?:text|list|label|hint)=[^<>]*>)(</\2>)?", element,
+                  template)
+
+
+def source_hash(source):
+    """FNV-1a of the source's UTF-8, as Catalogue::SourceHash and the page compute it."""
+    value = 2166136261
+    for byte in source.encode("utf-8"):
+        value = ((value ^ byte) * 16777619) & 0xFFFFFFFF
+    return f"{value:08x}"
+
+
+def cut_catalogue(text, texts):
+    """The entries the page and the reading use, each source named by its hash."""
+    wanted = set(texts.values())
+    records = text.split("\x1e")
+    kept = [records[0] + "\x1fsources-hashed"]
+    seen = set()
+    for record in records[1:]:
+        context, source, *rest = record.split("\x1f")
+        if context in READING_CONTEXTS or (context, source) in wanted:
+            key = (context, source_hash(source), rest[0])
+            if key in seen:
+                fail(f"two sources of context '{context}' share the hash {key[1]}")
+            seen.add(key)
+            kept.append("\x1f".join([context, key[1], *rest]))
+    return "\x1e".join(kept)
+
+
+def hashed(name, data):
+    stem, dot, extension = name.partition(".")
+    return f"{stem}.{hashlib.sha256(data).hexdigest()[:10]}.{extension}"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--source", required=True)
+    parser.add_argument("--module", required=True, help="amorist.js; amorist.wasm lies beside it")
+    parser.add_argument("--icon", required=True)
+    parser.add_argument("--out", required=True)
+    parser.add_argument("--manifest", required=True)
+    parser.add_argument("catalogues", nargs="*")
+    args = parser.parse_args()
+
+    source_root = os.path.dirname(os.path.abspath(args.source))
+    texts_source, texts = page_texts(os.path.join(args.source, "page_texts.js"))
+    with open(os.path.join(args.source, "index.html"), encoding="utf-8") as f:
+        page = fill_page(f.read(), texts, month_names(source_root))
+
+    files = {}  # name in the sources -> (hashed name, bytes)
+
+    def add(name, data):
+        for earlier, (new_name, _) in files.items():
+            data = data.replace(f'"./{earlier}"'.encode(), f'"./{new_name}"'.encode())
+            data = data.replace(f'"{earlier}"'.encode(), f'"{new_name}"'.encode())
+        files[name] = (hashed(name, data), data)
+
+    def read(path):
+        with open(path, "rb") as f:
+            return f.read()
+
+    module_dir = os.path.dirname(args.module)
+    add("amorist.wasm", read(os.path.join(module_dir, "amorist.wasm")))
+    add("amorist.js", read(args.module))
+    add("amorist.svg", read(args.icon))
+    catalogue_names = {}
+    for path in args.catalogues:
+        name = os.path.basename(path)
+        code = name[len("amorist_"):-len(".cat")]
+        with open(path, encoding="utf-8") as f:
+            add(name, cut_catalogue(f.read(), texts).encode("utf-8"))
+        catalogue_names[code] = files[name][0]
+    module = (texts_source + "\nexport default pageTexts;\n"
+              f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n")
+    add("texts.js", module.encode("utf-8"))
+    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "app.js", "style.css"]:
+        add(name, read(os.path.join(args.source, name)))
+    add("index.html", page.encode("utf-8"))
+    files["index.html"] = ("index.html", files["index.html"][1])
+
+    if os.path.isdir(args.out):
+        shutil.rmtree(args.out)
+    os.makedirs(args.out)
+    for new_name, data in files.values():
+        with open(os.path.join(args.out, new_name), "wb") as f:
+            f.write(data)
+    with open(args.manifest, "w", encoding="utf-8") as f:
+        json.dump({name: new_name for name, (new_name, _) in files.items()}, f, indent=1, sort_keys=True)
+
+
+if __name__ == "__main__":
+    main()
