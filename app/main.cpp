@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     amorist::QtPlatform platform;
     platform.SetBeforeExit([&lock] { lock.Release(); });
     amorist::Session session(platform);
+    session.setLanguage(language->code());
     amorist::Windows windows(session);
 
     // From inside the event loop, so that ending the run during start-up
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
         entering.End();
         windows.Startup().Form_Load([&lock] {
             const Phase check("instance lock: taking it");
-            return lock.AnotherInstanceRunning();
+            return lock.TryAcquire() == amorist::SingleInstanceLock::Outcome::AnotherRunning;
         });
     });
     return QApplication::exec();

@@ -16,40 +16,30 @@ QString Address(const char* host, const char* path) {
     return QStringLiteral("https://") + QLatin1String(host) + QLatin1String(path);
 }
 
+constexpr qint64 kQuietDays = 14;
+
 // ISO rather than the locale's short format: short formats carry two-digit
 // years that read back in the wrong century, and a change of locale would
 // make the stored text unreadable.
-constexpr char kReminderDateFormat[] = "yyyy-MM-dd";
-constexpr qint64 kQuietDays = 14;
-
 void RememberReminder(const QDate& day) {
     const startup_trace::Phase phase("settings: writing");
-    settings::WriteLastUpdateReminder(day.toString(QLatin1String(kReminderDateFormat)));
+    settings::WriteLastUpdateReminder(day.toString(Qt::ISODate));
 }
 
 }  // namespace
 
 QDate ReminderDate(const QString& stored) {
-    // What we write is read here; Qt's format parser, which draws in more of
-    // the library at every start, reads anything else exactly as before.
-    const auto digits = [&stored](qsizetype from, qsizetype count) {
-        int value = 0;
-        for (qsizetype i = from; i < from + count; ++i) {
-            const char16_t c = stored[i].unicode();
-            if (c < u'0' || c > u'9')
-                return -1;
-            value = value * 10 + (c - u'0');
-        }
-        return value;
-    };
-    if (stored.size() == 10 && stored[4] == u'-' && stored[7] == u'-') {
-        const int year = digits(0, 4);
-        const int month = digits(5, 2);
-        const int day = digits(8, 2);
-        if (year > 0 && month > 0 && day > 0 && QDate::isValid(year, month, day))
-            return QDate(year, month, day);
+    // Qt::ISODate alone also takes other separators, a time and trailing text;
+    // what we store is exactly YYYY-MM-DD in ASCII digits.
+    if (stored.size() != 10)
+        return {};
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        const char16_t c = stored[i].unicode();
+        const bool fits = (i == 4 || i == 7) ? c == u'-' : (c >= u'0' && c <= u'9');
+        if (!fits)
+            return {};
     }
-    return QDate::fromString(stored, QLatin1String(kReminderDateFormat));
+    return QDate::fromString(stored, Qt::ISODate);
 }
 
 QString sites::HomePageAddress() {

@@ -2,6 +2,8 @@
 // core's state, the referral fields and the set of open windows.
 #pragma once
 
+#include <QString>
+
 #include "app/modTellAFriend.h"
 #include "app/platform.h"
 #include "core/compatibility/program_state.h"
@@ -27,10 +29,13 @@ public:
     ReferralFields& referral() { return referral_; }
 
     void SetWindows(WindowSet* windows) { windows_ = windows; }
-    WindowSet* windows() { return windows_; }
+
+    // The translation the windows show ("de", "fr" or "es"); empty for English.
+    const QString& language() const { return language_; }
+    void setLanguage(const QString& language) { language_ = language; }
 
     // True once EndProgram has begun: unload handlers then show nothing new.
-    bool ending() const { return ending_; }
+    bool isEnding() const { return ending_; }
 
 private:
     friend void EndProgram(Session& session);
@@ -39,6 +44,7 @@ private:
     ProgramState core_;
     ReferralFields referral_;
     WindowSet* windows_ = nullptr;
+    QString language_;
     bool ending_ = false;
 };
 

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "app/file_checks.h"
+#include "core/control_characters.h"
 
 // The file is read and written here rather than through QSettings: QSettings
 // opens the file and its helper lock without looking at what they are (a pipe
@@ -36,11 +37,8 @@ QString ExecutableName() {
 }
 
 bool HasControlCharacter(QStringView text) {
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return true;
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return IsControlCharacter(c.unicode()); });
 }
 
 // The stored value when the bytes hold nothing but our one key in our one

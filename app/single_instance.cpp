@@ -180,7 +180,7 @@ SingleInstanceLock::Outcome SingleInstanceLock::TryAt(const QString& path) {
 }
 
 SingleInstanceLock::Outcome SingleInstanceLock::TryAcquire() {
-    if (held())
+    if (isHeld())
         return Outcome::Acquired;
     if (!folders_)
         return path_.isEmpty() ? Outcome::CheckSkipped : TryAt(path_);

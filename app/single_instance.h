@@ -38,13 +38,12 @@ public:
     // is left alone and the next place tried; with none left the check is
     // skipped, so at worst two copies run, never none.
     Outcome TryAcquire();
-    bool AnotherInstanceRunning() { return TryAcquire() == Outcome::AnotherRunning; }
     // Gives the lock up if this copy holds it; a lock held by another copy
     // is never touched.
     void Release();
-    bool held() const { return fd_ >= 0; }
+    bool isHeld() const { return fd_ >= 0; }
     // The lock this copy holds; empty when it holds none.
-    const QString& HeldPath() const { return heldPath_; }
+    const QString& heldPath() const { return heldPath_; }
 
     // The runtime folder when it is private; else amorist/ in the cache folder,
     // with the host name in the lock's name; else amorist-<uid>/ in the

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <set>
+#include <utility>
 
 namespace amorist::bench {
 
@@ -88,6 +90,31 @@ std::vector<std::string> ChildEnvironment(
         environment.push_back(name + '=' + value);
     return environment;
 }
+
+TemporaryFolder::TemporaryFolder(const std::filesystem::path& parent,
+                                 std::initializer_list<const char*> inside) {
+    std::string pattern = parent / "amorist-bench-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr)
+        return;
+    path_ = pattern;
+    for (const char* name : inside) {
+        std::error_code error;
+        std::filesystem::create_directory(path_ / name, error);
+        if (error) {
+            std::filesystem::remove_all(std::exchange(path_, {}), error);
+            return;
+        }
+    }
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code ignored;
+    if (!path_.empty())
+        std::filesystem::remove_all(path_, ignored);
+}
+
+TemporaryFolder::TemporaryFolder(TemporaryFolder&& other) noexcept
+    : path_(std::exchange(other.path_, {})) {}
 
 double Median(std::vector<double> values) {
     if (values.empty())

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -33,6 +35,22 @@ std::vector<std::string> ChildEnvironment(
 
 // Nanoseconds a thread has run, the first field of /proc/<pid>/task/<tid>/schedstat.
 std::optional<long long> RunNanoseconds(std::string_view schedstat);
+
+// A private folder made under parent with the named folders inside, and
+// removed with everything in it when it goes. When any of it cannot be made,
+// path() is empty and nothing is left behind.
+class TemporaryFolder {
+public:
+    TemporaryFolder(const std::filesystem::path& parent, std::initializer_list<const char*> inside);
+    ~TemporaryFolder();
+    TemporaryFolder(TemporaryFolder&& other) noexcept;
+    TemporaryFolder& operator=(TemporaryFolder&&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
 
 // The middle value; the mean of the two middle values for an even count.
 double Median(std::vector<double> values);

@@ -166,5 +166,21 @@ TEST(StartupProbe, ReportJudgesOneRowAgainstTheFirst) {
               std::string::npos);
 }
 
+// A folder that cannot be made in full is reported as not made and leaves nothing behind.
+TEST(StartupProbe, ATemporaryFolderIsMadeInFullOrNotAtAll) {
+    const TemporaryFolder parent(std::filesystem::temp_directory_path(), {});
+    ASSERT_FALSE(parent.path().empty());
+    std::filesystem::path made;
+    {
+        const TemporaryFolder folder(parent.path(), {"config"});
+        made = folder.path();
+        EXPECT_TRUE(std::filesystem::is_directory(made / "config"));
+    }
+    EXPECT_FALSE(std::filesystem::exists(made)) << "removed when it goes";
+    const TemporaryFolder partial(parent.path(), {"missing/config", "config"});
+    EXPECT_TRUE(partial.path().empty());
+    EXPECT_TRUE(std::filesystem::is_empty(parent.path()));
+}
+
 }  // namespace
 }  // namespace amorist::bench

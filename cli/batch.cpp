@@ -7,10 +7,9 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <map>
 #include <memory>
-#include <mutex>
 
+#include "cli/commands.h"
 #include "reading/reading_format.h"
 #include "reading/text_output.h"
 #include "core/compatibility/modRomanticCompatibility.h"
@@ -19,13 +18,8 @@
 namespace amorist::cli {
 namespace {
 
-constexpr std::string_view kInputHeader = "name,date,partner_name,partner_date";
-constexpr std::string_view kOutputHeader =
-    "name,date,mars,venus,partner_name,partner_date,partner_mars,partner_venus,"
-    "number1,category1,number2,category2\n";
-
 Sign SignOn(const SignTable& table, CalendarDate date) {
-    return SignOnDay(table[(date.year - kFirstTableYear) * 12 + date.monthIndex], date.day);
+    return SignOnDay(EntryFor(table, date.year, date.monthIndex), date.day);
 }
 
 bool IsBlank(std::string_view text) {
@@ -118,7 +112,7 @@ std::string CsvFaultMessage(const CsvCouple& couple) {
         case CsvFault::TextAfterQuote:
             return "text follows the closing quote of a field";
     }
-    return "expected 4 fields, " + std::string(kInputHeader) + ", found " +
+    return "expected 4 fields, " + std::string(kCsvInputHeader) + ", found " +
            std::to_string(couple.fieldCount);
 }
 
@@ -139,8 +133,8 @@ struct PairTexts {
 
 namespace {
 
-std::shared_ptr<const PairTexts> WritePairTexts(const Language& language) {
-    auto texts = std::make_shared<PairTexts>();
+std::unique_ptr<const PairTexts> WritePairTexts(const Language& language) {
+    auto texts = std::make_unique<PairTexts>();
     modRomanticCompatibility compatibility;
     for (std::size_t first = 0; first < 12; ++first) {
         for (std::size_t second = 0; second < 12; ++second) {
@@ -158,21 +152,10 @@ std::shared_ptr<const PairTexts> WritePairTexts(const Language& language) {
     return texts;
 }
 
-// Written once per language and kept, like the language's texts themselves.
-std::shared_ptr<const PairTexts> PairTextsIn(const Language& language) {
-    static std::mutex guard;
-    static std::map<std::string, std::shared_ptr<const PairTexts>, std::less<>> written;
-    const std::lock_guard lock(guard);
-    std::shared_ptr<const PairTexts>& texts = written[std::string(language.Code())];
-    if (!texts)
-        texts = WritePairTexts(language);
-    return texts;
-}
-
 }  // namespace
 
 Batch::Batch(bool json, Output& out, Output& err, const Language& language)
-    : json_(json), language_(language), texts_(PairTextsIn(language)), out_(out), err_(err) {
+    : json_(json), language_(language), texts_(WritePairTexts(language)), out_(out), err_(err) {
     scratch_.resize(LineSplitter::kLongestLine + 1);
     text_.reserve(4096);
     yourDate_.reserve(32);
@@ -184,8 +167,10 @@ Batch::~Batch() = default;
 // The CSV header comes with the first input, so input that cannot be read
 // gives no output at all.
 void Batch::Start() {
-    if (!started_ && !json_)
-        out_.Write(kOutputHeader);
+    if (!started_ && !json_) {
+        out_.Write(kCsvOutputHeader);
+        out_.Write("\n");
+    }
     started_ = true;
 }
 
@@ -217,7 +202,7 @@ void Batch::Take(const LineSplitter::Line& line) {
         Refuse(line.number, CsvFaultMessage(unclosed));
         return;
     }
-    if (IsBlank(line.text) || (line.number == 1 && line.text == kInputHeader))
+    if (IsBlank(line.text) || (line.number == 1 && line.text == kCsvInputHeader))
         return;
     const CsvCouple fields = SplitCsvCouple(line.text, scratch_.data());
     if (fields.fault != CsvFault::None) {
@@ -225,7 +210,7 @@ void Batch::Take(const LineSplitter::Line& line) {
         return;
     }
     const CheckedCouple checked = CheckCouple(fields.args, language_);
-    if (!checked.Ok()) {
+    if (!checked.ok()) {
         Refuse(line.number, checked.error);
         return;
     }
@@ -276,14 +261,14 @@ int RunBatch(std::string_view path, int in, bool json, const Language& language,
         fd = open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
             err.Report("cannot open " + shown + ": " + std::strerror(errno));
-            return 1;
+            return kExitSystemError;
         }
     }
     Batch batch(json, out, err, language);
     constexpr std::size_t kPiece = 128 * 1024;
     const std::unique_ptr<char[]> buffer(new char[kPiece]);
-    int status = 0;
-    while (!out.Failed()) {
+    int status = kExitOk;
+    while (!out.failed()) {
         // What is done goes out before the program waits for more, so a
         // couple typed at a terminal is answered at once.
         out.Flush();
@@ -292,7 +277,7 @@ int RunBatch(std::string_view path, int in, bool json, const Language& language,
             continue;
         if (got < 0) {
             err.Report("cannot read " + shown + ": " + std::strerror(errno));
-            status = 1;
+            status = kExitSystemError;
             break;
         }
         if (got == 0) {
@@ -303,8 +288,8 @@ int RunBatch(std::string_view path, int in, bool json, const Language& language,
     }
     if (named)
         close(fd);
-    if (status == 0 && batch.HadBadLine())
-        status = 2;
+    if (status == kExitOk && batch.hadBadLine())
+        status = kExitBadInput;
     return status;
 }
 

@@ -15,6 +15,12 @@
 
 namespace amorist::cli {
 
+// The header line batch skips on its input and writes on its CSV output.
+inline constexpr std::string_view kCsvInputHeader = "name,date,partner_name,partner_date";
+inline constexpr std::string_view kCsvOutputHeader =
+    "name,date,mars,venus,partner_name,partner_date,partner_mars,partner_venus,"
+    "number1,category1,number2,category2";
+
 // Cuts a byte stream, fed in pieces of any size, into CSV records as
 // spreadsheets write them: a byte-order mark at the very start is dropped,
 // CR, LF and CRLF each end a line, and a quoted field may run over lines
@@ -60,10 +66,10 @@ private:
     std::string replay_;  // what is to be read again after an unclosed quote
     std::size_t secondLine_ = std::string::npos;  // in carry_
     Field field_ = Field::Start;
-    bool skipping_ = false;       // the rest of an overlong line
-    bool skipReported_ = false;   // ... already reported for its unclosed quote
-    bool afterCr_ = false;        // an LF now ends no line
-    std::size_t markSeen_ = 0;    // bytes of a byte-order mark at the start
+    bool skipping_ = false;      // the rest of an overlong line
+    bool skipReported_ = false;  // ... already reported for its unclosed quote
+    bool afterCr_ = false;       // an LF now ends no line
+    std::size_t markSeen_ = 0;   // bytes of a byte-order mark at the start
     bool started_ = false;
     std::uint64_t lineEnds_ = 0;  // the lines ended so far
     std::uint64_t recordLine_ = 1;
@@ -102,7 +108,7 @@ public:
 
     void Feed(std::string_view piece);
     void Finish();
-    bool HadBadLine() const { return hadBadLine_; }
+    bool hadBadLine() const { return hadBadLine_; }
 
 private:
     void Start();
@@ -112,8 +118,8 @@ private:
 
     bool json_;
     Language language_;  // of the messages about bad lines
-    // Every reading a couple can have, written out once per language.
-    std::shared_ptr<const PairTexts> texts_;
+    // Every reading a couple can have, written out before the first line.
+    std::unique_ptr<const PairTexts> texts_;
     Output& out_;
     Output& err_;
     LineSplitter lines_;

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "cli/batch.h"
 #include "reading/language.h"
 #include "reading/text_output.h"
 
@@ -31,12 +32,11 @@ constexpr std::array<CommandRow, 3> kCommands = {{
     {Command::Batch, "batch", "[FILE]", 0, 1,
      "Readings for many couples, one per line of FILE, or of standard input when\n"
      "FILE is absent or -. A line holds one couple as CSV,\n"
-     "  name,date,partner_name,partner_date\n"
+     "  {input header}\n"
      "with a field that holds a comma or a quote quoted as RFC 4180 says. A first\n"
      "line that is exactly that header is skipped, and so are blank lines; CRLF\n"
      "line ends are accepted. Output is CSV with the header\n"
-     "  name,date,mars,venus,partner_name,partner_date,partner_mars,partner_venus,\n"
-     "  number1,category1,number2,category2\n"
+     "  {output header}\n"
      "(on one line), or with --json one line per couple holding what reading --json\n"
      "prints. A bad line is reported on stderr as 'line N: ...' and skipped, and\n"
      "the exit status is then 2.\n"},
@@ -71,7 +71,7 @@ constexpr std::array<OptionRow, 4> kOptions = {{
     {kJson, "json", 0, "", Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs),
      "write JSON instead of text or CSV"},
     {kLang, "lang", 0, "LANG", Bit(Command::Reading) | Bit(Command::Batch),
-     "write readings in LANG: en (the default), de, fr or es"},
+     "write readings in LANG: {languages}"},
     {kHelp, "help", 'h', "", kAnyCommand, "show this help and exit"},
     {kVersion, "version", 'V', "", kAnyCommand, "show the version and exit"},
 }};
@@ -106,6 +106,24 @@ constexpr std::string_view kExitStatus =
     "  0  success\n"
     "  1  an output or system error, such as a full disk or an unreadable FILE\n"
     "  2  bad usage or bad input\n";
+
+// A help text with what its braces name filled in from where it is defined.
+std::string Filled(std::string_view text) {
+    const std::size_t wrap = kCsvOutputHeader.find("number1");
+    const std::string codes = Language::Codes();  // "en" first
+    const std::pair<std::string_view, std::string> fields[] = {
+        {"{input header}", std::string(kCsvInputHeader)},
+        {"{output header}", std::string(kCsvOutputHeader.substr(0, wrap)) + "\n  " +
+                                std::string(kCsvOutputHeader.substr(wrap))},
+        {"{languages}", "en (the default)" + codes.substr(2)},
+    };
+    std::string filled(text);
+    for (const auto& [name, value] : fields) {
+        if (const std::size_t at = filled.find(name); at != std::string::npos)
+            filled.replace(at, name.size(), value);
+    }
+    return filled;
+}
 
 const CommandRow* FindCommand(std::string_view name) {
     for (const CommandRow& row : kCommands) {
@@ -162,9 +180,16 @@ std::string OptionError(int refusal, std::string_view element, int value) {
     return "unknown option " + QuoteForMessage(element);
 }
 
-}  // namespace
+// What getopt_long finds on the command line, before anything is checked.
+struct Scan {
+    std::vector<std::string_view> arguments;  // in order, the command first
+    Options options;
+    unsigned given = 0;  // bits of the kOptions rows seen
+    std::string optionError;
+};
 
-ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
+// The arguments view args.
+Scan ScanArguments(std::span<const std::string> args) {
     std::vector<char*> argv{const_cast<char*>("amorist-cli")};
     for (const std::string& arg : args)  // getopt reorders nothing in RETURN_IN_ORDER mode
         argv.push_back(const_cast<char*>(arg.c_str()));
@@ -181,11 +206,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
     }
     longOptions.push_back({nullptr, 0, nullptr, 0});
 
-    ParsedCommandLine parsed;
-    CommandLine& line = parsed.line;
-    std::vector<std::string_view> arguments;
-    unsigned given = 0;  // bits of the kOptions rows seen
-    std::string optionError;
+    Scan scan;
     optind = 0;  // starts getopt afresh
     opterr = 0;
     for (;;) {
@@ -194,34 +215,45 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
         if (id == -1)
             break;
         if (id == 1) {
-            arguments.emplace_back(optarg);
+            scan.arguments.emplace_back(optarg);
         } else if (id == '?' || id == ':') {
-            if (optionError.empty())
-                optionError = OptionError(id, element < argc ? argv[element] : "", optopt);
+            if (scan.optionError.empty())
+                scan.optionError = OptionError(id, element < argc ? argv[element] : "", optopt);
         } else {
-            Apply(line.options, static_cast<OptionId>(id), optarg);
+            Apply(scan.options, static_cast<OptionId>(id), optarg);
             for (std::size_t i = 0; i < kOptions.size(); ++i)
-                given |= kOptions[i].id == id ? 1u << i : 0u;
+                scan.given |= kOptions[i].id == id ? 1u << i : 0u;
         }
     }
     for (int i = optind; i < argc; ++i)  // after "--"
-        arguments.emplace_back(argv[i]);
+        scan.arguments.emplace_back(argv[i]);
+    return scan;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
+    const Scan scan = ScanArguments(args);
+    ParsedCommandLine parsed;
+    CommandLine& line = parsed.line;
+    line.options = scan.options;
 
     const CommandRow* row = nullptr;
-    if (!arguments.empty()) {
-        row = FindCommand(arguments.front());
-        if (row == nullptr && optionError.empty()) {
-            parsed.error = "unknown command " + QuoteForMessage(arguments.front()) + HelpHint({});
+    if (!scan.arguments.empty()) {
+        row = FindCommand(scan.arguments.front());
+        if (row == nullptr && scan.optionError.empty()) {
+            parsed.error =
+                "unknown command " + QuoteForMessage(scan.arguments.front()) + HelpHint({});
             return parsed;
         }
     }
     line.command = row != nullptr ? row->id : Command::None;
-    if (!optionError.empty()) {
-        parsed.error = optionError + HelpHint(line.command);
+    if (!scan.optionError.empty()) {
+        parsed.error = scan.optionError + HelpHint(line.command);
         return parsed;
     }
     if (row != nullptr)
-        line.operands.assign(arguments.begin() + 1, arguments.end());
+        line.operands.assign(scan.arguments.begin() + 1, scan.arguments.end());
     if (line.options.help || line.options.version)
         return parsed;
     if (row == nullptr) {
@@ -229,7 +261,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args) {
         return parsed;
     }
     for (std::size_t i = 0; i < kOptions.size(); ++i) {
-        if ((given >> i & 1u) != 0 && (kOptions[i].commands & Bit(row->id)) == 0) {
+        if ((scan.given >> i & 1u) != 0 && (kOptions[i].commands & Bit(row->id)) == 0) {
             parsed.error = "option " + Spelled(kOptions[i]) + " does not apply to " +
                            std::string(row->name) + HelpHint(row->id);
             return parsed;
@@ -255,7 +287,7 @@ std::string HelpText(Command command) {
     const CommandRow* row = RowOf(command);
     if (row != nullptr) {
         text.append("Usage: amorist-cli ").append(row->name).append(" [OPTION]... ");
-        text.append(row->operands).append("\n\n").append(row->description);
+        text.append(row->operands).append("\n\n").append(Filled(row->description));
     } else {
         text.append(
             "Usage: amorist-cli COMMAND [OPTION]... [ARGUMENT]...\n\n"
@@ -276,7 +308,7 @@ std::string HelpText(Command command) {
         if (!option.value.empty())
             names.append(" ").append(option.value);
         names.resize(std::max<std::size_t>(names.size() + 2, 18), ' ');
-        text.append("  ").append(names).append(option.help);
+        text.append("  ").append(names).append(Filled(option.help));
         if (row == nullptr && option.commands != kAnyCommand) {
             std::string_view separator = " (";
             for (const CommandRow& each : kCommands) {

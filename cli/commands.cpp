@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include <chrono>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -31,20 +32,10 @@ int Refuse(const Streams& io, std::string_view message) {
 
 // ---- signs ----------------------------------------------------------------
 
-CalendarDate Next(CalendarDate d) {
-    if (d.day < DaysInMonth(d.year, d.monthIndex))
-        return {d.year, d.monthIndex, d.day + 1};
-    if (d.monthIndex < 11)
-        return {d.year, d.monthIndex + 1, 1};
-    return {d.year + 1, 0, 1};
-}
-
-bool After(CalendarDate a, CalendarDate b) {
-    if (a.year != b.year)
-        return a.year > b.year;
-    if (a.monthIndex != b.monthIndex)
-        return a.monthIndex > b.monthIndex;
-    return a.day > b.day;
+std::chrono::sys_days DayOf(CalendarDate d) {
+    using namespace std::chrono;
+    return year(d.year) / month(static_cast<unsigned>(d.monthIndex) + 1) /
+           day(static_cast<unsigned>(d.day));
 }
 
 int Signs(const CommandLine& line, const Streams& io) {
@@ -53,11 +44,11 @@ int Signs(const CommandLine& line, const Streams& io) {
     for (std::size_t i = 0; i < line.operands.size(); ++i) {
         const DateReading reading =
             ReadCalendarDay(line.operands[i], Language::EveryDateSpelling());
-        if (!reading.Ok())
+        if (!reading.ok())
             return Refuse(io, DateError(kLabels[i], line.operands[i], reading));
         range[i] = reading.date;
     }
-    if (After(range[0], range[1])) {
+    if (DayOf(range[0]) > DayOf(range[1])) {
         return Refuse(io, "FROM " + QuoteForMessage(line.operands[0]) + " comes after TO " +
                               QuoteForMessage(line.operands[1]));
     }
@@ -66,7 +57,11 @@ int Signs(const CommandLine& line, const Streams& io) {
     modPlanetSignVenus venus;
     const bool json = line.options.json;
     std::string text = json ? "" : "date,mars,venus\n";
-    for (CalendarDate d = range[0]; !After(d, range[1]); d = Next(d)) {
+    for (auto each = DayOf(range[0]); each <= DayOf(range[1]); each += std::chrono::days(1)) {
+        const std::chrono::year_month_day ymd(each);
+        const CalendarDate d{static_cast<int>(ymd.year()),
+                             static_cast<int>(unsigned(ymd.month())) - 1,
+                             static_cast<int>(unsigned(ymd.day()))};
         const std::string year = std::to_string(d.year);
         const std::string_view month = kMonthNames[d.monthIndex];
         const std::string day = std::to_string(d.day);
@@ -88,7 +83,7 @@ int Signs(const CommandLine& line, const Streams& io) {
 int Reading(const CommandLine& line, const Streams& io, const Language& language) {
     const CheckedCouple checked = CheckCouple(
         {line.operands[0], line.operands[1], line.operands[2], line.operands[3]}, language);
-    if (!checked.Ok())
+    if (!checked.ok())
         return Refuse(io, checked.error);
     const Couple& couple = checked.couple;
     const CoupleReading reading = ReadCouple(couple);
@@ -138,7 +133,7 @@ int Run(std::span<const std::string> args, const Streams& io) {
     const ParsedCommandLine parsed = ParseCommandLine(args);
     const int status = parsed.error.empty() ? Dispatch(parsed.line, io) : Refuse(io, parsed.error);
     if (!io.out.Flush()) {
-        io.err.Report(std::string("write error: ") + std::strerror(io.out.Error()));
+        io.err.Report(std::string("write error: ") + std::strerror(io.out.error()));
         return kExitSystemError;
     }
     return status;

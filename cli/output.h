@@ -28,9 +28,9 @@ public:
     }
     // Writes what is buffered. False when a write has failed, now or before.
     bool Flush();
-    bool Failed() const { return error_ != 0; }
+    bool failed() const { return error_ != 0; }
     // The errno of the first failed write, 0 if none has failed.
-    int Error() const { return error_; }
+    int error() const { return error_; }
 
     // A line on stderr: "amorist-cli: <message>", written at once.
     void Report(std::string_view message);

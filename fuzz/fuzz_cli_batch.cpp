@@ -35,7 +35,7 @@ Printed RunBatch(std::string_view input, bool json, std::size_t piece, const Lan
         batch.Feed(input.substr(next, piece));
     batch.Finish();
     out.Flush();
-    printed.badLine = batch.HadBadLine();
+    printed.badLine = batch.hadBadLine();
     return printed;
 }
 

@@ -10,6 +10,7 @@
 #include "reading/couple.h"
 #include "reading/language.h"
 #include "reading/text_output.h"
+#include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
 #include "fuzz/fuzz_support.h"
 
@@ -42,7 +43,7 @@ void CheckMessageLine(std::string_view line) {
 }
 
 void CheckReading(const DateReading& reading, std::string_view text) {
-    if (!reading.Ok()) {
+    if (!reading.ok()) {
         CheckMessageLine(amorist::cli::DateError("date", text, reading));
         return;
     }
@@ -57,9 +58,9 @@ void CheckReading(const DateReading& reading, std::string_view text) {
     amorist::cli::AppendIsoDate(iso, date);
     amorist::cli::AppendShownDate(shown, date);
     const DateReading isoReading = amorist::cli::ReadBirthDate(iso);
-    Require(isoReading.Ok() && SameDate(isoReading.date, date), "1975-03-07 reads back the same");
+    Require(isoReading.ok() && SameDate(isoReading.date, date), "1975-03-07 reads back the same");
     const DateReading shownReading = amorist::cli::ReadBirthDate(shown);
-    Require(shownReading.Ok() && SameDate(shownReading.date, date),
+    Require(shownReading.ok() && SameDate(shownReading.date, date),
             "7/March/1975 reads back the same");
 }
 
@@ -76,10 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The reader for ranges of days accepts a subset: dates that exist.
     const DateReading day = amorist::cli::ReadCalendarDay(text, spellings);
     CheckReading(day, text);
-    if (day.Ok()) {
-        Require(reading.Ok() && SameDate(day.date, reading.date),
+    if (day.ok()) {
+        Require(reading.ok() && SameDate(day.date, reading.date),
                 "a calendar day reads the same as a birth date");
-        Require(day.date.day <= amorist::cli::DaysInMonth(day.date.year, day.date.monthIndex),
+        Require(day.date.day <= amorist::DaysInMonth(day.date.year, day.date.monthIndex),
                 "a calendar day exists in its month");
     }
 

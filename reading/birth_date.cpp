@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/compatibility/birth_data_check.h"
 #include "reading/text_output.h"
 #include "core/ephemeris/zodiac.h"
 
@@ -231,25 +232,19 @@ char* Digits(char* end, int n, int width) {
 
 }  // namespace
 
-int DaysInMonth(int year, int monthIndex) {
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return (monthIndex == 1 && leap) ? 29 : kLengths[monthIndex];
-}
-
 DateReading ReadBirthDate(std::string_view text, std::span<const DateSpelling> spellings) {
     DateReading reading =
         text.find('/') != std::string_view::npos ? ReadSlashed(text, spellings) : ReadIso(text);
     // A form of a translation; one that fits but names no month says so.
     for (const DateSpelling& spelling : spellings) {
-        for (std::size_t day = 0; day < spelling.forms.size() && !reading.Ok(); ++day) {
+        for (std::size_t day = 0; day < spelling.forms.size() && !reading.ok(); ++day) {
             if (day > 0 && spelling.forms[day] == spelling.forms[day - 1])
                 continue;
             const std::optional<DateParts> parts = SplitByForm(text, spelling.forms[day]);
             if (!parts)
                 continue;
             const DateReading inForm = ReadParts(*parts, spellings);
-            if (inForm.Ok() || reading.fault == DateFault::NotADate)
+            if (inForm.ok() || reading.fault == DateFault::NotADate)
                 reading = inForm;
         }
     }
@@ -258,7 +253,7 @@ DateReading ReadBirthDate(std::string_view text, std::span<const DateSpelling> s
 
 DateReading ReadCalendarDay(std::string_view text, std::span<const DateSpelling> spellings) {
     const DateReading reading = ReadBirthDate(text, spellings);
-    if (reading.Ok() && reading.date.day > DaysInMonth(reading.date.year, reading.date.monthIndex))
+    if (reading.ok() && reading.date.day > DaysInMonth(reading.date.year, reading.date.monthIndex))
         return Refuse(DateFault::NotACalendarDay);
     return reading;
 }

@@ -34,7 +34,7 @@ struct DateReading {
     DateFault fault = DateFault::None;
     std::string_view part;
 
-    bool Ok() const { return fault == DateFault::None; }
+    bool ok() const { return fault == DateFault::None; }
 };
 
 // How a language writes a date, as its translation says: the form of each day
@@ -78,13 +78,11 @@ struct DateFaultPhrases {
 };
 
 // Why a date was refused, without the date itself: "year 2013 is outside 1930
-// to 2012". Only for a reading that is not Ok().
+// to 2012". Only for a reading that is not ok().
 std::string DateFaultReason(const DateReading& reading, const DateFaultPhrases& say = {});
 
 // 1975-03-07, and 7/March/1975 as the main window shows a date.
 void AppendIsoDate(std::string& out, CalendarDate date);
 void AppendShownDate(std::string& out, CalendarDate date);
-
-int DaysInMonth(int year, int monthIndex);
 
 }  // namespace amorist::cli

@@ -24,7 +24,7 @@ std::string DateError(std::string_view label, std::string_view text, const DateR
 }
 
 CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language) {
-    const PlainPhrases& say = language.Phrases();
+    const PlainPhrases& say = language.phrases();
     CheckedCouple checked;
     auto refuse = [&](CheckedEntry entry, std::string_view label, std::string_view text,
                       std::string_view why) {
@@ -35,13 +35,13 @@ CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language) {
     };
     const std::span<const DateSpelling> spellings = Language::EveryDateSpelling();
     const DateReading yours = ReadBirthDate(args.date, spellings);
-    if (!yours.Ok())
+    if (!yours.ok())
         return refuse(CheckedEntry::YourDate, say.dateArgument, args.date,
-                      DateFaultReason(yours, language.DateFaults()));
+                      DateFaultReason(yours, language.dateFaults()));
     const DateReading partners = ReadBirthDate(args.partnerDate, spellings);
-    if (!partners.Ok()) {
+    if (!partners.ok()) {
         return refuse(CheckedEntry::PartnerDate, say.partnerDateArgument, args.partnerDate,
-                      DateFaultReason(partners, language.DateFaults()));
+                      DateFaultReason(partners, language.dateFaults()));
     }
     checked.couple = {args.name, yours.date, args.partnerName, partners.date};
 

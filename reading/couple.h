@@ -36,7 +36,7 @@ struct CheckedCouple {
     CheckedEntry entry = CheckedEntry::YourName;
     std::string why;
 
-    bool Ok() const { return error.empty(); }
+    bool ok() const { return error.empty(); }
 };
 
 CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language = Language::English());

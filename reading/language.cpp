@@ -2,7 +2,6 @@
 
 #include <array>
 #include <functional>
-#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -57,7 +56,6 @@ constexpr int kCategoryCount = 7;
 }  // namespace
 
 struct Language::Texts {
-    std::string code;
     Translate translate;
     std::array<std::string, 12> signs;
     DateSpelling dates;
@@ -68,8 +66,7 @@ struct Language::Texts {
     std::array<std::string, std::size(kDateFaults)> dateFaultTexts;
     DateFaultPhrases dateFaults;
 
-    Texts(std::string_view language, Translate translator)
-        : code(language), translate(std::move(translator)) {
+    explicit Texts(Translate translator) : translate(std::move(translator)) {
         for (std::size_t i = 0; i < 12; ++i) {
             signs[i] = translate("zodiac", kZodiacSigns[i], -1);
             dates.months[i] = translate("zodiac", kMonthNames[i], -1);
@@ -98,6 +95,11 @@ struct Language::Texts {
             dateFaults.*kDateFaults[i] = dateFaultTexts[i];
         }
     }
+
+    // categories, phrases and dateFaults view the strings beside them, which a
+    // copy or a move would leave behind.
+    Texts(const Texts&) = delete;
+    Texts& operator=(const Texts&) = delete;
 };
 
 Language::Language(std::shared_ptr<const Texts> texts) : texts_(std::move(texts)) {}
@@ -105,7 +107,7 @@ Language::Language(std::shared_ptr<const Texts> texts) : texts_(std::move(texts)
 // What the translation lacks stays English.
 std::shared_ptr<const Language::Texts> Language::Load(const Catalogue& catalogue) {
     return std::make_shared<const Texts>(
-        catalogue.Code(), [catalogue](const char* context, std::string_view text, int n) {
+        [catalogue](const char* context, std::string_view text, int n) {
             // The translation's plural rule picks the form for n.
             return std::string(catalogue.Translate(context, text, {}, n));
         });
@@ -140,23 +142,17 @@ bool Language::Exists(std::string_view code) {
 
 const Language& Language::English() {
     static const Language english(std::make_shared<const Texts>(
-        "en", [](const char*, std::string_view text, int) { return std::string(text); }));
+        [](const char*, std::string_view text, int) { return std::string(text); }));
     return english;
 }
 
 std::optional<Language> Language::Named(std::string_view code) {
     if (code == "en")
         return English();
-    // Each language is loaded once, at its first use, and kept.
-    static std::array<std::once_flag, kTranslatedLanguages.size()> once;
-    static std::array<std::shared_ptr<const Texts>, kTranslatedLanguages.size()> loaded;
-    for (std::size_t i = 0; i < kTranslatedLanguages.size(); ++i) {
-        if (code != kTranslatedLanguages[i])
-            continue;
-        std::call_once(once[i], [&] { loaded[i] = Load(code); });
-        return loaded[i] ? std::optional(Language(loaded[i])) : std::nullopt;
-    }
-    return std::nullopt;
+    if (!Exists(code))
+        return std::nullopt;
+    std::shared_ptr<const Texts> texts = Load(code);
+    return texts ? std::optional(Language(std::move(texts))) : std::nullopt;
 }
 
 std::string_view Language::Sign(std::string_view english) const {
@@ -181,11 +177,11 @@ void Language::AppendDate(std::string& out, CalendarDate date) const {
                   std::to_string(date.day), {Month(date.monthIndex), std::to_string(date.year)});
 }
 
-const PlainPhrases& Language::Phrases() const {
+const PlainPhrases& Language::phrases() const {
     return texts_->phrases;
 }
 
-const DateFaultPhrases& Language::DateFaults() const {
+const DateFaultPhrases& Language::dateFaults() const {
     return texts_->dateFaults;
 }
 
@@ -203,10 +199,6 @@ std::span<const DateSpelling> Language::EveryDateSpelling() {
         return each;
     }();
     return spellings;
-}
-
-std::string_view Language::Code() const {
-    return texts_->code;
 }
 
 }  // namespace amorist::cli

@@ -75,9 +75,9 @@ public:
     static bool Exists(std::string_view code);
 
     static const Language& English();
-    // The language a code of Codes() names, its texts loaded at the first call;
-    // nullopt for any other code, or when the translation does not load, which
-    // only a broken build can cause.
+    // The language a code of Codes() names, with its texts; nullopt for any
+    // other code, or when the translation does not load, which only a broken
+    // build can cause.
     static std::optional<Language> Named(std::string_view code);
     // The language a catalogue translates into, with its texts.
     static Language Using(const Catalogue& catalogue);
@@ -91,15 +91,14 @@ public:
     const Category* Shown(const Category* english) const;
     // The date in this language's own form: 7/March/1975, 7. März 1975.
     void AppendDate(std::string& out, CalendarDate date) const;
-    const PlainPhrases& Phrases() const;
-    const DateFaultPhrases& DateFaults() const;
+    const PlainPhrases& phrases() const;
+    const DateFaultPhrases& dateFaults() const;
     // Any English text of the program in this language, such as a message of
     // the birth-data check (context "birth_data_check").
     std::string Translated(const char* context, std::string_view english) const;
     // How every translation writes a date, for reading one back whatever
     // language it is in (English needs none). Loads every translation.
     static std::span<const DateSpelling> EveryDateSpelling();
-    std::string_view Code() const;  // as --lang names it
 
 private:
     struct Texts;

@@ -31,7 +31,7 @@ void AppendLine(std::string& text, std::string_view phrase,
 
 void AppendPlainPerson(std::string& text, std::string_view role, const PersonShown& person,
                        const Language& language) {
-    const PlainPhrases& say = language.Phrases();
+    const PlainPhrases& say = language.phrases();
     std::string name;
     AppendVisible(name, person.name);
     AppendLine(text, role, {name});
@@ -45,7 +45,7 @@ void AppendPlainPerson(std::string& text, std::string_view role, const PersonSho
 void AppendPlainReading(std::string& text, std::string_view title, const ReadingResult& reading,
                         ZodiacSign first, ZodiacSign second, std::size_t width,
                         const Language& language) {
-    const PlainPhrases& say = language.Phrases();
+    const PlainPhrases& say = language.phrases();
     AppendLine(text, title, {});
     std::string pair;
     AppendFilled(pair, say.pairOfSigns, {language.Sign(first), language.Sign(second)});
@@ -151,7 +151,7 @@ std::string JsonCouple(const Couple& couple, const CoupleReading& reading,
 
 std::string PlainCouple(const PersonShown& you, const PersonShown& partner,
                         const RequestResult& result, std::size_t width, const Language& language) {
-    const PlainPhrases& say = language.Phrases();
+    const PlainPhrases& say = language.phrases();
     std::string text;
     AppendPlainPerson(text, say.you, you, language);
     text.append("\n");

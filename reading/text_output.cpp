@@ -2,6 +2,7 @@
 
 #include <sys/ioctl.h>
 
+#include "core/control_characters.h"
 #include "core/ephemeris/reads_as_number.h"
 
 namespace amorist::cli {
@@ -61,12 +62,12 @@ struct Step {
 Step StepAt(std::string_view text, std::size_t at) {
     const auto byte = static_cast<unsigned char>(text[at]);
     if (byte < 0x80)
-        return {1, (byte < 0x20 || byte == 0x7F) ? Kind::Control : Kind::Plain};
+        return {1, IsControlCharacter(byte) ? Kind::Control : Kind::Plain};
     const std::size_t length = Utf8SequenceLength(text, at);
     if (length == 0)
         return {1, Kind::Invalid};
-    // U+0080 to U+009F are the two bytes C2 80 to C2 9F.
-    if (byte == 0xC2 && static_cast<unsigned char>(text[at + 1]) < 0xA0)
+    const auto second = static_cast<unsigned char>(text[at + 1]);
+    if (length == 2 && IsControlCharacter(char32_t(byte & 0x1F) << 6 | (second & 0x3F)))
         return {2, Kind::C1};
     return {length, Kind::Plain};
 }

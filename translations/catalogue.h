@@ -19,7 +19,7 @@ public:
     static std::optional<Catalogue> Read(std::string_view data);
 
     // The language the catalogue translates into: "de".
-    std::string_view Code() const { return code_; }
+    std::string_view code() const { return code_; }
 
     // A catalogue may name each source by SourceHash(source) instead of
     // spelling it out ("sources-hashed" in its header), which keeps long

@@ -23,7 +23,7 @@ public:
     ProgramLanguage& operator=(const ProgramLanguage&) = delete;
 
     // "de", "fr" or "es"; empty for English.
-    const QString& Code() const { return code_; }
+    const QString& code() const { return code_; }
 
 private:
     QTranslator program_;

@@ -8,7 +8,7 @@
 
 #include "app/modHelp.h"
 #include "core/compatibility/reading_content.h"
-#include "ui/frmAbout.h"
+#include "ui/frmMain.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/promotions.h"
@@ -110,7 +110,8 @@ SpokenReading SpokenFormsOf(frmDisplay::Reading reading) {
 
 }  // namespace
 
-frmDisplay::frmDisplay(Windows& windows) : windows_(windows) {
+frmDisplay::frmDisplay(Windows& windows)
+    : windows_(windows), smallestPoints_(SmallestPoints(windows.session().language())) {
     setObjectName(QStringLiteral("frmDisplay"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -132,7 +133,7 @@ void frmDisplay::BuildBanner(QWidget* client) {
     QFrame* banner = MakeRegion(client, Twips(0, 0, 9135, 615), colour::kMediumBlue);
     Label61 = new LinkLabel("Label61", BannerText(), banner);
     StyleLabel(Label61, {colour::kPink, 9, true, true});
-    WrapInBox(Label61, Twips(120, 120, 8760, 465), Qt::AlignHCenter);
+    WrapInBox(Label61, Twips(120, 120, 8760, 465), Qt::AlignHCenter, smallestPoints_);
     connect(Label61, &LinkLabel::clicked, this, &frmDisplay::Label61_Click);
 }
 
@@ -196,7 +197,7 @@ void frmDisplay::BuildReadings(QWidget* client) {
         auto* paragraph = new QLabel(region);
         paragraph->setObjectName(QLatin1String(layout.paragraphName));
         StyleLabel(paragraph, kParagraph);
-        WrapInBox(paragraph, layout.paragraph, Qt::AlignLeft);
+        WrapInBox(paragraph, layout.paragraph, Qt::AlignLeft, smallestPoints_);
 
         auto* picture = new QLabel(region);
         picture->setObjectName(QLatin1String(layout.pictureName));
@@ -243,7 +244,7 @@ void frmDisplay::BuildBottomBar(QWidget* client) {
     for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
         StyleLabel(label, kCaption);
         Fill(label, colour::kMediumBlue, colour::kPink);
-        WrapInBox(label, Twips(240, 120, 6105, 615), Qt::AlignLeft);
+        WrapInBox(label, Twips(240, 120, 6105, 615), Qt::AlignLeft, smallestPoints_);
     }
     connect(lblCobrand, &LinkLabel::clicked, this, &frmDisplay::lblCobrand_Click);
     connect(lblFullBrand, &LinkLabel::clicked, this, &frmDisplay::lblFullBrand_Click);
@@ -255,26 +256,13 @@ void frmDisplay::BuildMenus() {
     mnuFileBack = AddEntry(file, "mnuFileBack", tr("&Back"));
     mnuExit = AddEntry(file, "mnuExit", tr("E&xit"));
 
-    QMenu* help = AddMenu(bar, "mnuHelp", tr("&Help"));
-    mnuOnline = AddEntry(help, "mnuOnline", tr("&Online Help"));
-    mnuVisit = AddEntry(help, "mnuVisit", tr("&Visit Us Online"));
-    AddSeparator(help, "mnuFileSep1");
-    mnuUpdate = AddEntry(help, "mnuUpdate", tr("&Check for Software Update"));
-    AddSeparator(help, "mnuFileSep2");
-    mnuAbout = AddEntry(help, "mnuAbout", tr("&About Software"));
-
-    mnuDonate = AddEntry(bar, "mnuDonate", tr("&Donate"));
-    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"));
-    mnuMakeMoneyOnline->setEnabled(false);
+    AddHelpMenus(this, windows_.session().platform(),
+                 {tr("&Help"), tr("&Online Help"), tr("&Visit Us Online"),
+                  tr("&Check for Software Update"), tr("&About Software"), tr("&Donate"),
+                  tr("Make Money &Online"), "mnuFileSep1", "mnuFileSep2"});
 
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
     connect(mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
-    connect(mnuOnline, &QAction::triggered, this, &frmDisplay::mnuOnline_Click);
-    connect(mnuVisit, &QAction::triggered, this, &frmDisplay::mnuVisit_Click);
-    connect(mnuUpdate, &QAction::triggered, this, &frmDisplay::mnuUpdate_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
-    connect(mnuDonate, &QAction::triggered, this, &frmDisplay::mnuDonate_Click);
-    connect(mnuMakeMoneyOnline, &QAction::triggered, this, &frmDisplay::mnuMakeMoneyOnline_Click);
 }
 
 frmDisplay::ReadingControls frmDisplay::ControlsOf(Reading reading) const {
@@ -334,7 +322,7 @@ void frmDisplay::ShowReading(Reading reading, const QPixmap* swatch, const Categ
     ShowLeftAligned(controls.lblkeywords, spoken.keywords, Shown("reading", category->word),
                     layout.colourName.left());
     Write(controls.lblCompatibility, spoken.compatibility, Shown("reading", category->paragraph));
-    WrapInBox(controls.lblCompatibility, layout.paragraph, Qt::AlignLeft);
+    WrapInBox(controls.lblCompatibility, layout.paragraph, Qt::AlignLeft, smallestPoints_);
 }
 
 bool frmDisplay::eventFilter(QObject* watched, QEvent* event) {
@@ -352,7 +340,7 @@ void frmDisplay::cmdBack_Click() {
     // Closing unloads this window; the registry outlives it.
     Windows& windows = windows_;
     close();
-    ReturnToMain(windows);
+    ShowAlone(windows, windows.Main());
 }
 
 void frmDisplay::cmdExit_Click() {
@@ -370,27 +358,6 @@ void frmDisplay::mnuFileBack_Click() {
 void frmDisplay::mnuExit_Click() {
     cmdExit_Click();
 }
-void frmDisplay::mnuOnline_Click() {
-    OpenOnlineHelp(windows_.session().platform());
-}
-void frmDisplay::mnuVisit_Click() {
-    OpenHomePage(windows_.session().platform());
-}
-void frmDisplay::mnuUpdate_Click() {
-    OpenDownloadPage(windows_.session().platform());
-}
-void frmDisplay::mnuDonate_Click() {
-    OpenDonatePage(windows_.session().platform());
-}
-void frmDisplay::mnuMakeMoneyOnline_Click() {
-    OpenFullBrandPage(windows_.session().platform());
-}
-
-void frmDisplay::mnuAbout_Click() {
-    frmAbout about(windows_.session().platform(), this);
-    about.exec();
-}
-
 void frmDisplay::Label61_Click() {
     OpenHomePage(windows_.session().platform());
 }

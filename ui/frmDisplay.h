@@ -42,12 +42,6 @@ public slots:
 
     void mnuFileBack_Click();
     void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoneyOnline_Click();
 
     void Label61_Click();
     void Label1_Click();
@@ -76,6 +70,7 @@ private:
     void BuildMenus();
 
     Windows& windows_;
+    const qreal smallestPoints_;  // where wrapped texts stop shrinking
 
     LinkLabel* Label61 = nullptr;
     LinkLabel* Label1 = nullptr;
@@ -104,12 +99,6 @@ private:
 
     QAction* mnuFileBack = nullptr;
     QAction* mnuExit = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoneyOnline = nullptr;
 };
 
 }  // namespace amorist

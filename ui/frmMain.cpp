@@ -17,10 +17,7 @@
 #include "app/startup_trace.h"
 #include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
-#include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
-#include "ui/frmReferAFriend.h"
-#include "ui/frmStartup.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/promotions.h"
@@ -161,7 +158,8 @@ BirthData ReadBirthData(const QLineEdit* name, const QComboBox* day, const QComb
 
 }  // namespace
 
-frmMain::frmMain(Windows& windows) : windows_(windows) {
+frmMain::frmMain(Windows& windows)
+    : windows_(windows), smallestPoints_(SmallestPoints(windows.session().language())) {
     setObjectName(QStringLiteral("frmMain"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -190,7 +188,7 @@ void frmMain::BuildBanner(QWidget* client) {
     QFrame* banner = MakeRegion(client, Twips(0, 0, 7860, 615), colour::kDarkBlue);
     Label61 = new LinkLabel("Label61", BannerText(), banner);
     StyleLabel(Label61, {colour::kPink, 9, true, true});
-    WrapInBox(Label61, Twips(120, 135, 7680, 585), Qt::AlignHCenter);
+    WrapInBox(Label61, Twips(120, 135, 7680, 585), Qt::AlignHCenter, smallestPoints_);
     connect(Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
 
     Label2 = new LinkLabel(
@@ -201,7 +199,7 @@ void frmMain::BuildBanner(QWidget* client) {
            "relationship is!"),
         client);
     StyleLabel(Label2, {colour::kPeriwinkle, 8.25, false, false});
-    WrapInBox(Label2, Twips(0, 600, 7815, 855), Qt::AlignHCenter);
+    WrapInBox(Label2, Twips(0, 600, 7815, 855), Qt::AlignHCenter, smallestPoints_);
     connect(Label2, &LinkLabel::clicked, this, &frmMain::Label2_Click);
 }
 
@@ -310,7 +308,7 @@ LinkLabel* frmMain::BuildOffer(Offer offer) {
     StyleLabel(label, {colour::kPink, 8.25, true, true});
     Fill(label, colour::kDarkBlue, colour::kPink);
     WrapInBox(label, coBrand ? Twips(120, 160, 6105, 615) : Twips(120, 165, 6105, 615),
-              Qt::AlignLeft);
+              Qt::AlignLeft, smallestPoints_);
     connect(label, &LinkLabel::clicked, this,
             coBrand ? &frmMain::lblCobrand_Click : &frmMain::lblFullBrand_Click);
     return label;
@@ -336,27 +334,14 @@ void frmMain::BuildMenus() {
                                             tr("Get Our &Romantic Compatibility Reading"));
     mnuExit = AddEntry(file, "mnuExit", tr("E&xit"));
 
-    QMenu* help = AddMenu(bar, "mnuHelp", tr("&Help"));
-    mnuOnline = AddEntry(help, "mnuOnline", tr("&Online Help"));
-    mnuVisit = AddEntry(help, "mnuVisit", tr("&Visit Us Online"));
-    AddSeparator(help, "mnuHelp1");
-    mnuUpdate = AddEntry(help, "mnuUpdate", tr("Check for Software &Update"));
-    AddSeparator(help, "mnuHelp2");
-    mnuAbout = AddEntry(help, "mnuAbout", tr("&About Software"));
-
-    mnuDonate = AddEntry(bar, "mnuDonate", tr("&Donate"));
-    mnuMakeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"));
-    mnuMakeMoneyOnline->setEnabled(false);
+    AddHelpMenus(
+        this, windows_.session().platform(),
+        {tr("&Help"), tr("&Online Help"), tr("&Visit Us Online"), tr("Check for Software &Update"),
+         tr("&About Software"), tr("&Donate"), tr("Make Money &Online"), "mnuHelp1", "mnuHelp2"});
 
     connect(mnuGeCompatibilityWithFriend, &QAction::triggered, this,
             &frmMain::mnuGeCompatibilityWithFriend_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
-    connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
-    connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
-    connect(mnuMakeMoneyOnline, &QAction::triggered, this, &frmMain::mnuMakeMoneyOnline_Click);
 }
 
 void frmMain::Form_Load() {
@@ -470,11 +455,7 @@ void frmMain::cmdCompatibilityWithFriend_Click() {
         {Shown("zodiac", core.PartnerMarsSign), Shown("zodiac", core.PartnerVenusSign)});
 
     hide();
-    if (frmStartup* startup = windows_.LoadedStartup())
-        startup->hide();
-    if (frmReferAFriend* referAFriend = windows_.LoadedReferAFriend())
-        referAFriend->hide();
-    display.show();
+    ShowAlone(windows_, display);
 }
 
 void frmMain::cmdExit_Click() {
@@ -492,27 +473,6 @@ void frmMain::mnuGeCompatibilityWithFriend_Click() {
 void frmMain::mnuExit_Click() {
     cmdExit_Click();
 }
-void frmMain::mnuOnline_Click() {
-    OpenOnlineHelp(windows_.session().platform());
-}
-void frmMain::mnuVisit_Click() {
-    OpenHomePage(windows_.session().platform());
-}
-void frmMain::mnuUpdate_Click() {
-    OpenDownloadPage(windows_.session().platform());
-}
-void frmMain::mnuDonate_Click() {
-    OpenDonatePage(windows_.session().platform());
-}
-void frmMain::mnuMakeMoneyOnline_Click() {
-    OpenFullBrandPage(windows_.session().platform());
-}
-
-void frmMain::mnuAbout_Click() {
-    frmAbout about(windows_.session().platform(), this);
-    about.exec();
-}
-
 void frmMain::Label61_Click() {
     OpenHomePage(windows_.session().platform());
 }

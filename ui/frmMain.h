@@ -36,12 +36,6 @@ public slots:
 
     void mnuGeCompatibilityWithFriend_Click();
     void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoneyOnline_Click();
 
     void Label61_Click();
     void Label2_Click();
@@ -80,6 +74,7 @@ private:
     bool ValidateBirthData();
 
     Windows& windows_;
+    const qreal smallestPoints_;  // where wrapped texts stop shrinking
 
     LinkLabel* Label61 = nullptr;
     LinkLabel* Label2 = nullptr;
@@ -103,12 +98,6 @@ private:
 
     QAction* mnuGeCompatibilityWithFriend = nullptr;
     QAction* mnuExit = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoneyOnline = nullptr;
 
     // The swatch pictures of the readings; picture n is IMG[n - 1].
     std::array<QPixmap, 12> IMG;

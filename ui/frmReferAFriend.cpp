@@ -168,16 +168,21 @@ bool MovedByUser(const QFocusEvent* event) {
 }  // namespace
 
 frmReferAFriend::frmReferAFriend(Windows& windows) : windows_(windows) {
-    BuildControls();
-    Form_Load();
-}
-
-void frmReferAFriend::BuildControls() {
     setObjectName(QStringLiteral("frmReferAFriend"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setFixedSize(600, 360);
     SetColours(this, Qt::white, Qt::black);
+    // The frames' captions are bold; what they hold is not.
+    QFont plain = font();
+    plain.setBold(false);
 
+    BuildSupportMessage();
+    BuildReferralForm(plain);
+    BuildCatalogue(plain);
+    Form_Load();
+}
+
+void frmReferAFriend::BuildSupportMessage() {
     auto* picture = Named(new QLabel(this), "Picture1", {12, 10, 40, 40});
     picture->setPixmap(HeartPicture(40));
 
@@ -202,12 +207,14 @@ void frmReferAFriend::BuildControls() {
     auto* cmdClose = Named(new QPushButton(tr("E&xit"), this), "cmdClose", {278, 176, 80, 26});
     cmdClose->setAccessibleName(tr("Exit"));
     connect(cmdClose, &QPushButton::clicked, this, &frmReferAFriend::cmdClose_Click);
+    // Enter presses the button that has the focus; the window itself has no
+    // default button, so Enter in a text box does nothing.
+    cmdClose->setAutoDefault(true);
+}
 
+void frmReferAFriend::BuildReferralForm(const QFont& plain) {
     QGroupBox* referral = Frame("Frame2", tr("Refer A Friend"), this);
     referral->setGeometry(0, 210, 370, 150);
-    // The frames' captions are bold; what they hold is not.
-    QFont plain = font();
-    plain.setBold(false);
     auto box = [&](const char* name, QRect geometry) {
         auto* edit = Named(new QLineEdit(referral), name, geometry);
         edit->setFont(plain);
@@ -229,6 +236,7 @@ void frmReferAFriend::BuildControls() {
                        {105, 104, 160, 30});
     cmdSubmit_->setAccessibleName(tr("Refer a friend now"));
     cmdSubmit_->setFont(plain);
+    cmdSubmit_->setAutoDefault(true);
     connect(cmdSubmit_, &QPushButton::clicked, this, &frmReferAFriend::cmdSubmit_Click);
 
     // Below the frame's bottom edge, so the frame clips it away entirely. It
@@ -239,7 +247,9 @@ void frmReferAFriend::BuildControls() {
     txtMessage_->setFont(plain);
     txtMessage_->setFocusPolicy(Qt::NoFocus);
     txtMessage_->installEventFilter(this);
+}
 
+void frmReferAFriend::BuildCatalogue(const QFont& plain) {
     QGroupBox* catalogue = Frame("Frame6", tr("Download Quillmoor Softwares"), this);
     catalogue->setGeometry(370, 0, 230, 360);
     auto* label3 = Named(PlainLabel(CatalogueText(), catalogue), "Label3", {10, 26, 210, 288});
@@ -258,12 +268,6 @@ void frmReferAFriend::BuildControls() {
     lblGoToHome_->setFont(link);
     SetColours(lblGoToHome_, kFrameBlue, kLinkYellow);
     connect(lblGoToHome_, &LinkLabel::clicked, this, &frmReferAFriend::lblGoToHome_Click);
-
-    for (QPushButton* button : {cmdClose, cmdSubmit_}) {
-        // Enter presses the button that has the focus; the window itself has
-        // no default button, so Enter in a text box does nothing.
-        button->setAutoDefault(true);
-    }
 }
 
 void frmReferAFriend::Form_Load() {

@@ -32,7 +32,11 @@ protected:
 
 private:
     void Form_Load();
-    void BuildControls();
+    // The top left: picture, title, support message, the link box and Exit.
+    void BuildSupportMessage();
+    void BuildReferralForm(const QFont& plain);
+    // The right-hand frame: the other programs and the link to them.
+    void BuildCatalogue(const QFont& plain);
     void GotFocus(QWidget* box);
     void LostFocus(QWidget* box);
     bool RefuseSpace(QLineEdit* box, QKeyEvent* event);

@@ -1,19 +1,18 @@
 #include "ui/look.h"
 
 #include <QCoreApplication>
-#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QRawFont>
 #include <algorithm>
 #include <string>
 
 #include "app/startup_trace.h"
 #include "core/compatibility/program_state.h"
 #include "core/ephemeris/zodiac.h"
-#include "translations/program_language.h"
 
 namespace amorist::look {
 
@@ -116,7 +115,12 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, QPoi
     return label;
 }
 
-void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal) {
+qreal SmallestPoints(const QString& language) {
+    return language.isEmpty() ? kSmallestEnglishPoints : kSmallestTranslatedPoints;
+}
+
+void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal,
+               qreal smallestPoints) {
     const startup_trace::Tally fitting("fitting wrapped texts into boxes");
     label->setWordWrap(true);
     label->setAlignment(horizontal | Qt::AlignTop);
@@ -125,15 +129,15 @@ void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal) {
     if (fits())
         return;
     // Steps down in quarter points to the first size that fits, or to the
-    // smallest. Qt draws a size at a whole number of pixels, so a step that
-    // lands on the pixel size just found too tall renders alike and would
-    // not fit either: only the first size of each pixel size is measured.
-    const qreal smallest = ShowsTranslation() ? kSmallestTranslatedPoints : kSmallestEnglishPoints;
+    // smallest. A step that Qt lays out at the pixel size just found too tall
+    // would not fit either, so it is not measured. That size is asked of the
+    // font engine: Qt rounds it to whole pixels or not depending on its
+    // version and the screen's scaling and hinting.
     QFont font = label->font();
-    int tooTallPixels = QFontInfo(font).pixelSize();
-    while (font.pointSizeF() - kPointStep >= smallest) {
+    qreal tooTallPixels = QRawFont::fromFont(font).pixelSize();
+    while (font.pointSizeF() - kPointStep >= smallestPoints) {
         font.setPointSizeF(font.pointSizeF() - kPointStep);
-        const int pixels = QFontInfo(font).pixelSize();
+        const qreal pixels = QRawFont::fromFont(font).pixelSize();
         if (pixels == tooTallPixels)
             continue;
         label->setFont(font);

@@ -64,10 +64,15 @@ void SizeToText(QLabel* label, QPoint topLeft, int maxRight = 1 << 20);
 void CentreOnText(QLabel* label, const QRect& design, int minLeft, int maxRight);
 QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, QPoint topLeft,
                     const TextStyle& style);
+// The smallest size a wrapped text shrinks to in a language (empty for
+// English): 6 pt in English, 7.5 pt in a translation, whose wording is made
+// to fit at that size.
+qreal SmallestPoints(const QString& language);
 // Word-wrapped labels keep their box. Where the stand-in font runs taller
-// than the box, its size steps down until the text fits: to 6 pt in English,
-// to 7.5 pt in a translation, whose wording is made to fit at that size.
-void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal);
+// than the box, its size steps down until the text fits, to smallestPoints
+// at most.
+void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal,
+               qreal smallestPoints);
 
 // A push button filled with periwinkle whatever the desktop style.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
@@ -75,11 +80,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 // Name boxes and lists: medium blue with light peach text, popups included.
 void StyleEntry(QWidget* entry, const QFont& font);
-
-// The core's texts (signs, month names, readings) as they are, in English.
-inline QString TextOf(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A core text as the windows show it: translated in the context the core
 // marked it with, while the core keeps the English as its data.

@@ -10,9 +10,10 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "app/modHelp.h"
 #include "app/platform.h"
 #include "app/program_icon.h"
-#include "ui/frmMain.h"
+#include "ui/frmAbout.h"
 #include "ui/frmReferAFriend.h"
 #include "ui/frmStartup.h"
 #include "ui/windows.h"
@@ -56,6 +57,29 @@ void AddSeparator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
+void AddHelpMenus(QMainWindow* window, Platform& platform, const HelpMenuTexts& texts) {
+    QMenuBar* bar = window->menuBar();
+    QMenu* help = AddMenu(bar, "mnuHelp", texts.help);
+    const auto opens = [window, &platform](QAction* entry, void (*open)(Platform&)) {
+        QObject::connect(entry, &QAction::triggered, window, [&platform, open] { open(platform); });
+    };
+    opens(AddEntry(help, "mnuOnline", texts.online), OpenOnlineHelp);
+    opens(AddEntry(help, "mnuVisit", texts.visit), OpenHomePage);
+    AddSeparator(help, texts.firstSeparator);
+    opens(AddEntry(help, "mnuUpdate", texts.update), OpenDownloadPage);
+    AddSeparator(help, texts.secondSeparator);
+    QObject::connect(AddEntry(help, "mnuAbout", texts.about), &QAction::triggered, window,
+                     [window, &platform] {
+                         frmAbout about(platform, window);
+                         about.exec();
+                     });
+
+    opens(AddEntry(bar, "mnuDonate", texts.donate), OpenDonatePage);
+    QAction* makeMoneyOnline = AddEntry(bar, "mnuMakeMoneyOnline", texts.makeMoneyOnline);
+    makeMoneyOnline->setEnabled(false);
+    opens(makeMoneyOnline, OpenFullBrandPage);
+}
+
 bool ActOnWindowKey(QObject* watched, QEvent* event, QPushButton* defaultAndCancel) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -82,7 +106,7 @@ void WatchFocusableKeys(QWidget* window, QObject* filter) {
 }
 
 void FollowExitRule(Windows& windows, QWidget* closing) {
-    if (!windows.session().ending()) {
+    if (!windows.session().isEnding()) {
         windows.ReferAFriend().show();
         if (frmStartup* startup = windows.LoadedStartup())
             startup->hide();
@@ -90,8 +114,8 @@ void FollowExitRule(Windows& windows, QWidget* closing) {
     windows.Unloaded(closing);
 }
 
-void ReturnToMain(Windows& windows) {
-    windows.Main().show();
+void ShowAlone(Windows& windows, QWidget& window) {
+    window.show();
     if (frmStartup* startup = windows.LoadedStartup())
         startup->hide();
     if (frmReferAFriend* referAFriend = windows.LoadedReferAFriend())

@@ -68,7 +68,7 @@ EMSCRIPTEN_KEEPALIVE int amorist_use_catalogue(const char* data, int size) {
         Catalogue::Read(std::string_view(data, static_cast<std::size_t>(size)));
     if (!catalogue)
         return 0;
-    web::Languages().insert_or_assign(std::string(catalogue->Code()),
+    web::Languages().insert_or_assign(std::string(catalogue->code()),
                                       cli::Language::Using(*catalogue));
     return 1;
 }
@@ -90,7 +90,7 @@ EMSCRIPTEN_KEEPALIVE const char* amorist_reading(const char* language, const cha
 
     const cli::CoupleArgs args{name, date, partnerName, partnerDate};
     const cli::CheckedCouple checked = cli::CheckCouple(args, lang);
-    if (!checked.Ok()) {
+    if (!checked.ok()) {
         std::string text = "{\"refused\": \"";
         text.append(web::EntryName(checked.entry)).append("\", \"message\": ");
         cli::AppendJsonString(text, checked.why);

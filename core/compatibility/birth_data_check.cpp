@@ -1,5 +1,7 @@
 #include "core/compatibility/birth_data_check.h"
 
+#include <chrono>
+
 #include "core/translatable.h"
 
 namespace amorist {
@@ -12,10 +14,8 @@ bool IsThirtyDayMonth(int monthIndex) {
     return monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
 }
 
-// Dividing by 4 is enough: the lists hold 1930 to 2012, where 2000 is the only
-// century year and it is a leap year.
 bool IsLeapYear(int year) {
-    return year % 4 == 0;
+    return DaysInMonth(year, kFebruary) == 29;
 }
 
 constexpr int kDay29 = 28;
@@ -23,6 +23,12 @@ constexpr int kDay30 = 29;
 constexpr int kDay31 = 30;
 
 }  // namespace
+
+int DaysInMonth(int year, int monthIndex) {
+    using namespace std::chrono;
+    const year_month_day_last last{std::chrono::year(year), month_day_last(month(monthIndex + 1))};
+    return static_cast<int>(static_cast<unsigned>(last.day()));
+}
 
 std::optional<CheckFailure> ValidateBirthData(const BirthEntries& you,
                                               const BirthEntries& partner) {

@@ -26,6 +26,9 @@ struct CheckFailure {
     CheckFocus focus = CheckFocus::Unchanged;
 };
 
+// The days of a month (0 = January to 11) in a year of the Gregorian calendar.
+int DaysInMonth(int year, int monthIndex);
+
 // The seven checks in their order; the first that refuses gives its message
 // and where the focus goes. nullopt when everything is acceptable.
 std::optional<CheckFailure> ValidateBirthData(const BirthEntries& you, const BirthEntries& partner);

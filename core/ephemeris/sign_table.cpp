@@ -14,7 +14,7 @@ ZodiacSign SignTableSearch::Search(YearBlock block, std::string_view year, std::
     if (!monthIndex) {
         return current_;
     }
-    const MonthEntry& entry = (*table_)[(yearNumber - kFirstTableYear) * 12 + *monthIndex];
+    const MonthEntry& entry = EntryFor(*table_, yearNumber, *monthIndex);
     const Sign sign = entry.changes == 0 ? entry.signs[0] : SignOnDay(entry, NumberOrThrow(day));
     current_ = SignName(sign);
     return current_;

@@ -85,6 +85,11 @@ inline constexpr std::size_t kTableEntries = kTableYears * 12;
 // Entries in calendar order: January 1930, February 1930, ... December 2012.
 using SignTable = std::array<MonthEntry, kTableEntries>;
 
+// The entry of a month (0 = January) of a year the table holds.
+constexpr const MonthEntry& EntryFor(const SignTable& table, int year, int monthIndex) {
+    return table[static_cast<std::size_t>((year - kFirstTableYear) * 12 + monthIndex)];
+}
+
 extern const SignTable kMarsTable;
 extern const SignTable kVenusTable;
 

@@ -33,7 +33,7 @@ TEST(EndProgram, UnloadsTheWindowsThenEndsWithStatusZero) {
 
     EXPECT_EQ(windows.unloads, 1);
     EXPECT_EQ(platform.endStatuses, std::vector<int>{0});
-    EXPECT_TRUE(session.ending());
+    EXPECT_TRUE(session.isEnding());
 }
 
 TEST(EndProgram, AnUnloadHandlerCallingItAgainDoesNotEndTwice) {

@@ -230,7 +230,6 @@ struct SettingsPathCase {
     const char* name;
     Node store;               // at the settings file's path
     QByteArray bytes;         // the bytes of the file there, if any
-    Node helperLock;          // at the path of QSettings' lock beside it
     bool earlierCopy;         // a kept copy from an earlier start lies beside it
     const char* storedAfter;  // today's date when it is stored; otherwise nothing changes
     const char* keptCopy;     // the name the original bytes move to, if any
@@ -297,7 +296,6 @@ TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
     QTemporaryDir scratch;
     ASSERT_TRUE(QDir().mkpath(folder));
     Plant(store, param.store, param.bytes, scratch.path());
-    Plant(store + ".lock", param.helperLock, {}, scratch.path());
     Plant(store + ".unreadable", param.earlierCopy ? Node::File : Node::Nothing, kShoppingList, {});
     const QString leftover = store + QStringLiteral(".Xq3Zt7");
     const QString usersBackup = store + QStringLiteral(".backup");
@@ -344,32 +342,29 @@ TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Plants, HostileSettingsPath, ::testing::Values(
-    SettingsPathCase{"OurFile", Node::File, kOurs, Node::Nothing, false, kToday, nullptr},
-    SettingsPathCase{"LinkToOurFile", Node::LinkToFile, kOurs, Node::Nothing, false, kToday, nullptr},
-    SettingsPathCase{"LinkToATextFile", Node::LinkToFile, kShoppingList, Node::Nothing, false, "", nullptr},
-    SettingsPathCase{"QuoteBeforeTheGroup", Node::File, "x=\"abc\n" + kOurs, Node::Nothing, false,
+    SettingsPathCase{"OurFile", Node::File, kOurs, false, kToday, nullptr},
+    SettingsPathCase{"LinkToOurFile", Node::LinkToFile, kOurs, false, kToday, nullptr},
+    SettingsPathCase{"LinkToATextFile", Node::LinkToFile, kShoppingList, false, "", nullptr},
+    SettingsPathCase{"QuoteBeforeTheGroup", Node::File, "x=\"abc\n" + kOurs, false,
                      kToday, "app_tests.conf.unreadable"},
-    SettingsPathCase{"DamagedBytes", Node::File, kDamaged, Node::Nothing, false, kToday,
+    SettingsPathCase{"DamagedBytes", Node::File, kDamaged, false, kToday,
                      "app_tests.conf.unreadable"},
-    SettingsPathCase{"DamagedBytesBesideAnEarlierCopy", Node::File, kDamaged, Node::Nothing, true,
+    SettingsPathCase{"C1ControlInTheDate", Node::File, "[Settings]\nDuration=2026-02\xC2\x85-08\n",
+                     false, kToday, "app_tests.conf.unreadable"},
+    SettingsPathCase{"DamagedBytesBesideAnEarlierCopy", Node::File, kDamaged, true,
                      kToday, "app_tests.conf.unreadable.1"},
-    SettingsPathCase{"Fifo", Node::Fifo, {}, Node::Nothing, false, "", nullptr},
-    SettingsPathCase{"Folder", Node::Folder, {}, Node::Nothing, false, "", nullptr},
-    SettingsPathCase{"LinkToAFifo", Node::LinkToFifo, {}, Node::Nothing, false, "", nullptr},
-    SettingsPathCase{"ReadOnlyFile", Node::ReadOnlyFile, kOurs, Node::Nothing, false, "2026-02-08",
+    SettingsPathCase{"Fifo", Node::Fifo, {}, false, "", nullptr},
+    SettingsPathCase{"Folder", Node::Folder, {}, false, "", nullptr},
+    SettingsPathCase{"LinkToAFifo", Node::LinkToFifo, {}, false, "", nullptr},
+    SettingsPathCase{"ReadOnlyFile", Node::ReadOnlyFile, kOurs, false, "2026-02-08",
                      nullptr},
-    // QSettings' lock is no longer taken: nothing there matters.
-    SettingsPathCase{"FifoAtTheLock", Node::File, kOurs, Node::Fifo, false, kToday, nullptr},
-    SettingsPathCase{"FolderAtTheLock", Node::File, kOurs, Node::Folder, false, kToday, nullptr},
-    SettingsPathCase{"LinkToAFifoAtTheLock", Node::File, kOurs, Node::LinkToFifo, false, kToday,
-                     nullptr},
-    SettingsPathCase{"OurFileOnAFullDisk", Node::File, kOurs, Node::Nothing, false, "2026-02-08",
+    SettingsPathCase{"OurFileOnAFullDisk", Node::File, kOurs, false, "2026-02-08",
                      nullptr, true},
-    SettingsPathCase{"LinkToOurFileOnAFullDisk", Node::LinkToFile, kOurs, Node::Nothing, false,
+    SettingsPathCase{"LinkToOurFileOnAFullDisk", Node::LinkToFile, kOurs, false,
                      "2026-02-08", nullptr, true},
-    SettingsPathCase{"DamagedBytesOnAFullDisk", Node::File, kDamaged, Node::Nothing, false, "",
+    SettingsPathCase{"DamagedBytesOnAFullDisk", Node::File, kDamaged, false, "",
                      nullptr, true},
-    SettingsPathCase{"LeftoverOfAKilledSave", Node::File, kOurs, Node::Nothing, false, kToday,
+    SettingsPathCase{"LeftoverOfAKilledSave", Node::File, kOurs, false, kToday,
                      nullptr, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

@@ -46,7 +46,7 @@ TEST(ReadBirthDate, AcceptsBothForms) {
     };
     for (const DateCase& c : cases) {
         const DateReading reading = ReadBirthDate(c.text, Language::EveryDateSpelling());
-        ASSERT_TRUE(reading.Ok()) << c.text << ": " << DateFaultReason(reading);
+        ASSERT_TRUE(reading.ok()) << c.text << ": " << DateFaultReason(reading);
         EXPECT_EQ(reading.date.year, c.year) << c.text;
         EXPECT_EQ(reading.date.monthIndex, c.monthIndex) << c.text;
         EXPECT_EQ(reading.date.day, c.day) << c.text;
@@ -79,7 +79,7 @@ TEST(ReadBirthDate, RefusesWithAReasonOnOneLine) {
     };
     for (const auto& [text, reason] : cases) {
         const DateReading reading = ReadBirthDate(text, Language::EveryDateSpelling());
-        EXPECT_FALSE(reading.Ok()) << text;
+        EXPECT_FALSE(reading.ok()) << text;
         const std::string why = DateFaultReason(reading);
         EXPECT_NE(why.find(reason), std::string::npos) << text << ": " << why;
     }
@@ -97,7 +97,7 @@ TEST(ReadBirthDate, ReadsBackEveryDatePrintedInEveryLanguage) {
                 std::string text;
                 language->AppendDate(text, date);
                 const DateReading reading = ReadBirthDate(text, Language::EveryDateSpelling());
-                ASSERT_TRUE(reading.Ok()) << text << ": " << DateFaultReason(reading);
+                ASSERT_TRUE(reading.ok()) << text << ": " << DateFaultReason(reading);
                 EXPECT_EQ(reading.date.monthIndex, month) << text;
                 EXPECT_EQ(reading.date.day, day) << text;
                 EXPECT_EQ(reading.date.year, 1975) << text;
@@ -116,11 +116,11 @@ TEST(DateError, NamesTheArgumentAndKeepsItShortAndVisible) {
 }
 
 TEST(ReadCalendarDay, RefusesDaysTheCalendarDoesNotHave) {
-    EXPECT_TRUE(ReadCalendarDay("2000-02-29").Ok());
-    EXPECT_TRUE(ReadCalendarDay("29/February/1932").Ok());
-    EXPECT_FALSE(ReadCalendarDay("1975-02-29").Ok());
-    EXPECT_FALSE(ReadCalendarDay("31/april/1975").Ok());
-    EXPECT_FALSE(ReadCalendarDay("1975-13-01").Ok());
+    EXPECT_TRUE(ReadCalendarDay("2000-02-29").ok());
+    EXPECT_TRUE(ReadCalendarDay("29/February/1932").ok());
+    EXPECT_FALSE(ReadCalendarDay("1975-02-29").ok());
+    EXPECT_FALSE(ReadCalendarDay("31/april/1975").ok());
+    EXPECT_FALSE(ReadCalendarDay("1975-13-01").ok());
 }
 
 TEST(JsonString, EscapesQuotesBackslashesAndControlCharacters) {

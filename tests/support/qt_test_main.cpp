@@ -1,15 +1,12 @@
-// Runs widget tests offscreen, in English, with settings, cache and the
-// instance lock in throwaway folders so nothing on the machine changes a result.
+// Runs widget tests offscreen, with settings, cache and the instance lock in
+// throwaway folders so nothing on the machine changes a result. The test
+// presets run them in English.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QTemporaryDir>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt takes the language from LANGUAGE, then LC_ALL, LC_MESSAGES and LANG.
-    qputenv("LANG", "C.UTF-8");
-    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-        qunsetenv(variable);
     QTemporaryDir config;
     QTemporaryDir runtime;
     QTemporaryDir cache;

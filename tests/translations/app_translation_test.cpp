@@ -56,7 +56,7 @@ TEST(Catalogue, TranslatesEveryEntryAsQTranslatorDoes) {
         const std::string data(EmbeddedCatalogue(code));
         const std::optional<Catalogue> catalogue = Catalogue::Read(data);
         ASSERT_TRUE(catalogue) << code;
-        EXPECT_EQ(catalogue->Code(), code);
+        EXPECT_EQ(catalogue->code(), code);
         const std::vector<std::string> records = Split(data, '\x1e');
         EXPECT_GT(records.size(), 150u) << code;
         for (std::size_t i = 1; i < records.size(); ++i) {

@@ -77,7 +77,9 @@ struct Entries {
 // A run with the main window on screen, as the start-up sequence leaves it.
 class ReadingWindows {
 public:
-    ReadingWindows() {
+    // language: the translation installed ("de"), empty for English.
+    explicit ReadingWindows(const QString& language = {}) {
+        session.setLanguage(language);
         // As an odd die leaves it; the full-branding offer is built when a test brings it up.
         windows.Main().ShowOffer(frmMain::Offer::CoBrand);
         windows.Main().show();

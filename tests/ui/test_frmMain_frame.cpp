@@ -369,9 +369,12 @@ TEST(WindowFrame, EveryLanguageShowsItsTextsAndEveryTextFits) {
         const ProgramLanguage installed({QString::fromLatin1(language.code)});
         const std::string code = language.code;
         for (Which which : {Which::Main, Which::Display}) {
-            ReadingWindows run;
+            ReadingWindows run(installed.code());
             QMainWindow& window = Open(run, which);
             const std::string where = code + " " + NameOf(which);
+            // ui.fit_at_scale_* run this at the scales laptops use.
+            EXPECT_EQ(window.devicePixelRatioF(),
+                      qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
             EXPECT_EQ(Find<QPushButton>(window, "cmdExit").text(), QString::fromUtf8(language.exit))
                 << where;
             if (which == Which::Main) {

@@ -451,7 +451,7 @@ TEST_F(ReferAFriendTest, ExitAndTheCloseBoxEndTheRunOnce) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(fresh.endStatuses, std::vector<int>{0}) << r.route;
         EXPECT_EQ(freshWindows.LoadedReferAFriend(), nullptr) << r.route;
-        EXPECT_TRUE(freshSession.ending()) << r.route;
+        EXPECT_TRUE(freshSession.isEnding()) << r.route;
     }
 }
 

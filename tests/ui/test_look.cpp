@@ -68,7 +68,7 @@ TEST(WrapInBox, PicksTheSizeAFullScanPicksForEveryBoxHeight) {
             const QRect box(0, 0, width, height);
             CountingLabel label(shown);
             StyleLabel(&label, style);
-            WrapInBox(&label, box, Qt::AlignLeft);
+            WrapInBox(&label, box, Qt::AlignLeft, 6);
             ASSERT_EQ(label.font().pointSizeF(), ScannedPoints(shown, style, box))
                 << shown.left(20).toStdString() << ", " << height << " px high";
             // One measurement per pixel size tried at most, not one per quarter point.

@@ -26,7 +26,7 @@ TEST(ProgramLanguage, TheFirstLanguageWithATranslationSpeaksForProgramAndQt) {
         const std::string listed = c.languages.join(u',').toStdString();
         {
             const ProgramLanguage language(c.languages);
-            EXPECT_EQ(language.Code(), QString::fromLatin1(c.code)) << listed;
+            EXPECT_EQ(language.code(), QString::fromLatin1(c.code)) << listed;
             EXPECT_EQ(QCoreApplication::translate("zodiac", "March"), QString::fromUtf8(c.march))
                 << listed;
             EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"),

@@ -1,7 +1,7 @@
 // One copy per user: the lock that the start-up sequence asks about.
-#include <gtest/gtest.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -43,8 +43,8 @@ TEST_F(InstanceLockTest, OnlyTheFirstCopyRunsUntilItLetsGo) {
 
     EXPECT_EQ(first.TryAcquire(), Outcome::Acquired);
     EXPECT_EQ(second.TryAcquire(), Outcome::AnotherRunning);
-    EXPECT_TRUE(second.AnotherInstanceRunning());
-    EXPECT_FALSE(first.AnotherInstanceRunning()) << "asking again keeps the lock";
+    EXPECT_EQ(second.TryAcquire(), Outcome::AnotherRunning);
+    EXPECT_EQ(first.TryAcquire(), Outcome::Acquired) << "asking again keeps the lock";
 
     // The refused copy ending must not free the running copy's lock.
     second.Release();
@@ -63,7 +63,7 @@ TEST_F(InstanceLockTest, AFolderThatCannotHoldTheLockSkipsTheCheck) {
     blocker.close();
     SingleInstanceLock lock(blocker.fileName() + QStringLiteral("/amorist.lock"));
     EXPECT_EQ(lock.TryAcquire(), Outcome::CheckSkipped);
-    EXPECT_FALSE(lock.AnotherInstanceRunning());
+    EXPECT_NE(lock.TryAcquire(), Outcome::AnotherRunning);
 }
 
 // What a start finds at the lock's path.
@@ -176,7 +176,7 @@ TEST_P(HostileLockPath, StartIsNeverHeldUpAndOnlyALiveCopyRefusesIt) {
                                  ::setuid(kOrdinaryUser) != 0))
             std::_Exit(1);
         SingleInstanceLock lock(LockPath());
-        const char outcome[2] = {static_cast<char>(lock.TryAcquire()), lock.held()};
+        const char outcome[2] = {static_cast<char>(lock.TryAcquire()), lock.isHeld()};
         (void)!::write(result[1], outcome, sizeof outcome);
         std::_Exit(0);
     }
@@ -274,7 +274,9 @@ TEST(InstanceLockPath, APlaceThatRefusesTheLockGivesWayToTheNext) {
     const QString runtime = root.filePath(QStringLiteral("runtime"));
     ASSERT_TRUE(QDir().mkdir(runtime));
     ::chmod(QFile::encodeName(runtime).constData(), 0700);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(runtime + QStringLiteral("/amorist.lock")).constData(), 0600), 0);
+    ASSERT_EQ(
+        ::mkfifo(QFile::encodeName(runtime + QStringLiteral("/amorist.lock")).constData(), 0600),
+        0);
     const SingleInstanceLock::Folders folders{runtime, root.filePath(QStringLiteral("cache")),
                                               root.path()};
     SingleInstanceLock first(folders), second(folders);
@@ -283,7 +285,7 @@ TEST(InstanceLockPath, APlaceThatRefusesTheLockGivesWayToTheNext) {
         EXPECT_EQ(first.TryAcquire(), Outcome::Acquired);
         EXPECT_EQ(second.TryAcquire(), Outcome::AnotherRunning);
     }
-    EXPECT_TRUE(first.HeldPath().startsWith(folders.cache + QStringLiteral("/amorist/")));
+    EXPECT_TRUE(first.heldPath().startsWith(folders.cache + QStringLiteral("/amorist/")));
 }
 
 // A relative XDG folder would depend on the folder the program starts in.

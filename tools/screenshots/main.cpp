@@ -169,15 +169,16 @@ void Enter(amorist::frmMain& main, const Person& you, const Person& partner) {
     Control<QComboBox>(main, "cboFriendYear")->setCurrentText(QLatin1String(partner.year));
 }
 
-// Renders every window in the language now installed; false when a picture
-// was not written or the sample asked something of the desktop.
-bool RenderWindows(const QDir& folder) {
+// Renders every window in the language now installed (language: its code, empty for
+// English); false when a picture was not written or the sample asked something of the desktop.
+bool RenderWindows(const QDir& folder, const QString& language) {
     if (!QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "could not create %s\n", qPrintable(folder.path()));
         return false;
     }
     FixedPlatform platform;
     amorist::Session session(platform);
+    session.setLanguage(language);
     amorist::Windows windows(session);
     bool saved = true;
 
@@ -227,12 +228,12 @@ int main(int argc, char** argv) {
     bool rendered = true;
     {
         const amorist::ProgramLanguage english(QStringList{QStringLiteral("en")});
-        rendered &= RenderWindows(folder);
+        rendered &= RenderWindows(folder, english.code());
     }
     for (std::string_view code : amorist::kTranslatedLanguages) {
         const QString name = QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
         const amorist::ProgramLanguage language(QStringList{name});
-        rendered &= RenderWindows(QDir(folder.filePath(name)));
+        rendered &= RenderWindows(QDir(folder.filePath(name)), language.code());
     }
     return rendered ? 0 : 1;
 }

@@ -67,6 +67,7 @@ const CheckCase kCases[] = {
     {"you 29 February 1932", {"ANN", 29, Feb, 1932}, kBob, kAccepted},
     {"you 29 February 2000", {"ANN", 29, Feb, 2000}, kBob, kAccepted},
     {"you 29 February 2012", {"ANN", 29, Feb, 2012}, kBob, kAccepted},
+    {"you 29 February 1900", {"ANN", 29, Feb, 1900}, kBob, kYourLeapDay},
     {"your leap day before partner's date",
      {"ANN", 29, Feb, 1990},
      {"BOB", 31, Nov, 1975},
@@ -87,6 +88,7 @@ const CheckCase kCases[] = {
     {"partner 31 September", kAnn, {"BOB", 31, Sep, 1975}, kPartner31st},
     {"partner 31 December", kAnn, {"BOB", 31, Dec, 1975}, kAccepted},
     {"partner 29 February 1931", kAnn, {"BOB", 29, Feb, 1931}, kPartnerFebruary},
+    {"partner 29 February 2100", kAnn, {"BOB", 29, Feb, 2100}, kPartnerFebruary},
 };
 
 BirthEntries Entries(const Person& p) {

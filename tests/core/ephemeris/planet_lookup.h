@@ -53,6 +53,12 @@ private:
     modPlanetSignVenus venus_;
 };
 
+// A day and the sign a planet is in on it.
+struct DaySign {
+    const char* date;
+    ZodiacSign sign;
+};
+
 // "17 February 1931", for failure messages and comparing lists of dates.
 std::string DateText(std::chrono::year_month_day date);
 
