@@ -168,20 +168,29 @@ stale_lock() {
 }
 
 # A copy held up between creating its lock and locking it (its first flock,
-# delayed by strace) while a second copy starts: whichever takes the lock
-# runs, the other says so and ends.
+# delayed by strace) while a second copy starts: the second takes the lock
+# and runs, the held-up one says another copy runs and ends.
 start_race() {
     command -v strace >/dev/null || fail "strace is needed (scripts/install-deps installs it)"
     strace -f -o /dev/null -e trace=flock -e inject=flock:delay_enter=3000000:when=1 \
         "$app" >"$work/amorist-slow.log" 2>&1 &
-    local tracer=$! slow=
+    local tracer=$! slow= pending=
     started+=("$tracer")
-    for _ in $(seq 50); do
-        slow=$(pgrep -P "$tracer") && break
+    # Before the program, strace forks short-lived children of its own to
+    # probe ptrace; only a child that runs the program is the held-up copy.
+    for _ in $(seq $((timeout_s * 10))); do
+        slow=$(pgrep -P "$tracer" -x "${app##*/}") && break
         sleep 0.1
     done
     [ -n "$slow" ] || fail "the held-up copy did not start"
-    sleep 1
+    started+=("$slow")
+    # Its lock, still under its temporary name, shows it is held up.
+    for _ in $(seq $((timeout_s * 20))); do
+        pending=$(compgen -G "$lock_file.??????") && break
+        running "$slow" || fail "the held-up copy ended before taking its lock"
+        sleep 0.05
+    done
+    [ -n "$pending" ] || fail "the held-up copy created no lock within ${timeout_s}s"
     start_copy
     local runners refused box pid id name
     for _ in $(seq $((timeout_s * 10))); do
@@ -197,6 +206,7 @@ start_race() {
         sleep 0.1
     done
     [ ${#runners[@]} -eq 1 ] && [ -n "$refused" ] || fail "not one copy running and one refused"
+    [ "$refused" = "$slow" ] || fail "the second copy was refused: it did not start within the hold-up"
     sleep 0.5
     [ "$(count_windows "$refused")" -eq 1 ] || fail "the refused copy shows more than its message"
     press "$box" Return
