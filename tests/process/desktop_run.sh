@@ -169,10 +169,12 @@ stale_lock() {
 
 # A copy held up between creating its lock and locking it (its first flock,
 # delayed by strace) while a second copy starts: the second takes the lock
-# and runs, the held-up one says another copy runs and ends.
+# and runs, the held-up one says another copy runs and ends. The hold-up is
+# long enough for the second copy to start even under the sanitizers on a
+# busy machine.
 start_race() {
     command -v strace >/dev/null || fail "strace is needed (scripts/install-deps installs it)"
-    strace -f -o /dev/null -e trace=flock -e inject=flock:delay_enter=3000000:when=1 \
+    strace -f -o /dev/null -e trace=flock -e inject=flock:delay_enter=8000000:when=1 \
         "$app" >"$work/amorist-slow.log" 2>&1 &
     local tracer=$! slow= pending=
     started+=("$tracer")
