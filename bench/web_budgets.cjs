@@ -123,7 +123,7 @@ async function main() {
         await second.close();
         const asked = [...server.requested];
         const onlyPageAndWorker = asked.every((p) => p === "/" || p === "/sw.js");
-        console.log(`5. second visit: ${asked.length} requests (${asked.join(" ")}): ` +
+        console.log(`5. second visit: ${asked.length} request${asked.length === 1 ? "" : "s"} (${asked.join(" ")}): ` +
             `${onlyPageAndWorker ? "only the page and the worker's update check" : "MORE than the page and the worker"}`);
     } finally {
         await browser.close();
