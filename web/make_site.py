@@ -3,13 +3,12 @@
 
 Fills the page's English texts in from web/page_texts.js (the names of texts
 in the translations, which lupdate reads too) and its lists from the core's
-month names, turns page_texts.js into a module, gives every file but the page
-a content-hashed name, and writes each translation's catalogue, cut down to
-the texts the page and the reading use. A manifest names the hashed files for
-the tests and the benchmark.
+month names, turns page_texts.js into a module, and writes each translation's
+catalogue, cut down to the texts the page and the reading use. The files keep
+their plain names here: web/app/finish-site.mjs names them after their
+contents when it finishes the site.
 """
 import argparse
-import hashlib
 import html
 import json
 import os
@@ -114,18 +113,12 @@ def cut_catalogue(text, texts):
     return "\x1e".join(kept)
 
 
-def hashed(name, data):
-    stem, dot, extension = name.partition(".")
-    return f"{stem}.{hashlib.sha256(data).hexdigest()[:10]}.{extension}"
-
-
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--source", required=True)
     parser.add_argument("--module", required=True, help="amorist.js; amorist.wasm lies beside it")
     parser.add_argument("--icon", required=True)
     parser.add_argument("--out", required=True)
-    parser.add_argument("--manifest", required=True)
     parser.add_argument("catalogues", nargs="*")
     args = parser.parse_args()
 
@@ -134,13 +127,10 @@ def main():
     with open(os.path.join(args.source, "index.html"), encoding="utf-8") as f:
         page = fill_page(f.read(), texts, month_names(source_root))
 
-    files = {}  # name in the sources -> (hashed name, bytes)
+    files = {}  # name -> bytes
 
     def add(name, data):
-        for earlier, (new_name, _) in files.items():
-            data = data.replace(f'"./{earlier}"'.encode(), f'"./{new_name}"'.encode())
-            data = data.replace(f'"{earlier}"'.encode(), f'"{new_name}"'.encode())
-        files[name] = (hashed(name, data), data)
+        files[name] = data
 
     def read(path):
         with open(path, "rb") as f:
@@ -156,23 +146,20 @@ def main():
         code = name[len("amorist_"):-len(".cat")]
         with open(path, encoding="utf-8") as f:
             add(name, cut_catalogue(f.read(), texts).encode("utf-8"))
-        catalogue_names[code] = files[name][0]
+        catalogue_names[code] = name
     module = (texts_source + "\nexport default pageTexts;\n"
               f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n")
     add("texts.js", module.encode("utf-8"))
     for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "app.js", "style.css"]:
         add(name, read(os.path.join(args.source, name)))
     add("index.html", page.encode("utf-8"))
-    files["index.html"] = ("index.html", files["index.html"][1])
 
     if os.path.isdir(args.out):
         shutil.rmtree(args.out)
     os.makedirs(args.out)
-    for new_name, data in files.values():
-        with open(os.path.join(args.out, new_name), "wb") as f:
+    for name, data in files.items():
+        with open(os.path.join(args.out, name), "wb") as f:
             f.write(data)
-    with open(args.manifest, "w", encoding="utf-8") as f:
-        json.dump({name: new_name for name, (new_name, _) in files.items()}, f, indent=1, sort_keys=True)
 
 
 if __name__ == "__main__":

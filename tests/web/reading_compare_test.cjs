@@ -6,8 +6,15 @@ const fs = require("node:fs");
 const path = require("node:path");
 
 const [cli, buildWeb] = process.argv.slice(2);
-const files = JSON.parse(fs.readFileSync(path.join(buildWeb, "site-files.json")));
-const site = (name) => path.resolve(buildWeb, "site", files[name]);
+// The site's files carry a hash of their contents in their names: amorist.js is amorist.<hash>.js.
+const served = fs.readdirSync(path.join(buildWeb, "site"));
+const site = (name) => {
+    const dot = name.lastIndexOf(".");
+    const hashed = new RegExp(`^${name.slice(0, dot)}\\.[0-9a-f]{10}\\${name.slice(dot)}$`);
+    const found = served.find((file) => hashed.test(file));
+    if (!found) throw new Error(`the site has no ${name}`);
+    return path.resolve(buildWeb, "site", found);
+};
 const languages = ["en", "de", "fr", "es"];
 const months = ["January", "February", "March", "April", "May", "June", "July", "August",
     "September", "October", "November", "December"];
