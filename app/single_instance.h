@@ -54,8 +54,6 @@ public:
     // without it), XDG_CACHE_HOME (or ~/.cache) and the temporary folder. A
     // relative XDG folder counts as unset.
     static Folders UsersFolders();
-    // PathIn for this user's folders.
-    static QString DefaultPath() { return PathIn(UsersFolders()); }
 
 private:
     Outcome TryAt(const QString& path);

@@ -225,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(Plants, HostileLockPath, ::testing::Values(
 TEST(InstanceLockPath, LivesInTheUsersRuntimeFolder) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     ASSERT_FALSE(runtime.isEmpty());
-    EXPECT_EQ(QFileInfo(SingleInstanceLock::DefaultPath()).absolutePath(),
+    EXPECT_EQ(QFileInfo(SingleInstanceLock::PathIn(SingleInstanceLock::UsersFolders())).absolutePath(),
               QFileInfo(runtime).absoluteFilePath());
 }
 
