@@ -4,6 +4,8 @@ import pageTexts, { catalogueFiles } from "./texts.js";
 import { chooseLanguage } from "./language_choice.js";
 import { attachNameFilter } from "./name_filter.js";
 import { setUpReferral } from "./refer_a_friend.js";
+import { setUpShareActions } from "./share/share_actions.js";
+import { setUpSharedReading } from "./share/shared_reading.js";
 
 const byId = (id) => document.getElementById(id);
 
@@ -19,6 +21,11 @@ async function readingOf(language, you, partner) {
         ["string", "string", "string", "string", "string", "number"],
         [language, you.name, you.date, partner.name, partner.date, 1]);
     return JSON.parse(json);
+}
+
+async function readingOfNumber(number) {
+    const module = await core;
+    return JSON.parse(module.ccall("amorist_reading_of_number", "string", ["string", "number"], [language, number]));
 }
 
 // ---- texts -----------------------------------------------------------------
@@ -111,6 +118,8 @@ function person(prefix) {
 const faultFocus = { name: "name", date: "day", partner_name: "partner-name", partner_date: "partner-day" };
 
 let lastCouple = null;
+const sharing = setUpShareActions({ byId, shown, say });
+const sharedReading = setUpSharedReading({ byId, shown, readingOfNumber });
 
 function showReading(reading) {
     const fill = (id, text) => { byId(id).textContent = text; };
@@ -132,6 +141,7 @@ function showReading(reading) {
         fill(`keywords-${which}`, one.category ?? "");
         fill(`paragraph-${which}`, one.paragraph ?? "");
     });
+    sharing.readingShown(reading);
 }
 
 async function askForReading(couple) {
@@ -145,6 +155,7 @@ async function askForReading(couple) {
     }
     alertLine.textContent = "";
     lastCouple = couple;
+    sharedReading.leave();
     showReading(reading);
     byId("entry").hidden = true;
     byId("result").hidden = false;
@@ -185,6 +196,7 @@ async function switchLanguage(code) {
     await loadLanguage(code);
     language = code;
     showTexts();
+    await sharedReading.show();
     if (lastCouple !== null) {
         const reading = await readingOf(language, lastCouple.you, lastCouple.partner);
         showReading(reading);
@@ -202,4 +214,6 @@ byId("language").addEventListener("change", async (event) => {
 const first = chooseLanguage(location.search, navigator.languages ?? []);
 if (first !== "en")
     await switchLanguage(first);
+else
+    await sharedReading.show();
 document.documentElement.dataset.ready = "true";
