@@ -4,8 +4,6 @@ import pageTexts, { catalogueFiles } from "./texts.js";
 import { chooseLanguage } from "./language_choice.js";
 import { attachNameFilter } from "./name_filter.js";
 import { setUpReferral } from "./refer_a_friend.js";
-import { setUpShareActions } from "./share/share_actions.js";
-import { setUpSharedReading } from "./share/shared_reading.js";
 
 const byId = (id) => document.getElementById(id);
 
@@ -118,8 +116,17 @@ function person(prefix) {
 const faultFocus = { name: "name", date: "day", partner_name: "partner-name", partner_date: "partner-day" };
 
 let lastCouple = null;
-const sharing = setUpShareActions({ byId, shown, say });
-const sharedReading = setUpSharedReading({ byId, shown, readingOfNumber });
+
+// A reading link's code loads only for an address that holds one.
+let sharedReading = null;
+async function showSharedReading() {
+    if (sharedReading === null && !location.hash.startsWith("#r="))
+        return;
+    const { setUpSharedReading } = await import("./share/shared_reading.js");
+    sharedReading ??= setUpSharedReading({ byId, shown, readingOfNumber });
+    await sharedReading.show();
+}
+window.addEventListener("hashchange", showSharedReading);
 
 function showReading(reading) {
     const fill = (id, text) => { byId(id).textContent = text; };
@@ -141,7 +148,7 @@ function showReading(reading) {
         fill(`keywords-${which}`, one.category ?? "");
         fill(`paragraph-${which}`, one.paragraph ?? "");
     });
-    sharing.readingShown(reading);
+    import("./share/share_actions.js").then((share) => share.showShareActions({ byId, shown, say }, reading));
 }
 
 async function askForReading(couple) {
@@ -155,7 +162,7 @@ async function askForReading(couple) {
     }
     alertLine.textContent = "";
     lastCouple = couple;
-    sharedReading.leave();
+    sharedReading?.leave();
     showReading(reading);
     byId("entry").hidden = true;
     byId("result").hidden = false;
@@ -196,7 +203,7 @@ async function switchLanguage(code) {
     await loadLanguage(code);
     language = code;
     showTexts();
-    await sharedReading.show();
+    await showSharedReading();
     if (lastCouple !== null) {
         const reading = await readingOf(language, lastCouple.you, lastCouple.partner);
         showReading(reading);
@@ -215,5 +222,5 @@ const first = chooseLanguage(location.search, navigator.languages ?? []);
 if (first !== "en")
     await switchLanguage(first);
 else
-    await sharedReading.show();
+    await showSharedReading();
 document.documentElement.dataset.ready = "true";

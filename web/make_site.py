@@ -152,7 +152,7 @@ def main():
     add("texts.js", module.encode("utf-8"))
     for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "app.js", "style.css"]:
         add(name, read(os.path.join(args.source, name)))
-    for name in ["share_actions.js", "reading_link.js", "shared_reading.js", "print.css"]:
+    for name in ["share_actions.js", "shared_reading.js", "print.css"]:
         add(f"share/{name}", read(os.path.join(args.source, "share", name)))
     add("index.html", page.encode("utf-8"))
 

@@ -1,13 +1,25 @@
 // The commands under a reading that pass it on: the browser's print, and a link
-// that holds only the two reading numbers.
-import { readingLink } from "./reading_link.js";
+// that holds only the two reading numbers. Loaded with the first reading, so a
+// first visit does not carry it, nor the print style sheet it adds.
+let numbers = null;
+let status = null;
 
-export function setUpShareActions({ byId, shown, say }) {
-    const status = byId("share-status");
-    let numbers = null;
+// The site's own address, without the language asked for (the link opens in its
+// reader's language), and the two numbers: no name, date or sign, which would say
+// who the two people are.
+function readingLink(address, [one, two]) {
+    return `${address.origin}${address.pathname}#r=${one}-${two}`;
+}
+
+function setUp({ byId, shown, say }) {
+    status = byId("share-status");
+    const printStyle = document.createElement("link");
+    printStyle.rel = "stylesheet";
+    printStyle.media = "print";
+    printStyle.href = new URL("print.css", import.meta.url).href;
+    document.head.append(printStyle);
 
     byId("print-reading").addEventListener("click", () => window.print());
-
     byId("copy-link").addEventListener("click", async () => {
         const link = readingLink(location, numbers);
         try {
@@ -19,11 +31,11 @@ export function setUpShareActions({ byId, shown, say }) {
             say(status, shown("copyLinkByHand", link));
         }
     });
+}
 
-    return {
-        readingShown(reading) {
-            numbers = reading.readings.map((one) => one.number);
-            status.textContent = "";
-        },
-    };
+export function showShareActions(page, reading) {
+    if (status === null)
+        setUp(page);
+    numbers = reading.readings.map((one) => one.number);
+    status.textContent = "";
 }

@@ -1,13 +1,15 @@
 // A reading opened from a link: the two readings the link names, in the reader's
 // own language, above the entries for a reading of their own.
-import { readingNumbersIn } from "./reading_link.js";
+// The link carries the two reading numbers and nothing else (#r=10-9).
+const readingFragment = /^#r=(1[0-2]|[1-9])-(1[0-2]|[1-9])$/;
 
 export function setUpSharedReading({ byId, shown, readingOfNumber }) {
     const section = byId("shared");
 
     async function show() {
         // Anything but two reading numbers is no link of ours: the page opens as usual.
-        const numbers = readingNumbersIn(location.hash);
+        const found = readingFragment.exec(location.hash);
+        const numbers = found === null ? null : [Number(found[1]), Number(found[2])];
         section.hidden = numbers === null;
         if (numbers === null)
             return;
@@ -22,8 +24,6 @@ export function setUpSharedReading({ byId, shown, readingOfNumber }) {
             byId(`shared-paragraph-${which}`).textContent = reading.paragraph;
         });
     }
-
-    window.addEventListener("hashchange", show);
 
     return {
         show,
