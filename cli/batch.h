@@ -3,6 +3,7 @@
 // are written out once, and each line only adds the two people.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -211,6 +212,20 @@ template <typename OnLine>
 void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
     std::size_t from = 0;  // the record's bytes in this piece start here
     for (std::size_t at = 0; at < bytes.size(); ++at) {
+        // Within a line, the bytes up to the next line end, comma or (in a
+        // quoted field) quote change nothing, as long as the record stays
+        // within its length: they are passed over in a tight loop.
+        if (!afterCr_ && firstInner_ == inner_.size() &&
+            (skipping_ || field_ == Field::Bare || field_ == Field::Quoted)) {
+            const std::size_t stop =
+                skipping_ ? bytes.size()
+                          : std::min(bytes.size(), from + kLongestLine + head_ - carry_.size());
+            const char mark = field_ == Field::Quoted && !skipping_ ? '"' : ',';
+            while (at < stop && bytes[at] != mark && bytes[at] != '\n' && bytes[at] != '\r')
+                ++at;
+            if (at == bytes.size())
+                break;
+        }
         const char c = bytes[at];
         if (afterCr_) {
             afterCr_ = false;
