@@ -790,6 +790,38 @@ Möchten Sie nach einem Update suchen?</translation>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Link copied: %1</source>
+        <translation>Link kopiert: %1</translation>
+    </message>
+    <message>
+        <source>Copy this link: %1</source>
+        <translation>Kopieren Sie diesen Link: %1</translation>
+    </message>
+    <message>
+        <source>A Reading Shared With You</source>
+        <translation>Eine mit Ihnen geteilte Deutung</translation>
+    </message>
+    <message>
+        <source>This link holds only the two readings: no names, dates of birth or signs came with it. Enter your own details below for a reading of your own.</source>
+        <translation>Dieser Link enthält nur die beiden Deutungen: Namen, Geburtsdaten oder Sternzeichen kamen nicht mit. Geben Sie unten Ihre eigenen Angaben ein, um Ihre eigene Deutung zu erhalten.</translation>
+    </message>
+    <message>
+        <source>First Reading</source>
+        <translation>Erste Deutung</translation>
+    </message>
+    <message>
+        <source>Second Reading</source>
+        <translation>Zweite Deutung</translation>
+    </message>
 </context>
 <context>
     <name>zodiac</name>

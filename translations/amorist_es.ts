@@ -790,6 +790,38 @@ Do you want to check for an update?</source>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>Link copied: %1</source>
+        <translation>Enlace copiado: %1</translation>
+    </message>
+    <message>
+        <source>Copy this link: %1</source>
+        <translation>Copia este enlace: %1</translation>
+    </message>
+    <message>
+        <source>A Reading Shared With You</source>
+        <translation>Una lectura compartida contigo</translation>
+    </message>
+    <message>
+        <source>This link holds only the two readings: no names, dates of birth or signs came with it. Enter your own details below for a reading of your own.</source>
+        <translation>Este enlace solo contiene las dos lecturas: con él no llegó ningún nombre, fecha de nacimiento ni signo. Introduce tus datos abajo para obtener tu propia lectura.</translation>
+    </message>
+    <message>
+        <source>First Reading</source>
+        <translation>Primera lectura</translation>
+    </message>
+    <message>
+        <source>Second Reading</source>
+        <translation>Segunda lectura</translation>
+    </message>
 </context>
 <context>
     <name>zodiac</name>

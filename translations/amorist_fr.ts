@@ -790,6 +790,38 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Link copied: %1</source>
+        <translation>Lien copié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Copy this link: %1</source>
+        <translation>Copiez ce lien&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A Reading Shared With You</source>
+        <translation>Une analyse partagée avec vous</translation>
+    </message>
+    <message>
+        <source>This link holds only the two readings: no names, dates of birth or signs came with it. Enter your own details below for a reading of your own.</source>
+        <translation>Ce lien ne contient que les deux analyses&#xa0;: aucun nom, aucune date de naissance ni aucun signe ne l’accompagne. Saisissez vos propres informations ci-dessous pour obtenir votre propre analyse.</translation>
+    </message>
+    <message>
+        <source>First Reading</source>
+        <translation>Première analyse</translation>
+    </message>
+    <message>
+        <source>Second Reading</source>
+        <translation>Deuxième analyse</translation>
+    </message>
 </context>
 <context>
     <name>zodiac</name>

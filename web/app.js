@@ -21,6 +21,11 @@ async function readingOf(language, you, partner) {
     return JSON.parse(json);
 }
 
+async function readingOfNumber(number) {
+    const module = await core;
+    return JSON.parse(module.ccall("amorist_reading_of_number", "string", ["string", "number"], [language, number]));
+}
+
 // ---- texts -----------------------------------------------------------------
 
 // FNV-1a of the source's UTF-8, as eight hex digits: how the site's catalogues
@@ -112,6 +117,17 @@ const faultFocus = { name: "name", date: "day", partner_name: "partner-name", pa
 
 let lastCouple = null;
 
+// A reading link's code loads only for an address that holds one.
+let sharedReading = null;
+async function showSharedReading() {
+    if (sharedReading === null && !location.hash.startsWith("#r="))
+        return;
+    const { setUpSharedReading } = await import("./share/shared_reading.js");
+    sharedReading ??= setUpSharedReading({ byId, shown, readingOfNumber });
+    await sharedReading.show();
+}
+window.addEventListener("hashchange", showSharedReading);
+
 function showReading(reading) {
     const fill = (id, text) => { byId(id).textContent = text; };
     fill("shown-name", reading.you.name);
@@ -132,6 +148,7 @@ function showReading(reading) {
         fill(`keywords-${which}`, one.category ?? "");
         fill(`paragraph-${which}`, one.paragraph ?? "");
     });
+    import("./share/share_actions.js").then((share) => share.showShareActions({ byId, shown, say }, reading));
 }
 
 async function askForReading(couple) {
@@ -145,6 +162,7 @@ async function askForReading(couple) {
     }
     alertLine.textContent = "";
     lastCouple = couple;
+    sharedReading?.leave();
     showReading(reading);
     byId("entry").hidden = true;
     byId("result").hidden = false;
@@ -185,6 +203,7 @@ async function switchLanguage(code) {
     await loadLanguage(code);
     language = code;
     showTexts();
+    await showSharedReading();
     if (lastCouple !== null) {
         const reading = await readingOf(language, lastCouple.you, lastCouple.partner);
         showReading(reading);
@@ -202,4 +221,6 @@ byId("language").addEventListener("change", async (event) => {
 const first = chooseLanguage(location.search, navigator.languages ?? []);
 if (first !== "en")
     await switchLanguage(first);
+else
+    await showSharedReading();
 document.documentElement.dataset.ready = "true";

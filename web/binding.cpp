@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/compatibility/birth_data_check.h"
+#include "core/compatibility/reading_content.h"
 #include "reading/couple.h"
 #include "reading/language.h"
 #include "reading/reading_format.h"
@@ -110,6 +111,24 @@ EMSCRIPTEN_KEEPALIVE const char* amorist_reading(const char* language, const cha
         web::AppendShown(text, reading.Partner(couple), lang);
         text.append("}}\n");
     }
+    return web::Answer(std::move(text));
+}
+
+// One reading from its compatibility number alone, as a link passed on
+// carries it: the reading's JSON as in amorist_reading, with an empty pair,
+// since no signs come with the number. A number outside 1 to 12 or a language
+// not handed over gives {"error": ...}.
+EMSCRIPTEN_KEEPALIVE const char* amorist_reading_of_number(const char* language, int number) {
+    using namespace amorist;
+    const auto found = web::Languages().find(std::string_view(language));
+    if (found == web::Languages().end())
+        return web::Answer("{\"error\": \"no catalogue for this language\"}\n");
+    const Category* category = CategoryFor(number);
+    if (category == nullptr)
+        return web::Answer("{\"error\": \"no reading has this number\"}\n");
+    std::string text;
+    cli::AppendJsonReading(text, ReadingResult{{}, number, category}, found->second);
+    text.append("\n");
     return web::Answer(std::move(text));
 }
 

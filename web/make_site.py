@@ -152,12 +152,15 @@ def main():
     add("texts.js", module.encode("utf-8"))
     for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "app.js", "style.css"]:
         add(name, read(os.path.join(args.source, name)))
+    for name in ["share_actions.js", "shared_reading.js", "print.css"]:
+        add(f"share/{name}", read(os.path.join(args.source, "share", name)))
     add("index.html", page.encode("utf-8"))
 
     if os.path.isdir(args.out):
         shutil.rmtree(args.out)
     os.makedirs(args.out)
     for name, data in files.items():
+        os.makedirs(os.path.dirname(os.path.join(args.out, name)), exist_ok=True)
         with open(os.path.join(args.out, name), "wb") as f:
             f.write(data)
 

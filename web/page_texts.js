@@ -91,4 +91,12 @@ const pageTexts = {
 
     // the web edition's own
     language: QT_TRANSLATE_NOOP("web", "Language"),
+    print: QT_TRANSLATE_NOOP("web", "Print"),
+    copyLink: QT_TRANSLATE_NOOP("web", "Copy Link"),
+    linkCopied: QT_TRANSLATE_NOOP("web", "Link copied: %1"),
+    copyLinkByHand: QT_TRANSLATE_NOOP("web", "Copy this link: %1"),
+    sharedHeading: QT_TRANSLATE_NOOP("web", "A Reading Shared With You"),
+    sharedNote: QT_TRANSLATE_NOOP("web", "This link holds only the two readings: no names, dates of birth or signs came with it. Enter your own details below for a reading of your own."),
+    firstReading: QT_TRANSLATE_NOOP("web", "First Reading"),
+    secondReading: QT_TRANSLATE_NOOP("web", "Second Reading"),
 };

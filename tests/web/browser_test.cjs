@@ -9,6 +9,7 @@ const path = require("node:path");
 const { launch } = require("./browsers.cjs");
 const { serveSite } = require("./serve_site.cjs");
 const { appRows } = require("./app_rows.cjs");
+const { shareRows } = require("./share_rows.cjs");
 
 const [browserName, cli, buildWeb] = process.argv.slice(2);
 const axeSource = fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
@@ -300,6 +301,7 @@ const rows = [
         }
     }],
     ...appRows({ browserName, buildWeb, open, check, axe, readingWorks }),
+    ...shareRows({ browserName, buildWeb, open, check, axe, enter, names, cliReading }),
 ];
 
 async function main() {

@@ -15,7 +15,7 @@ function serveSite(root, extra = {}) {
         const url = new URL(request.url, "http://127.0.0.1");
         requested.push(url.pathname);
         const name = url.pathname === "/" ? "index.html" : decodeURIComponent(url.pathname.slice(1));
-        const body = extra[name] ?? (name.includes("/") || name.startsWith(".") ? null
+        const body = extra[name] ?? (name.split("/").some((part) => part === "" || part.startsWith(".")) ? null
             : fs.existsSync(path.join(root, name)) ? fs.readFileSync(path.join(root, name)) : null);
         if (body === null) {
             response.writeHead(404).end();
