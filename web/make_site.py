@@ -177,6 +177,9 @@ def main():
         catalogue_names[code] = name
         text_names[code] = f"texts_{code}.js"
         add(text_names[code], texts_module(texts, months, translations(catalogue)).encode("utf-8"))
+    offered = re.findall(r'<option value="(\w+)" lang="\1">', page)
+    if sorted(offered) != sorted(text_names):
+        fail(f"index.html offers the languages {offered}, the translations are {sorted(text_names)}")
     built = (f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n"
              f"export const textFiles = {json.dumps(text_names, sort_keys=True)};\n"
              f"export const coreSize = {len(files['amorist.wasm'])};\n")
