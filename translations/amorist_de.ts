@@ -613,6 +613,10 @@ Möchten Sie nach einem Update suchen?</translation>
 <context>
     <name>modTellAFriend</name>
     <message>
+        <source>Please Enter At Most %1 Characters In Each Box</source>
+        <translation>Bitte geben Sie in jedes Feld höchstens %1 Zeichen ein.</translation>
+    </message>
+    <message>
         <source>Your Name</source>
         <translation>Ihr Name</translation>
     </message>
@@ -786,6 +790,30 @@ Möchten Sie nach einem Update suchen?</translation>
 </context>
 <context>
     <name>web</name>
+    <message>
+        <source>Getting Ready...</source>
+        <translation>Wird vorbereitet …</translation>
+    </message>
+    <message>
+        <source>Getting the reading ready</source>
+        <translation>Die Deutung wird vorbereitet</translation>
+    </message>
+    <message>
+        <source>The reading needs JavaScript, which is turned off in this browser.</source>
+        <translation>Für die Deutung wird JavaScript benötigt, das in diesem Browser ausgeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>This browser cannot make the reading: it does not run WebAssembly.</source>
+        <translation>Dieser Browser kann die Deutung nicht erstellen, da er kein WebAssembly ausführt.</translation>
+    </message>
+    <message>
+        <source>The reading could not be made. Please try again.</source>
+        <translation>Die Deutung konnte nicht erstellt werden. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please Enter A Name Of At Most %1 Letters !</source>
+        <translation>Bitte geben Sie einen Namen mit höchstens %1 Buchstaben ein!</translation>
+    </message>
     <message>
         <source>Language</source>
         <translation>Sprache</translation>

@@ -613,6 +613,10 @@ Do you want to check for an update?</source>
 <context>
     <name>modTellAFriend</name>
     <message>
+        <source>Please Enter At Most %1 Characters In Each Box</source>
+        <translation>Escribe como máximo %1 caracteres en cada campo.</translation>
+    </message>
+    <message>
         <source>Your Name</source>
         <translation>Tu nombre</translation>
     </message>
@@ -786,6 +790,30 @@ Do you want to check for an update?</source>
 </context>
 <context>
     <name>web</name>
+    <message>
+        <source>Getting Ready...</source>
+        <translation>Preparando…</translation>
+    </message>
+    <message>
+        <source>Getting the reading ready</source>
+        <translation>Preparando la lectura</translation>
+    </message>
+    <message>
+        <source>The reading needs JavaScript, which is turned off in this browser.</source>
+        <translation>La lectura necesita JavaScript, que está desactivado en este navegador.</translation>
+    </message>
+    <message>
+        <source>This browser cannot make the reading: it does not run WebAssembly.</source>
+        <translation>Este navegador no puede hacer la lectura: no ejecuta WebAssembly.</translation>
+    </message>
+    <message>
+        <source>The reading could not be made. Please try again.</source>
+        <translation>No se ha podido hacer la lectura. Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Please Enter A Name Of At Most %1 Letters !</source>
+        <translation>Introduce un nombre de %1 letras como máximo.</translation>
+    </message>
     <message>
         <source>Language</source>
         <translation>Idioma</translation>

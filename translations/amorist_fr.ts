@@ -613,6 +613,10 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
 <context>
     <name>modTellAFriend</name>
     <message>
+        <source>Please Enter At Most %1 Characters In Each Box</source>
+        <translation>Veuillez saisir au plus %1&#xa0;caractères par champ.</translation>
+    </message>
+    <message>
         <source>Your Name</source>
         <translation>Votre nom</translation>
     </message>
@@ -786,6 +790,30 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
 </context>
 <context>
     <name>web</name>
+    <message>
+        <source>Getting Ready...</source>
+        <translation>Préparation…</translation>
+    </message>
+    <message>
+        <source>Getting the reading ready</source>
+        <translation>Préparation de l’analyse</translation>
+    </message>
+    <message>
+        <source>The reading needs JavaScript, which is turned off in this browser.</source>
+        <translation>L’analyse nécessite JavaScript, qui est désactivé dans ce navigateur.</translation>
+    </message>
+    <message>
+        <source>This browser cannot make the reading: it does not run WebAssembly.</source>
+        <translation>Ce navigateur ne peut pas établir l’analyse&#xa0;: il n’exécute pas WebAssembly.</translation>
+    </message>
+    <message>
+        <source>The reading could not be made. Please try again.</source>
+        <translation>L’analyse n’a pas pu être établie. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Please Enter A Name Of At Most %1 Letters !</source>
+        <translation>Veuillez saisir un nom d’au plus %1&#xa0;lettres.</translation>
+    </message>
     <message>
         <source>Language</source>
         <translation>Langue</translation>

@@ -1,13 +1,20 @@
-// What the page asks of the core, as plain C functions the page calls through
-// the module's ccall: no generated glue that would need eval.
+// What the page asks of the core, as plain C functions. The page writes every
+// string into the module's heap and passes its address and size, so no input
+// is ever copied onto the module's small stack.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/compatibility/birth_data_check.h"
 #include "core/compatibility/reading_content.h"
+#include "core/referral/referral_check.h"
+#include "core/translatable.h"
 #include "reading/couple.h"
 #include "reading/language.h"
 #include "reading/reading_format.h"
@@ -17,8 +24,17 @@
 namespace amorist::web {
 namespace {
 
-// The languages whose catalogues the page has handed over, by code; English
-// needs none. Kept for the life of the page, like amorist-cli's.
+// The longest name the page takes, in characters. The page checks it first and
+// says so in its language; the binding refuses anything longer all the same,
+// so that no input, however it arrives, can exhaust the module.
+constexpr int kLongestName = 200;
+// A date or a language code is a few dozen bytes at most; anything far longer is not one.
+constexpr std::size_t kLongestShortText = 64;
+
+// What amorist_reading's flags ask for.
+constexpr int kShown = 1;           // the dates and signs as the language shows them
+constexpr int kBlankIsEmpty = 2;    // a name of spaces only counts as no name (the page's rule)
+
 std::map<std::string, cli::Language, std::less<>>& Languages() {
     static std::map<std::string, cli::Language, std::less<>> languages{
         {"en", cli::Language::English()}};
@@ -29,6 +45,28 @@ const char* Answer(std::string text) {
     static std::string answer;  // the page copies it out before its next call
     answer = std::move(text);
     return answer.c_str();
+}
+
+std::string_view View(const char* data, int size) {
+    return size > 0 ? std::string_view(data, static_cast<std::size_t>(size)) : std::string_view();
+}
+
+// Characters, not bytes: each byte that does not continue a UTF-8 sequence starts one.
+std::size_t CharacterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+bool TooLongForName(std::string_view name) {
+    // Four bytes is the most a character takes, so only a long text needs counting.
+    return name.size() > kLongestName && CharacterCount(name) > kLongestName;
+}
+
+std::string_view PageName(std::string_view name, int flags) {
+    if ((flags & kBlankIsEmpty) != 0 && name.find_first_not_of(' ') == std::string_view::npos)
+        return {};
+    return name;
 }
 
 std::string_view EntryName(CheckedEntry entry) {
@@ -45,6 +83,24 @@ std::string_view EntryName(CheckedEntry entry) {
     return "date";
 }
 
+std::string ErrorAnswer(std::string_view why) {
+    std::string text = "{\"error\": ";
+    cli::AppendJsonString(text, why);
+    text.append("}\n");
+    return text;
+}
+
+std::string Refusal(const cli::CheckedCouple& checked) {
+    std::string text = "{\"refused\": ";
+    cli::AppendJsonString(text, EntryName(checked.entry));
+    text.append(", \"message\": ");
+    cli::AppendJsonString(text, checked.why);
+    text.append(", \"error\": ");
+    cli::AppendJsonString(text, checked.error);
+    text.append("}\n");
+    return text;
+}
+
 void AppendShown(std::string& out, const cli::PersonShown& person, const cli::Language& language) {
     std::string date;
     language.AppendDate(date, person.date);
@@ -57,6 +113,96 @@ void AppendShown(std::string& out, const cli::PersonShown& person, const cli::La
     out.append("}");
 }
 
+// The reading with what the page shows besides it, built from the same parts
+// as amorist-cli's line.
+std::string ShownReading(const cli::Couple& couple, const cli::CoupleReading& reading,
+                         const cli::Language& language) {
+    const cli::PersonShown you = reading.You(couple);
+    const cli::PersonShown partner = reading.Partner(couple);
+    std::string text = "{\"you\": ";
+    cli::AppendJsonPerson(text, you);
+    text.append(", \"partner\": ");
+    cli::AppendJsonPerson(text, partner);
+    text.append(", \"readings\": [");
+    cli::AppendJsonReading(text, reading.result.one, language);
+    text.append(", ");
+    cli::AppendJsonReading(text, reading.result.two, language);
+    text.append("], \"shown\": {\"you\": ");
+    AppendShown(text, you, language);
+    text.append(", \"partner\": ");
+    AppendShown(text, partner, language);
+    text.append("}}\n");
+    return text;
+}
+
+std::string Reading(std::string_view code, const cli::CoupleArgs& args, int flags) {
+    if (code.size() > kLongestShortText || args.date.size() > kLongestShortText ||
+        args.partnerDate.size() > kLongestShortText || TooLongForName(args.name) ||
+        TooLongForName(args.partnerName)) {
+        return ErrorAnswer("an entry is longer than a reading takes");
+    }
+    const auto found = Languages().find(code);
+    if (found == Languages().end())
+        return ErrorAnswer("no catalogue for this language");
+    const cli::Language& language = found->second;
+    const cli::CoupleArgs page{PageName(args.name, flags), args.date,
+                               PageName(args.partnerName, flags), args.partnerDate};
+    const cli::CheckedCouple checked = cli::CheckCouple(page, language);
+    if (!checked.ok())
+        return Refusal(checked);
+    const cli::CoupleReading reading = cli::ReadCouple(checked.couple);
+    if ((flags & kShown) != 0)
+        return ShownReading(checked.couple, reading, language);
+    return cli::JsonCouple(checked.couple, reading, language);
+}
+
+// Where a referral goes, as the desktop sends it.
+constexpr std::string_view kReferralPage = "https://www.quillmoor.com/qmqs-refer-a-friend.php";
+constexpr std::string_view kProductRoot = "https://amorist.quillmoor.com/";
+
+std::string ReferralRefusal(const cli::Language& language, std::string_view english,
+                            std::string_view argument = {}) {
+    std::string message;
+    AppendFilled(message, language.Translated("modTellAFriend", english), {argument});
+    std::string text = "{\"refused\": ";
+    cli::AppendJsonString(text, message);
+    text.append("}\n");
+    return text;
+}
+
+// The page's four boxes, checked as the desktop's dialog checks its five: an
+// empty box stands for the hint it shows, and the message box, which no one
+// sees there, holds its English hint and a line break.
+std::string Referral(std::string_view code, const ReferralTexts& boxes) {
+    const auto found = Languages().find(code);
+    if (code.size() > kLongestShortText || found == Languages().end())
+        return ErrorAnswer("no catalogue for this language");
+    const cli::Language& language = found->second;
+    std::array<std::string, kReferralFieldCount> hints;
+    ReferralTexts shownHints;
+    for (std::size_t i = 0; i < kReferralFieldCount; ++i) {
+        hints[i] = language.Translated("modTellAFriend", kReferralFieldTexts[i].hint);
+        shownHints[i] = hints[i];
+    }
+    const std::string message = std::string(kReferralFieldTexts[2].hint) + "\r\n";
+    ReferralTexts texts;
+    for (std::size_t i = 0; i < kReferralFieldCount; ++i) {
+        const std::string_view trimmed = TrimSpaces(boxes[i]);
+        texts[i] = trimmed.empty() ? shownHints[i] : trimmed;
+    }
+    texts[static_cast<std::size_t>(ReferralField::Message)] = message;
+    if (HasFieldTooLong(texts))
+        return ReferralRefusal(language, kFieldTooLongMessage, std::to_string(kLongestReferralField));
+    if (const auto problem = EmailAddressProblem(texts))
+        return ReferralRefusal(language, *problem);
+    if (const auto missing = MissingFieldMessage(texts, shownHints))
+        return ReferralRefusal(language, *missing);
+    std::string text = "{\"address\": ";
+    cli::AppendJsonString(text, ReferralAddress(texts, kReferralPage, kProductRoot));
+    text.append("}\n");
+    return text;
+}
+
 }  // namespace
 }  // namespace amorist::web
 
@@ -65,8 +211,7 @@ extern "C" {
 // Takes a language's catalogue, as the build wrote it; 1 when it reads.
 EMSCRIPTEN_KEEPALIVE int amorist_use_catalogue(const char* data, int size) {
     using namespace amorist;
-    const std::optional<Catalogue> catalogue =
-        Catalogue::Read(std::string_view(data, static_cast<std::size_t>(size)));
+    const std::optional<Catalogue> catalogue = Catalogue::Read(web::View(data, size));
     if (!catalogue)
         return 0;
     web::Languages().insert_or_assign(std::string(catalogue->code()),
@@ -74,53 +219,55 @@ EMSCRIPTEN_KEEPALIVE int amorist_use_catalogue(const char* data, int size) {
     return 1;
 }
 
-// The reading of a couple in a language whose catalogue the page has handed
-// over: exactly the line `amorist-cli reading --json --lang <language>` prints,
-// with `"shown": {...}` (dates and signs as the language shows them) added
-// before the last brace when shown is 1. A refusal gives
-// {"refused": entry, "message": the check's message, "error": amorist-cli's
-// message line}.
-EMSCRIPTEN_KEEPALIVE const char* amorist_reading(const char* language, const char* name,
-                                                 const char* date, const char* partnerName,
-                                                 const char* partnerDate, int shown) {
-    using namespace amorist;
-    const auto found = web::Languages().find(std::string_view(language));
-    if (found == web::Languages().end())
-        return web::Answer("{\"error\": \"no catalogue for this language\"}\n");
-    const cli::Language& lang = found->second;
+// The longest name a reading takes, in characters.
+EMSCRIPTEN_KEEPALIVE int amorist_longest_name() {
+    return amorist::web::kLongestName;
+}
 
-    const cli::CoupleArgs args{name, date, partnerName, partnerDate};
-    const cli::CheckedCouple checked = cli::CheckCouple(args, lang);
-    if (!checked.ok()) {
-        std::string text = "{\"refused\": \"";
-        text.append(web::EntryName(checked.entry)).append("\", \"message\": ");
-        cli::AppendJsonString(text, checked.why);
-        text.append(", \"error\": ");
-        cli::AppendJsonString(text, checked.error);
-        text.append("}\n");
-        return web::Answer(std::move(text));
-    }
-    const cli::Couple& couple = checked.couple;
-    const cli::CoupleReading reading = cli::ReadCouple(couple);
-    std::string text = cli::JsonCouple(couple, reading, lang);
-    if (shown == 1) {
-        text.resize(text.size() - 2);  // "}\n"
-        text.append(", \"shown\": {\"you\": ");
-        web::AppendShown(text, reading.You(couple), lang);
-        text.append(", \"partner\": ");
-        web::AppendShown(text, reading.Partner(couple), lang);
-        text.append("}}\n");
-    }
-    return web::Answer(std::move(text));
+// The reading of a couple in a language whose catalogue the page has handed
+// over, each string given by its address and size in bytes. With flags 0 it
+// is exactly the line `amorist-cli reading --json --lang <language>` prints;
+// flag 1 adds "shown" (dates and signs as the language shows them), flag 2
+// takes a name of spaces only as no name. A refusal gives {"refused": entry,
+// "message": the check's message, "error": amorist-cli's message line};
+// anything the binding cannot take gives {"error": why}.
+EMSCRIPTEN_KEEPALIVE const char* amorist_reading(const char* language, int languageSize,
+                                                 const char* name, int nameSize,
+                                                 const char* date, int dateSize,
+                                                 const char* partnerName, int partnerNameSize,
+                                                 const char* partnerDate, int partnerDateSize,
+                                                 int flags) {
+    using namespace amorist;
+    const cli::CoupleArgs args{web::View(name, nameSize), web::View(date, dateSize),
+                               web::View(partnerName, partnerNameSize),
+                               web::View(partnerDate, partnerDateSize)};
+    return web::Answer(web::Reading(web::View(language, languageSize), args, flags));
+}
+
+// The referral from the page's four boxes (name, e-mail, friend's name,
+// friend's e-mail) in a language whose catalogue the page has handed over:
+// {"address": where to open it}, or {"refused": the message of the first
+// check that fails}.
+EMSCRIPTEN_KEEPALIVE const char* amorist_referral(const char* language, int languageSize,
+                                                  const char* name, int nameSize,
+                                                  const char* email, int emailSize,
+                                                  const char* friendName, int friendNameSize,
+                                                  const char* friendEmail, int friendEmailSize) {
+    using namespace amorist;
+    const ReferralTexts boxes{web::View(name, nameSize), web::View(email, emailSize), {},
+                              web::View(friendName, friendNameSize),
+                              web::View(friendEmail, friendEmailSize)};
+    return web::Answer(web::Referral(web::View(language, languageSize), boxes));
 }
 
 // One reading from its compatibility number alone, as a link passed on
 // carries it: the reading's JSON as in amorist_reading, with an empty pair,
 // since no signs come with the number. A number outside 1 to 12 or a language
 // not handed over gives {"error": ...}.
-EMSCRIPTEN_KEEPALIVE const char* amorist_reading_of_number(const char* language, int number) {
+EMSCRIPTEN_KEEPALIVE const char* amorist_reading_of_number(const char* language, int languageSize,
+                                                           int number) {
     using namespace amorist;
-    const auto found = web::Languages().find(std::string_view(language));
+    const auto found = web::Languages().find(web::View(language, languageSize));
     if (found == web::Languages().end())
         return web::Answer("{\"error\": \"no catalogue for this language\"}\n");
     const Category* category = CategoryFor(number);

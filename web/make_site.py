@@ -3,8 +3,9 @@
 
 Fills the page's English texts in from web/page_texts.js (the names of texts
 in the translations, which lupdate reads too) and its lists from the core's
-month names, turns page_texts.js into a module, and writes each translation's
-catalogue, cut down to the texts the page and the reading use. The files keep
+month names, writes the page's texts in each language as a module of their
+own (texts_xx.js, shortcut markers gone), and writes each translation's
+catalogue for the core, cut down to the texts the reading uses. The files keep
 their plain names here: web/app/finish-site.mjs names them after their
 contents when it finishes the site.
 """
@@ -18,9 +19,9 @@ import sys
 
 TEXT_ENTRY = re.compile(r'^\s*(\w+): QT_TRANSLATE_NOOP\(("(?:[^"\\]|\\.)*"), ("(?:[^"\\]|\\.)*")\),$',
                         re.MULTILINE)
-# The contexts of the texts the binding translates: the reading, its dates and signs, and
-# amorist-cli's refusal lines, which the page keeps to the letter.
-READING_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state", "amorist-cli"}
+# The contexts of the texts the core translates: the reading, its dates and signs,
+# amorist-cli's refusal lines, which the page keeps to the letter, and refer-a-friend's checks.
+CORE_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state", "amorist-cli", "modTellAFriend"}
 FIRST_YEAR, LAST_YEAR = 1930, 2012
 
 
@@ -47,8 +48,13 @@ def month_names(source_root):
     return names
 
 
+def without_markers(text):
+    """"&Back" shows as "Back", "&&" as "&"."""
+    return re.sub(r"&(.)", r"\1", text)
+
+
 def shown(text, argument=""):
-    return re.sub(r"&(.)", r"\1", text).replace("%1", argument)
+    return without_markers(text).replace("%1", argument)
 
 
 def fill_page(template, texts, months):
@@ -96,21 +102,39 @@ def source_hash(source):
     return f"{value:08x}"
 
 
-def cut_catalogue(text, texts):
-    """The entries the page and the reading use, each source named by its hash."""
-    wanted = set(texts.values())
+def cut_catalogue(text):
+    """The entries the core uses, each source named by its hash."""
     records = text.split("\x1e")
     kept = [records[0] + "\x1fsources-hashed"]
     seen = set()
     for record in records[1:]:
         context, source, *rest = record.split("\x1f")
-        if context in READING_CONTEXTS or (context, source) in wanted:
+        if context in CORE_CONTEXTS:
             key = (context, source_hash(source), rest[0])
             if key in seen:
                 fail(f"two sources of context '{context}' share the hash {key[1]}")
             seen.add(key)
             kept.append("\x1f".join([context, key[1], *rest]))
     return "\x1e".join(kept)
+
+
+def translations(text):
+    """(context, source) -> translation, for the entries without a comment."""
+    found = {}
+    for record in text.split("\x1e")[1:]:
+        context, source, comment, form, *_ = record.split("\x1f") + [""]
+        if comment == "" and form:
+            found[(context, source)] = form
+    return found
+
+
+def texts_module(texts, months, translated=None):
+    """The page's texts in one language, as the page shows them."""
+    translate = (lambda context, source: translated.get((context, source), source)) if translated \
+        else (lambda context, source: source)
+    shown_texts = {key: without_markers(translate(context, source)) for key, (context, source) in texts.items()}
+    shown_texts["monthNames"] = "\n".join(translate("zodiac", month) for month in months)
+    return f"export default {json.dumps(shown_texts, ensure_ascii=False, indent=1)};\n"
 
 
 def main():
@@ -123,9 +147,10 @@ def main():
     args = parser.parse_args()
 
     source_root = os.path.dirname(os.path.abspath(args.source))
-    texts_source, texts = page_texts(os.path.join(args.source, "page_texts.js"))
+    _, texts = page_texts(os.path.join(args.source, "page_texts.js"))
+    months = month_names(source_root)
     with open(os.path.join(args.source, "index.html"), encoding="utf-8") as f:
-        page = fill_page(f.read(), texts, month_names(source_root))
+        page = fill_page(f.read(), texts, months)
 
     files = {}  # name -> bytes
 
@@ -141,16 +166,25 @@ def main():
     add("amorist.js", read(args.module))
     add("amorist.svg", read(args.icon))
     catalogue_names = {}
+    text_names = {"en": "texts_en.js"}
+    add("texts_en.js", texts_module(texts, months).encode("utf-8"))
     for path in args.catalogues:
         name = os.path.basename(path)
         code = name[len("amorist_"):-len(".cat")]
         with open(path, encoding="utf-8") as f:
-            add(name, cut_catalogue(f.read(), texts).encode("utf-8"))
+            catalogue = f.read()
+        add(name, cut_catalogue(catalogue).encode("utf-8"))
         catalogue_names[code] = name
-    module = (texts_source + "\nexport default pageTexts;\n"
-              f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n")
-    add("texts.js", module.encode("utf-8"))
-    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "app.js", "style.css"]:
+        text_names[code] = f"texts_{code}.js"
+        add(text_names[code], texts_module(texts, months, translations(catalogue)).encode("utf-8"))
+    offered = re.findall(r'<option value="(\w+)" lang="\1">', page)
+    if sorted(offered) != sorted(text_names):
+        fail(f"index.html offers the languages {offered}, the translations are {sorted(text_names)}")
+    built = (f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n"
+             f"export const textFiles = {json.dumps(text_names, sort_keys=True)};\n"
+             f"export const coreSize = {len(files['amorist.wasm'])};\n")
+    add("built.js", built.encode("utf-8"))
+    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "core.js", "app.js", "style.css"]:
         add(name, read(os.path.join(args.source, name)))
     for name in ["share_actions.js", "shared_reading.js", "print.css"]:
         add(f"share/{name}", read(os.path.join(args.source, "share", name)))

@@ -10,6 +10,7 @@ const { launch } = require("./browsers.cjs");
 const { serveSite } = require("./serve_site.cjs");
 const { appRows } = require("./app_rows.cjs");
 const { shareRows } = require("./share_rows.cjs");
+const { robustRows } = require("./robust_rows.cjs");
 
 const [browserName, cli, buildWeb] = process.argv.slice(2);
 const axeSource = fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
@@ -41,8 +42,11 @@ const names = {
         back: "Zurück" },
 };
 
-async function open(context, query = "") {
+// A new tab on the site; by default once the page is ready for a reading. prepare runs before the
+// page loads; without waiting, the page is returned as soon as its entries are there.
+async function open(context, query = "", { wait = true, prepare = async () => {} } = {}) {
     const page = await context.browser.newPage();
+    await prepare(page);
     page.on("console", (message) => {
         if (message.type() === "error")
             context.problems.push(`console error: ${message.text()}`);
@@ -55,6 +59,11 @@ async function open(context, query = "") {
         if (!request.url().startsWith(context.server.origin) && !request.url().startsWith("data:"))
             context.problems.push(`request to another origin: ${request.url()}`);
     });
+    if (!wait) {
+        page.goto(`${context.server.origin}/${query}`).catch((error) => context.problems.push(`loading: ${error.message}`));
+        await page.waitForSelector("#get-reading");
+        return page;
+    }
     await page.goto(`${context.server.origin}/${query}`);
     await page.waitForSelector("html[data-ready]");
     return page;
@@ -157,6 +166,9 @@ const rows = [
         await expectRefusal(page, "Please Enter Your Name", n.you);
         const refusals = [
             [["ANN", "1990-02-31", "", "1978-11-23"], "Please Enter Your Correct Date of Birth!", n.day],
+            // On the page a name of spaces only is no name (the desktop and amorist-cli take it).
+            [["   ", "1975-03-07", "BOB", "1978-11-23"], "Please Enter Your Name", n.you],
+            [["ANN", "1975-03-07", " ", "1978-11-23"], "Please Enter Your Partner's Name", n.partner],
             [["ANN", "1990-06-31", "BOB", "1978-11-23"], "Please Enter Correct Date of Birth !", n.day],
             [["ANN", "1990-02-29", "", "1978-11-23"], "Please Enter Your Partner's Name", n.partner],
             [["ANN", "1990-02-29", "BOB", "1978-11-23"], "Please Enter Correct Date Or Month!", n.day],
@@ -302,14 +314,18 @@ const rows = [
     }],
     ...appRows({ browserName, buildWeb, open, check, axe, readingWorks }),
     ...shareRows({ browserName, buildWeb, open, check, axe, enter, names, cliReading }),
+    ...robustRows({ browserName, buildWeb, open, check, readingWorks, expectReading, expectRefusal, enter, names }),
 ];
+
+// AMORIST_WEB_ROWS=regex runs only the rows whose names match, while working on them.
+const chosen = rows.filter(([name]) => new RegExp(process.env.AMORIST_WEB_ROWS ?? "").test(name));
 
 async function main() {
     const server = await serveSite(path.join(buildWeb, "site"));
     const browser = await launch(browserName);
     let failed = 0;
     try {
-        for (const [name, run] of rows) {
+        for (const [name, run] of chosen) {
             const context = { browser, server, problems: [] };
             try {
                 await run(context);
@@ -324,7 +340,7 @@ async function main() {
         await browser.close();
         await server.close();
     }
-    console.log(`${browserName}: ${rows.length - failed} of ${rows.length} passed`);
+    console.log(`${browserName}: ${chosen.length - failed} of ${chosen.length} passed`);
     process.exit(failed === 0 ? 0 : 1);
 }
 
