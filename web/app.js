@@ -4,6 +4,7 @@ import pageTexts, { catalogueFiles } from "./texts.js";
 import { chooseLanguage } from "./language_choice.js";
 import { attachNameFilter } from "./name_filter.js";
 import { setUpReferral } from "./refer_a_friend.js";
+import { setUpPictures } from "./picture_buttons.js";  // web/share/, beside this file in the site
 
 const byId = (id) => document.getElementById(id);
 
@@ -111,8 +112,10 @@ function person(prefix) {
 const faultFocus = { name: "name", date: "day", partner_name: "partner-name", partner_date: "partner-day" };
 
 let lastCouple = null;
+const pictures = setUpPictures({ byId, shareLine: () => shown("shareLine") });
 
 function showReading(reading) {
+    pictures.show(language, reading);
     const fill = (id, text) => { byId(id).textContent = text; };
     fill("shown-name", reading.you.name);
     fill("shown-partner-name", reading.partner.name);

@@ -91,4 +91,8 @@ const pageTexts = {
 
     // the web edition's own
     language: QT_TRANSLATE_NOOP("web", "Language"),
+    share: QT_TRANSLATE_NOOP("web", "Share"),
+    copyPicture: QT_TRANSLATE_NOOP("web", "Copy Picture"),
+    savePicture: QT_TRANSLATE_NOOP("web", "Save Picture"),
+    shareLine: QT_TRANSLATE_NOOP("web", "Our romantic compatibility reading from Amorist"),
 };

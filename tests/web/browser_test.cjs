@@ -9,6 +9,7 @@ const path = require("node:path");
 const { launch } = require("./browsers.cjs");
 const { serveSite } = require("./serve_site.cjs");
 const { appRows } = require("./app_rows.cjs");
+const { pictureRows } = require("./picture_rows.cjs");
 
 const [browserName, cli, buildWeb] = process.argv.slice(2);
 const axeSource = fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
@@ -51,7 +52,8 @@ async function open(context, query = "") {
     await page.evaluateOnNewDocument(() => document.addEventListener("securitypolicyviolation", (event) =>
         console.error(`policy violation: ${event.violatedDirective} ${event.blockedURI}`)));
     page.on("request", (request) => {
-        if (!request.url().startsWith(context.server.origin) && !request.url().startsWith("data:"))
+        const own = [context.server.origin, `blob:${context.server.origin}/`, "data:"];
+        if (!own.some((start) => request.url().startsWith(start)))
             context.problems.push(`request to another origin: ${request.url()}`);
     });
     await page.goto(`${context.server.origin}/${query}`);
@@ -300,6 +302,7 @@ const rows = [
         }
     }],
     ...appRows({ browserName, buildWeb, open, check, axe, readingWorks }),
+    ...pictureRows({ browserName, open, check, readingWorks }),
 ];
 
 async function main() {
