@@ -5,7 +5,6 @@
 #include "reading/text_output.h"
 
 namespace amorist::cli {
-namespace {
 
 bool HasSwatch(const ReadingResult& reading) {
     return reading.number && *reading.number >= 1 && *reading.number <= 12;
@@ -21,6 +20,8 @@ std::string SwatchHex(int number) {
     }
     return hex;
 }
+
+namespace {
 
 // One line: the phrase with its %1 (and %2) filled in.
 void AppendLine(std::string& text, std::string_view phrase,

@@ -20,6 +20,10 @@ struct PersonShown {
     ZodiacSign venus;
 };
 
+// Whether the reading has a number with a swatch colour, and that colour as #RRGGBB.
+bool HasSwatch(const ReadingResult& reading);
+std::string SwatchHex(int number);
+
 // {"name": ..., "date": "1975-03-07", "date_shown": "7/March/1975", "mars": ..., "venus": ...}
 void AppendJsonPerson(std::string& out, const PersonShown& person);
 

@@ -347,6 +347,34 @@
         <source>Your partner&apos;s Mars sign: %1</source>
         <translation>Marszeichen Ihres Partners: %1</translation>
     </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>Bild &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmMain</name>
@@ -849,6 +877,22 @@ Möchten Sie nach einem Update suchen?</translation>
     <message>
         <source>Second Reading</source>
         <translation>Zweite Deutung</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Our romantic compatibility reading from Amorist</source>
+        <translation>Unsere romantische Kompatibilität, gedeutet von Amorist</translation>
     </message>
 </context>
 <context>

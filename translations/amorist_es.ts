@@ -347,6 +347,34 @@
         <source>Your partner&apos;s Mars sign: %1</source>
         <translation>Signo de Marte de tu pareja: %1</translation>
     </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copiar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>No se ha podido guardar la imagen como %1: %2</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmMain</name>
@@ -849,6 +877,22 @@ Do you want to check for an update?</source>
     <message>
         <source>Second Reading</source>
         <translation>Segunda lectura</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>Our romantic compatibility reading from Amorist</source>
+        <translation>Nuestra compatibilidad romántica según Amorist</translation>
     </message>
 </context>
 <context>

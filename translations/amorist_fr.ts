@@ -347,6 +347,34 @@
         <source>Your partner&apos;s Mars sign: %1</source>
         <translation>Signe de Mars de votre partenaire&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Enregistrer l’image...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copier l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>L’image n’a pas pu être enregistrée sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmMain</name>
@@ -849,6 +877,22 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>Second Reading</source>
         <translation>Deuxième analyse</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copier l’image</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>Our romantic compatibility reading from Amorist</source>
+        <translation>Notre compatibilité amoureuse selon Amorist</translation>
     </message>
 </context>
 <context>

@@ -11,12 +11,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "app/modHelp.h"
 #include "app/startup_trace.h"
 #include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
+#include "reading/card.h"
+#include "reading/language.h"
 #include "ui/frmDisplay.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
@@ -421,6 +424,25 @@ bool frmMain::ValidateBirthData() {
     return false;
 }
 
+QByteArray frmMain::ReadingCard(const RequestResult& result, const QString& name,
+                                const QString& partnerName) {
+    const ProgramState& core = windows_.session().core();
+    const std::string you = name.toStdString();
+    const std::string partner = partnerName.toStdString();
+    const cli::CardContent content{you,
+                                   partner,
+                                   true,
+                                   core.YourMarsSign,
+                                   core.YourVenusSign,
+                                   core.PartnerMarsSign,
+                                   core.PartnerVenusSign,
+                                   &result};
+    const std::optional<cli::Language> language =
+        cli::Language::Named(windows_.session().language().toStdString());
+    return QByteArray::fromStdString(
+        cli::CardSvg(content, language ? *language : cli::Language::English()));
+}
+
 void frmMain::cmdCompatibilityWithFriend_Click() {
     if (!ValidateBirthData())
         return;
@@ -453,6 +475,7 @@ void frmMain::cmdCompatibilityWithFriend_Click() {
     display.ShowSigns(
         {Shown("zodiac", core.YourMarsSign), Shown("zodiac", core.YourVenusSign)},
         {Shown("zodiac", core.PartnerMarsSign), Shown("zodiac", core.PartnerVenusSign)});
+    display.ShowCard(ReadingCard(result, txtName->text(), txtFriendName->text()));
 
     hide();
     ShowAlone(windows_, display);

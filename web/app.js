@@ -8,6 +8,7 @@ import { chooseLanguage } from "./language_choice.js";
 import { attachNameFilter } from "./name_filter.js";
 import { setUpReferral } from "./refer_a_friend.js";
 import { loadCore } from "./core.js";
+import { setUpPictures } from "./picture_buttons.js";  // web/share/, beside this file in the site
 
 const byId = (id) => document.getElementById(id);
 
@@ -110,6 +111,7 @@ function refuse(fieldId, message) {
 }
 
 let lastCouple = null;
+const pictures = setUpPictures({ byId, shareLine: () => shown("shareLine") });
 
 // A reading link's code loads only for an address that holds one.
 let sharedReading = null;
@@ -123,6 +125,7 @@ async function showSharedReading() {
 window.addEventListener("hashchange", showSharedReading);
 
 function showReading(reading) {
+    pictures.show(language, reading);
     const fill = (id, text) => { byId(id).textContent = text; };
     fill("shown-name", reading.you.name);
     fill("shown-partner-name", reading.partner.name);

@@ -141,6 +141,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--source", required=True)
     parser.add_argument("--module", required=True, help="amorist.js; amorist.wasm lies beside it")
+    parser.add_argument("--card-module", required=True,
+                        help="amorist-card.js, the picture commands' module; its .wasm lies beside it")
     parser.add_argument("--icon", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("catalogues", nargs="*")
@@ -165,6 +167,12 @@ def main():
     add("amorist.wasm", read(os.path.join(module_dir, "amorist.wasm")))
     add("amorist.js", read(args.module))
     add("amorist.svg", read(args.icon))
+    card_dir = os.path.dirname(args.card_module)
+    # The site is one flat folder; the share modules join the page's own.
+    add("amorist-card.wasm", read(os.path.join(card_dir, "amorist-card.wasm")))
+    add("amorist-card.js", read(args.card_module))
+    for name in ["picture_buttons.js", "card_picture.js"]:
+        add(name, read(os.path.join(args.source, "share", name)))
     catalogue_names = {}
     text_names = {"en": "texts_en.js"}
     add("texts_en.js", texts_module(texts, months).encode("utf-8"))

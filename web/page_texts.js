@@ -98,4 +98,8 @@ const pageTexts = {
     noWebAssembly: QT_TRANSLATE_NOOP("web", "This browser cannot make the reading: it does not run WebAssembly."),
     readingFailed: QT_TRANSLATE_NOOP("web", "The reading could not be made. Please try again."),
     nameTooLong: QT_TRANSLATE_NOOP("web", "Please Enter A Name Of At Most %1 Letters !"),
+    share: QT_TRANSLATE_NOOP("web", "Share"),
+    copyPicture: QT_TRANSLATE_NOOP("web", "Copy Picture"),
+    savePicture: QT_TRANSLATE_NOOP("web", "Save Picture"),
+    shareLine: QT_TRANSLATE_NOOP("web", "Our romantic compatibility reading from Amorist"),
 };

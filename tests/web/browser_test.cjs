@@ -11,6 +11,7 @@ const { serveSite } = require("./serve_site.cjs");
 const { appRows } = require("./app_rows.cjs");
 const { shareRows } = require("./share_rows.cjs");
 const { robustRows } = require("./robust_rows.cjs");
+const { pictureRows } = require("./picture_rows.cjs");
 
 const [browserName, cli, buildWeb] = process.argv.slice(2);
 const axeSource = fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
@@ -56,7 +57,8 @@ async function open(context, query = "", { wait = true, prepare = async () => {}
     await page.evaluateOnNewDocument(() => document.addEventListener("securitypolicyviolation", (event) =>
         console.error(`policy violation: ${event.violatedDirective} ${event.blockedURI}`)));
     page.on("request", (request) => {
-        if (!request.url().startsWith(context.server.origin) && !request.url().startsWith("data:"))
+        const own = [context.server.origin, `blob:${context.server.origin}/`, "data:"];
+        if (!own.some((start) => request.url().startsWith(start)))
             context.problems.push(`request to another origin: ${request.url()}`);
     });
     if (!wait) {
@@ -315,6 +317,7 @@ const rows = [
     ...appRows({ browserName, buildWeb, open, check, axe, readingWorks }),
     ...shareRows({ browserName, buildWeb, open, check, axe, enter, names, cliReading }),
     ...robustRows({ browserName, buildWeb, open, check, readingWorks, expectReading, expectRefusal, enter, names }),
+    ...pictureRows({ browserName, open, check, readingWorks }),
 ];
 
 // AMORIST_WEB_ROWS=regex runs only the rows whose names match, while working on them.
