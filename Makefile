@@ -68,16 +68,14 @@ test-sanitize: deps web web-test-tools
 
 # The sign lookups and batch's lean path in process, then batch over a file of
 # a million couples against reading run once per couple, then start-up time and
-# peak memory against a Qt window showing one label, an empty one and one with
-# the main window's widgets built plainly (20 interleaved starts each, in an X
+# peak memory against a Qt window showing one label (20 interleaved starts each, in an X
 # server and session bus of its own), then the web edition's three budgets in headless Chromium.
 bench: build web web-test-tools
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@echo
 	@bench/batch_throughput.sh build/bin/amorist-cli build/bench
 	@echo
-	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window \
-		build/bin/amorist-bare-window build/bin/amorist-plain-window
+	@bench/startup_bench.sh build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window
 	@echo
 	@NODE_PATH=build-web/npm/node_modules node bench/web_budgets.cjs build-web
 

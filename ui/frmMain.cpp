@@ -14,7 +14,6 @@
 #include <string>
 
 #include "app/modHelp.h"
-#include "app/startup_trace.h"
 #include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
 #include "ui/frmDisplay.h"
@@ -165,12 +164,11 @@ frmMain::frmMain(Windows& windows)
     client->setObjectName(QStringLiteral("client"));
     Fill(client, colour::kMainWindow, colour::kPeriwinkle);
 
-    using startup_trace::Timed;
-    Timed("banner and introduction", [&] { BuildBanner(client); });
-    Timed("entry area", [&] { BuildEntryArea(client); });
-    Timed("bottom bar", [&] { BuildBottomBar(client); });
-    Timed("menus", [&] { BuildMenus(); });
-    Timed("window frame", [&] { SetUpWindow(this, client, kClientSize); });
+    BuildBanner(client);
+    BuildEntryArea(client);
+    BuildBottomBar(client);
+    BuildMenus();
+    SetUpWindow(this, client, kClientSize);
 
     QWidget* const tabOrder[] = {txtName,        cboDate,       cboMonth,
                                  cboYear,        txtFriendName, cboFriendDate,
@@ -181,7 +179,7 @@ frmMain::frmMain(Windows& windows)
     }
     WatchFocusableKeys(this, this);
     txtName->setFocus();
-    Timed("filling the lists", [&] { Form_Load(); });
+    Form_Load();
 }
 
 void frmMain::BuildBanner(QWidget* client) {
