@@ -9,7 +9,7 @@
 #include "reading/text_output.h"
 #include "core/ephemeris/zodiac.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 namespace {
 
 // The value of a text of decimal digits and nothing else: no sign, no spaces.
@@ -306,4 +306,4 @@ void AppendShownDate(std::string& out, CalendarDate date) {
     out.append(year, sizeof year);
 }
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -4,7 +4,7 @@
 
 #include "reading/text_output.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 namespace {
 
 bool HasSwatch(const ReadingResult& reading) {
@@ -163,4 +163,4 @@ std::string PlainCouple(const PersonShown& you, const PersonShown& partner,
     return text;
 }
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

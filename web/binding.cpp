@@ -18,9 +18,9 @@ namespace {
 
 // The languages whose catalogues the page has handed over, by code; English
 // needs none. Kept for the life of the page, like amorist-cli's.
-std::map<std::string, cli::Language, std::less<>>& Languages() {
-    static std::map<std::string, cli::Language, std::less<>> languages{
-        {"en", cli::Language::English()}};
+std::map<std::string, reading::Language, std::less<>>& Languages() {
+    static std::map<std::string, reading::Language, std::less<>> languages{
+        {"en", reading::Language::English()}};
     return languages;
 }
 
@@ -44,15 +44,16 @@ std::string_view EntryName(CheckedEntry entry) {
     return "date";
 }
 
-void AppendShown(std::string& out, const cli::PersonShown& person, const cli::Language& language) {
+void AppendShown(std::string& out, const reading::PersonShown& person,
+                 const reading::Language& language) {
     std::string date;
     language.AppendDate(date, person.date);
     out.append("{\"date\": ");
-    cli::AppendJsonString(out, date);
+    reading::AppendJsonString(out, date);
     out.append(", \"mars\": ");
-    cli::AppendJsonString(out, language.Sign(person.mars));
+    reading::AppendJsonString(out, language.Sign(person.mars));
     out.append(", \"venus\": ");
-    cli::AppendJsonString(out, language.Sign(person.venus));
+    reading::AppendJsonString(out, language.Sign(person.venus));
     out.append("}");
 }
 
@@ -69,7 +70,7 @@ EMSCRIPTEN_KEEPALIVE int amorist_use_catalogue(const char* data, int size) {
     if (!catalogue)
         return 0;
     web::Languages().insert_or_assign(std::string(catalogue->code()),
-                                      cli::Language::Using(*catalogue));
+                                      reading::Language::Using(*catalogue));
     return 1;
 }
 
@@ -86,22 +87,22 @@ EMSCRIPTEN_KEEPALIVE const char* amorist_reading(const char* language, const cha
     const auto found = web::Languages().find(std::string_view(language));
     if (found == web::Languages().end())
         return web::Answer("{\"error\": \"no catalogue for this language\"}\n");
-    const cli::Language& lang = found->second;
+    const reading::Language& lang = found->second;
 
-    const cli::CoupleArgs args{name, date, partnerName, partnerDate};
-    const cli::CheckedCouple checked = cli::CheckCouple(args, lang);
+    const reading::CoupleArgs args{name, date, partnerName, partnerDate};
+    const reading::CheckedCouple checked = reading::CheckCouple(args, lang);
     if (!checked.ok()) {
         std::string text = "{\"refused\": \"";
         text.append(web::EntryName(checked.entry)).append("\", \"message\": ");
-        cli::AppendJsonString(text, checked.why);
+        reading::AppendJsonString(text, checked.why);
         text.append(", \"error\": ");
-        cli::AppendJsonString(text, checked.error);
+        reading::AppendJsonString(text, checked.error);
         text.append("}\n");
         return web::Answer(std::move(text));
     }
-    const cli::Couple& couple = checked.couple;
-    const cli::CoupleReading reading = cli::ReadCouple(couple);
-    std::string text = cli::JsonCouple(couple, reading, lang);
+    const reading::Couple& couple = checked.couple;
+    const reading::CoupleReading reading = reading::ReadCouple(couple);
+    std::string text = reading::JsonCouple(couple, reading, lang);
     if (shown == 1) {
         text.resize(text.size() - 2);  // "}\n"
         text.append(", \"shown\": {\"you\": ");
