@@ -10,7 +10,7 @@
 
 #include "reading/card_font_metrics.h"  // generated at build time
 
-namespace amorist::cli {
+namespace amorist::reading {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -319,4 +319,4 @@ std::string CardSvg(const CardContent& content, const Language& language) {
     return svg;
 }
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

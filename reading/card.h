@@ -13,7 +13,7 @@
 #include "reading/language.h"
 #include "reading/reading_format.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 
 inline constexpr int kCardWidth = 1080;
 inline constexpr int kCardHeight = 1350;
@@ -69,4 +69,4 @@ double TextWidth(std::string_view text, double size, bool bold);
 // byte that is not UTF-8 becomes U+FFFD, so any name gives well-formed XML.
 std::string CardText(std::string_view text);
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -4,7 +4,7 @@
 
 #include "reading/text_output.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 
 bool HasSwatch(const ReadingResult& reading) {
     return reading.number && *reading.number >= 1 && *reading.number <= 12;
@@ -164,4 +164,4 @@ std::string PlainCouple(const PersonShown& you, const PersonShown& partner,
     return text;
 }
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -10,7 +10,7 @@
 #include "reading/language.h"
 #include "core/compatibility/program_state.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 
 struct PersonShown {
     std::string_view name;
@@ -57,4 +57,4 @@ std::string JsonCouple(const Couple& couple, const CoupleReading& reading,
 std::string PlainCouple(const PersonShown& you, const PersonShown& partner,
                         const RequestResult& result, std::size_t width, const Language& language);
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

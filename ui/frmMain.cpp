@@ -15,7 +15,6 @@
 #include <string>
 
 #include "app/modHelp.h"
-#include "app/startup_trace.h"
 #include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
 #include "reading/card.h"
@@ -168,12 +167,11 @@ frmMain::frmMain(Windows& windows)
     client->setObjectName(QStringLiteral("client"));
     Fill(client, colour::kMainWindow, colour::kPeriwinkle);
 
-    using startup_trace::Timed;
-    Timed("banner and introduction", [&] { BuildBanner(client); });
-    Timed("entry area", [&] { BuildEntryArea(client); });
-    Timed("bottom bar", [&] { BuildBottomBar(client); });
-    Timed("menus", [&] { BuildMenus(); });
-    Timed("window frame", [&] { SetUpWindow(this, client, kClientSize); });
+    BuildBanner(client);
+    BuildEntryArea(client);
+    BuildBottomBar(client);
+    BuildMenus();
+    SetUpWindow(this, client, kClientSize);
 
     QWidget* const tabOrder[] = {txtName,        cboDate,       cboMonth,
                                  cboYear,        txtFriendName, cboFriendDate,
@@ -184,7 +182,7 @@ frmMain::frmMain(Windows& windows)
     }
     WatchFocusableKeys(this, this);
     txtName->setFocus();
-    Timed("filling the lists", [&] { Form_Load(); });
+    Form_Load();
 }
 
 void frmMain::BuildBanner(QWidget* client) {
@@ -429,7 +427,7 @@ QByteArray frmMain::ReadingCard(const RequestResult& result, const QString& name
     const ProgramState& core = windows_.session().core();
     const std::string you = name.toStdString();
     const std::string partner = partnerName.toStdString();
-    const cli::CardContent content{you,
+    const reading::CardContent content{you,
                                    partner,
                                    true,
                                    core.YourMarsSign,
@@ -437,10 +435,10 @@ QByteArray frmMain::ReadingCard(const RequestResult& result, const QString& name
                                    core.PartnerMarsSign,
                                    core.PartnerVenusSign,
                                    &result};
-    const std::optional<cli::Language> language =
-        cli::Language::Named(windows_.session().language().toStdString());
+    const std::optional<reading::Language> language =
+        reading::Language::Named(windows_.session().language().toStdString());
     return QByteArray::fromStdString(
-        cli::CardSvg(content, language ? *language : cli::Language::English()));
+        reading::CardSvg(content, language ? *language : reading::Language::English()));
 }
 
 void frmMain::cmdCompatibilityWithFriend_Click() {

@@ -35,9 +35,9 @@ constexpr std::size_t kLongestShortText = 64;
 constexpr int kShown = 1;           // the dates and signs as the language shows them
 constexpr int kBlankIsEmpty = 2;    // a name of spaces only counts as no name (the page's rule)
 
-std::map<std::string, cli::Language, std::less<>>& Languages() {
-    static std::map<std::string, cli::Language, std::less<>> languages{
-        {"en", cli::Language::English()}};
+std::map<std::string, reading::Language, std::less<>>& Languages() {
+    static std::map<std::string, reading::Language, std::less<>> languages{
+        {"en", reading::Language::English()}};
     return languages;
 }
 
@@ -85,48 +85,48 @@ std::string_view EntryName(CheckedEntry entry) {
 
 std::string ErrorAnswer(std::string_view why) {
     std::string text = "{\"error\": ";
-    cli::AppendJsonString(text, why);
+    reading::AppendJsonString(text, why);
     text.append("}\n");
     return text;
 }
 
-std::string Refusal(const cli::CheckedCouple& checked) {
+std::string Refusal(const reading::CheckedCouple& checked) {
     std::string text = "{\"refused\": ";
-    cli::AppendJsonString(text, EntryName(checked.entry));
+    reading::AppendJsonString(text, EntryName(checked.entry));
     text.append(", \"message\": ");
-    cli::AppendJsonString(text, checked.why);
+    reading::AppendJsonString(text, checked.why);
     text.append(", \"error\": ");
-    cli::AppendJsonString(text, checked.error);
+    reading::AppendJsonString(text, checked.error);
     text.append("}\n");
     return text;
 }
 
-void AppendShown(std::string& out, const cli::PersonShown& person, const cli::Language& language) {
+void AppendShown(std::string& out, const reading::PersonShown& person, const reading::Language& language) {
     std::string date;
     language.AppendDate(date, person.date);
     out.append("{\"date\": ");
-    cli::AppendJsonString(out, date);
+    reading::AppendJsonString(out, date);
     out.append(", \"mars\": ");
-    cli::AppendJsonString(out, language.Sign(person.mars));
+    reading::AppendJsonString(out, language.Sign(person.mars));
     out.append(", \"venus\": ");
-    cli::AppendJsonString(out, language.Sign(person.venus));
+    reading::AppendJsonString(out, language.Sign(person.venus));
     out.append("}");
 }
 
 // The reading with what the page shows besides it, built from the same parts
 // as amorist-cli's line.
-std::string ShownReading(const cli::Couple& couple, const cli::CoupleReading& reading,
-                         const cli::Language& language) {
-    const cli::PersonShown you = reading.You(couple);
-    const cli::PersonShown partner = reading.Partner(couple);
+std::string ShownReading(const reading::Couple& couple, const reading::CoupleReading& reading,
+                         const reading::Language& language) {
+    const reading::PersonShown you = reading.You(couple);
+    const reading::PersonShown partner = reading.Partner(couple);
     std::string text = "{\"you\": ";
-    cli::AppendJsonPerson(text, you);
+    reading::AppendJsonPerson(text, you);
     text.append(", \"partner\": ");
-    cli::AppendJsonPerson(text, partner);
+    reading::AppendJsonPerson(text, partner);
     text.append(", \"readings\": [");
-    cli::AppendJsonReading(text, reading.result.one, language);
+    reading::AppendJsonReading(text, reading.result.one, language);
     text.append(", ");
-    cli::AppendJsonReading(text, reading.result.two, language);
+    reading::AppendJsonReading(text, reading.result.two, language);
     text.append("], \"shown\": {\"you\": ");
     AppendShown(text, you, language);
     text.append(", \"partner\": ");
@@ -135,7 +135,7 @@ std::string ShownReading(const cli::Couple& couple, const cli::CoupleReading& re
     return text;
 }
 
-std::string Reading(std::string_view code, const cli::CoupleArgs& args, int flags) {
+std::string Reading(std::string_view code, const reading::CoupleArgs& args, int flags) {
     if (code.size() > kLongestShortText || args.date.size() > kLongestShortText ||
         args.partnerDate.size() > kLongestShortText || TooLongForName(args.name) ||
         TooLongForName(args.partnerName)) {
@@ -144,28 +144,28 @@ std::string Reading(std::string_view code, const cli::CoupleArgs& args, int flag
     const auto found = Languages().find(code);
     if (found == Languages().end())
         return ErrorAnswer("no catalogue for this language");
-    const cli::Language& language = found->second;
-    const cli::CoupleArgs page{PageName(args.name, flags), args.date,
+    const reading::Language& language = found->second;
+    const reading::CoupleArgs page{PageName(args.name, flags), args.date,
                                PageName(args.partnerName, flags), args.partnerDate};
-    const cli::CheckedCouple checked = cli::CheckCouple(page, language);
+    const reading::CheckedCouple checked = reading::CheckCouple(page, language);
     if (!checked.ok())
         return Refusal(checked);
-    const cli::CoupleReading reading = cli::ReadCouple(checked.couple);
+    const reading::CoupleReading reading = reading::ReadCouple(checked.couple);
     if ((flags & kShown) != 0)
         return ShownReading(checked.couple, reading, language);
-    return cli::JsonCouple(checked.couple, reading, language);
+    return reading::JsonCouple(checked.couple, reading, language);
 }
 
 // Where a referral goes, as the desktop sends it.
 constexpr std::string_view kReferralPage = "https://www.quillmoor.com/qmqs-refer-a-friend.php";
 constexpr std::string_view kProductRoot = "https://amorist.quillmoor.com/";
 
-std::string ReferralRefusal(const cli::Language& language, std::string_view english,
+std::string ReferralRefusal(const reading::Language& language, std::string_view english,
                             std::string_view argument = {}) {
     std::string message;
     AppendFilled(message, language.Translated("modTellAFriend", english), {argument});
     std::string text = "{\"refused\": ";
-    cli::AppendJsonString(text, message);
+    reading::AppendJsonString(text, message);
     text.append("}\n");
     return text;
 }
@@ -177,7 +177,7 @@ std::string Referral(std::string_view code, const ReferralTexts& boxes) {
     const auto found = Languages().find(code);
     if (code.size() > kLongestShortText || found == Languages().end())
         return ErrorAnswer("no catalogue for this language");
-    const cli::Language& language = found->second;
+    const reading::Language& language = found->second;
     std::array<std::string, kReferralFieldCount> hints;
     ReferralTexts shownHints;
     for (std::size_t i = 0; i < kReferralFieldCount; ++i) {
@@ -198,7 +198,7 @@ std::string Referral(std::string_view code, const ReferralTexts& boxes) {
     if (const auto missing = MissingFieldMessage(texts, shownHints))
         return ReferralRefusal(language, *missing);
     std::string text = "{\"address\": ";
-    cli::AppendJsonString(text, ReferralAddress(texts, kReferralPage, kProductRoot));
+    reading::AppendJsonString(text, ReferralAddress(texts, kReferralPage, kProductRoot));
     text.append("}\n");
     return text;
 }
@@ -215,7 +215,7 @@ EMSCRIPTEN_KEEPALIVE int amorist_use_catalogue(const char* data, int size) {
     if (!catalogue)
         return 0;
     web::Languages().insert_or_assign(std::string(catalogue->code()),
-                                      cli::Language::Using(*catalogue));
+                                      reading::Language::Using(*catalogue));
     return 1;
 }
 
@@ -238,7 +238,7 @@ EMSCRIPTEN_KEEPALIVE const char* amorist_reading(const char* language, int langu
                                                  const char* partnerDate, int partnerDateSize,
                                                  int flags) {
     using namespace amorist;
-    const cli::CoupleArgs args{web::View(name, nameSize), web::View(date, dateSize),
+    const reading::CoupleArgs args{web::View(name, nameSize), web::View(date, dateSize),
                                web::View(partnerName, partnerNameSize),
                                web::View(partnerDate, partnerDateSize)};
     return web::Answer(web::Reading(web::View(language, languageSize), args, flags));
@@ -274,7 +274,7 @@ EMSCRIPTEN_KEEPALIVE const char* amorist_reading_of_number(const char* language,
     if (category == nullptr)
         return web::Answer("{\"error\": \"no reading has this number\"}\n");
     std::string text;
-    cli::AppendJsonReading(text, ReadingResult{{}, number, category}, found->second);
+    reading::AppendJsonReading(text, ReadingResult{{}, number, category}, found->second);
     text.append("\n");
     return web::Answer(std::move(text));
 }

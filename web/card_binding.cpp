@@ -17,9 +17,9 @@
 namespace amorist::web {
 namespace {
 
-std::map<std::string, cli::Language, std::less<>>& Languages() {
-    static std::map<std::string, cli::Language, std::less<>> languages{
-        {"en", cli::Language::English()}};
+std::map<std::string, reading::Language, std::less<>>& Languages() {
+    static std::map<std::string, reading::Language, std::less<>> languages{
+        {"en", reading::Language::English()}};
     return languages;
 }
 
@@ -59,7 +59,7 @@ EMSCRIPTEN_KEEPALIVE int amorist_card_use_catalogue(const char* data, int size) 
     if (!catalogue)
         return 0;
     web::Languages().insert_or_assign(std::string(catalogue->code()),
-                                      cli::Language::Using(*catalogue));
+                                      reading::Language::Using(*catalogue));
     return 1;
 }
 
@@ -80,9 +80,9 @@ EMSCRIPTEN_KEEPALIVE const char* amorist_card(const char* language, const char* 
     RequestResult result;
     result.one = web::ReadingNumbered(*mars, *theirVenus, numberOne);
     result.two = web::ReadingNumbered(*venus, *theirMars, numberTwo);
-    const cli::CardContent content{name,   partnerName, withNames == 1, *mars,
+    const reading::CardContent content{name,   partnerName, withNames == 1, *mars,
                                    *venus, *theirMars,  *theirVenus,    &result};
-    return web::Answer(cli::CardSvg(content, found->second));
+    return web::Answer(reading::CardSvg(content, found->second));
 }
 
 }  // extern "C"

@@ -11,7 +11,7 @@
 #include "reading/couple.h"
 #include "reading/language.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 namespace {
 
 std::vector<Language> EveryLanguage() {
@@ -146,4 +146,4 @@ TEST(Card, MeasuresByTheFontWithWideFallbacks) {
 }
 
 }  // namespace
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -264,7 +264,7 @@ TEST(CliLanguage, RefusalsInTheLanguage) {
          "Please Enter Correct Date Or Month Of Your Friend!"},
     };
     for (std::string_view code : {"de", "fr", "es"}) {
-        const std::optional<Language> language = Language::Named(code);
+        const std::optional<reading::Language> language = reading::Language::Named(code);
         ASSERT_TRUE(language) << code;
         for (const Refusal& refusal : refusals) {
             std::vector<std::string> args = refusal.args;
