@@ -1,7 +1,7 @@
 // The reading card as a PNG, drawn in the page: the card module writes the
 // SVG, which goes onto a canvas through an image from a blob: address. In the
 // site this module lies beside the page's own.
-import { catalogueFiles } from "./texts.js";
+import { catalogueFiles } from "./built.js";
 import AmoristCardModule from "./amorist-card.js";
 
 const width = 1080;
