@@ -307,7 +307,7 @@ std::string DateFaultReason(const DateReading& reading, const DateFaultPhrases& 
         case DateFault::NotADate:
             break;
         case DateFault::NotAMonthName:
-            AppendFilled(reason, say.notAMonthName, {QuoteForMessage(reading.part)});
+            AppendFilled(reason, say.notAMonthName, {QuoteForMessage(reading.part, say.quoted)});
             return reason;
         case DateFault::MonthOutOfRange:
             AppendFilled(reason, say.monthOutOfRange, {reading.part});

@@ -62,6 +62,8 @@ struct DateFaultPhrases {
 
     //: A date argument's month is no month name: %1 is the word as typed, quoted
     std::string_view notAMonthName = QT_TRANSLATE_NOOP("amorist-cli", "%1 is not a month name");
+    //: The quotes around a word as typed in a message: „%1“, « %1 » ...
+    std::string_view quoted = QT_TRANSLATE_NOOP("amorist-cli", "'%1'");
     //: %1 is the month of a date written 1975-03-07, as typed
     std::string_view monthOutOfRange =
         QT_TRANSLATE_NOOP("amorist-cli", "month %1 is outside 01 to 12");

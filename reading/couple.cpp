@@ -7,9 +7,10 @@ namespace amorist::reading {
 namespace {
 
 std::string ArgumentError(std::string_view label, std::string_view text, std::string_view why,
-                          std::string_view form = PlainPhrases{}.argumentRefused) {
+                          std::string_view form = PlainPhrases{}.argumentRefused,
+                          std::string_view quotes = DateFaultPhrases{}.quoted) {
     std::string error;
-    AppendFilled(error, form, {label, QuoteForMessage(text), why});
+    AppendFilled(error, form, {label, QuoteForMessage(text, quotes), why});
     return error;
 }
 
@@ -28,7 +29,7 @@ CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language) {
     CheckedCouple checked;
     auto refuse = [&](CheckedEntry entry, std::string_view label, std::string_view text,
                       std::string_view why) {
-        checked.error = ArgumentError(label, text, why, say.argumentRefused);
+        checked.error = ArgumentError(label, text, why, say.argumentRefused, language.dateFaults().quoted);
         checked.entry = entry;
         checked.why = why;
         return checked;

@@ -41,6 +41,7 @@ constexpr std::string_view DateFaultPhrases::*kDateFaults[] = {
     &DateFaultPhrases::notAMonthName,   &DateFaultPhrases::monthOutOfRange,
     &DateFaultPhrases::yearOutOfRange,  &DateFaultPhrases::dayOutOfRange,
     &DateFaultPhrases::notACalendarDay, &DateFaultPhrases::notADate,
+    &DateFaultPhrases::quoted,
 };
 static_assert(std::size(kDateFaults) * sizeof(std::string_view) == sizeof(DateFaultPhrases),
               "every date fault is translated");

@@ -3,6 +3,7 @@
 #include <sys/ioctl.h>
 
 #include "core/control_characters.h"
+#include "core/translatable.h"
 #include "core/ephemeris/reads_as_number.h"
 
 namespace amorist::reading {
@@ -210,7 +211,7 @@ std::string JsonString(std::string_view text) {
     return json;
 }
 
-std::string QuoteForMessage(std::string_view text) {
+std::string QuoteForMessage(std::string_view text, std::string_view form) {
     // Counted as shown, so that a text of escapes is cut as short as a plain one.
     constexpr std::size_t kLongest = 60;
     std::size_t shown = 0;
@@ -222,9 +223,12 @@ std::string QuoteForMessage(std::string_view text) {
             break;
         end += step.length;
     }
-    std::string quoted = "'";
-    AppendVisible(quoted, text.substr(0, end));
-    quoted += end < text.size() ? "...'" : "'";
+    std::string visible;
+    AppendVisible(visible, text.substr(0, end));
+    if (end < text.size())
+        visible += "...";
+    std::string quoted;
+    AppendFilled(quoted, form, {visible});
     return quoted;
 }
 

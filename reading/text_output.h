@@ -30,10 +30,11 @@ void AppendCsvField(std::string& out, std::string_view text);
 void AppendJsonString(std::string& out, std::string_view text);
 std::string JsonString(std::string_view text);
 
-// The text in single quotes for an error line, shown as AppendVisible shows
-// it so the message stays one line a terminal prints as it is, and cut short
-// (ending in "...") when it is long.
-std::string QuoteForMessage(std::string_view text);
+// The text quoted for an error line, shown as AppendVisible shows it so the
+// message stays one line a terminal prints as it is, and cut short (ending in
+// "...") when it is long. The form puts the quotes around %1: each language
+// has its own ('%1', „%1“, « %1 »).
+std::string QuoteForMessage(std::string_view text, std::string_view form = "'%1'");
 
 // The text broken at spaces into lines of at most width characters (not
 // bytes: "é" is one), each line ending in a newline. A word longer than width

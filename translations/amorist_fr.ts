@@ -156,6 +156,11 @@
         <extracomment>%1 is the longest record in bytes</extracomment>
         <translation>plus de %1 octets</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>The quotes around a word as typed in a message: „%1“, « %1 » ...</extracomment>
+        <translation>« %1 »</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmAbout</name>
