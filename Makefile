@@ -70,7 +70,8 @@ test-sanitize: deps web web-test-tools
 # a million couples against reading run once per couple, then start-up time and
 # peak memory against a Qt window showing one label, an empty one and one with
 # the main window's widgets built plainly (20 interleaved starts each, in an X
-# server and session bus of its own), then the web edition's three budgets in headless Chromium.
+# server and session bus of its own), then the web edition's three budgets in headless Chromium,
+# then Lighthouse on the site served through the nginx config (mobile and desktop).
 bench: build web web-test-tools
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@echo
@@ -80,6 +81,8 @@ bench: build web web-test-tools
 		build/bin/amorist-bare-window build/bin/amorist-plain-window
 	@echo
 	@NODE_PATH=build-web/npm/node_modules node bench/web_budgets.cjs build-web
+	@echo
+	@node bench/web_lighthouse.cjs build-web
 
 tables: configure
 	@cmake --build --preset default --target tables
@@ -101,10 +104,17 @@ WEB_NGINX_PORT ?= 8081
 run-web-nginx: web
 	@web/nginx/run-nginx.sh build-web/site build-web/nginx $(WEB_NGINX_PORT)
 
-# The web edition in Chromium and Firefox ESR, at 320 and 1024 px, in every language.
+# The web edition in Chromium and Firefox ESR, at 375 and 1280 px, light and dark.
 .PHONY: web-screenshots
 web-screenshots: web web-test-tools
 	@NODE_PATH=build-web/npm/node_modules node tools/web_screenshots/web_screenshots.cjs build-web build-web/screenshots
+
+# The web edition's pictures the README shows, refreshed from a new render.
+.PHONY: docs-web-screenshots
+docs-web-screenshots: web-screenshots
+	@mkdir -p docs/screenshots/web
+	@cp build-web/screenshots/readme/*.png docs/screenshots/web/
+	@echo "docs/screenshots/web/ refreshed from build-web/screenshots/readme/"
 
 # The pictures the README shows, refreshed from a new render.
 docs-screenshots: screenshots

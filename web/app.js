@@ -4,6 +4,8 @@ import pageTexts, { catalogueFiles } from "./texts.js";
 import { chooseLanguage } from "./language_choice.js";
 import { attachNameFilter } from "./name_filter.js";
 import { setUpReferral } from "./refer_a_friend.js";
+import { showReading } from "./reading_view.js";
+import { firstRefusal, standInDate } from "./empty_dates.js";
 
 const byId = (id) => document.getElementById(id);
 
@@ -80,6 +82,8 @@ function showTexts() {
     document.documentElement.lang = language;
     for (const element of document.querySelectorAll("[data-text]"))
         element.textContent = shown(element.dataset.text, element.dataset.arg);
+    for (const element of document.querySelectorAll("meta[data-meta]"))
+        element.content = shown(element.dataset.meta);
     for (const element of document.querySelectorAll("[data-label]"))
         element.setAttribute("aria-label", shown(element.dataset.label));
     for (const element of document.querySelectorAll("[data-hint]")) {
@@ -101,51 +105,40 @@ function say(line, message) {
     requestAnimationFrame(() => { line.textContent = message; });
 }
 
+// A person's entries; a date with a list left on its empty choice is noted
+// with that list, and reads as the stand-in date until the check refuses it.
 function person(prefix) {
-    const pick = (id) => byId(prefix + id);
-    const iso = [pick("year").value, pick("month").value, pick("day").value]
-        .map((part) => part.padStart(2, "0")).join("-");
-    return { name: pick("name").value, date: iso };
+    const lists = ["year", "month", "day"].map((id) => byId(prefix + id));
+    const empty = lists.findLast((list) => list.value === "") ?? null;
+    const iso = lists.map((list) => list.value.padStart(2, "0")).join("-");
+    return { name: byId(prefix + "name").value, date: empty ? standInDate : iso, emptyList: empty };
 }
 
 const faultFocus = { name: "name", date: "day", partner_name: "partner-name", partner_date: "partner-day" };
 
 let lastCouple = null;
 
-function showReading(reading) {
-    const fill = (id, text) => { byId(id).textContent = text; };
-    fill("shown-name", reading.you.name);
-    fill("shown-partner-name", reading.partner.name);
-    fill("shown-date", reading.shown.you.date);
-    fill("shown-partner-date", reading.shown.partner.date);
-    fill("your-mars", reading.shown.you.mars);
-    fill("partner-venus", reading.shown.partner.venus);
-    fill("your-venus", reading.shown.you.venus);
-    fill("partner-mars", reading.shown.partner.mars);
-    reading.readings.forEach((one, index) => {
-        const which = index === 0 ? "one" : "two";
-        const swatch = byId(`swatch-${which}`);
-        swatch.hidden = one.swatch === null;
-        swatch.style.backgroundColor = one.swatch ?? "";
-        swatch.setAttribute("aria-label", shown(index === 0 ? "firstColour" : "secondColour", one.colour ?? ""));
-        fill(`colour-${which}`, one.colour ?? "");
-        fill(`keywords-${which}`, one.category ?? "");
-        fill(`paragraph-${which}`, one.paragraph ?? "");
-    });
-}
+const emptyDateMessage = { date: "missingDate", partner_date: "missingPartnerDate" };
 
 async function askForReading(couple) {
     const reading = await readingOf(language, couple.you, couple.partner);
-    if (reading.refused) {
-        byId(faultFocus[reading.refused]).focus();
-        say(alertLine, reading.message);
+    const empty = { date: couple.you.emptyList !== null, partner_date: couple.partner.emptyList !== null };
+    const refused = firstRefusal(reading.refused ?? null, empty);
+    if (refused) {
+        if (refused === reading.refused) {
+            byId(faultFocus[refused]).focus();
+            say(alertLine, reading.message);
+        } else {
+            (refused === "date" ? couple.you : couple.partner).emptyList.focus();
+            say(alertLine, shown(emptyDateMessage[refused]));
+        }
         // On a small screen the field may lie far above: the message is brought into sight too.
         requestAnimationFrame(() => alertLine.scrollIntoView({ block: "nearest" }));
         return;
     }
     alertLine.textContent = "";
     lastCouple = couple;
-    showReading(reading);
+    showReading(reading, shown);
     byId("entry").hidden = true;
     byId("result").hidden = false;
     byId("result-heading").focus();
@@ -168,9 +161,13 @@ for (const id of ["name", "partner-name"])
 
 // ---- dialogs, promotion and language ---------------------------------------
 
+// A dialog opens on its heading, not on its first control, which may be a link to another site.
 function opensDialog(buttonId, dialogId) {
     const dialog = byId(dialogId);
-    byId(buttonId).addEventListener("click", () => dialog.showModal());
+    byId(buttonId).addEventListener("click", () => {
+        dialog.showModal();
+        dialog.querySelector("h2").focus();
+    });
     dialog.addEventListener("close", () => byId(buttonId).focus());
 }
 
@@ -187,7 +184,7 @@ async function switchLanguage(code) {
     showTexts();
     if (lastCouple !== null) {
         const reading = await readingOf(language, lastCouple.you, lastCouple.partner);
-        showReading(reading);
+        showReading(reading, shown);
     }
 }
 

@@ -22,6 +22,8 @@ TEXT_ENTRY = re.compile(r'^\s*(\w+): QT_TRANSLATE_NOOP\(("(?:[^"\\]|\\.)*"), ("(
 # amorist-cli's refusal lines, which the page keeps to the letter.
 READING_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state", "amorist-cli"}
 FIRST_YEAR, LAST_YEAR = 1930, 2012
+# The text each date list shows while nothing is chosen.
+EMPTY_CHOICE = {"days": "dayChoice", "months": "month", "years": "year"}
 
 
 def fail(message):
@@ -70,21 +72,28 @@ def fill_page(template, texts, months):
         if hint:
             words = html.escape(shown(text_of(hint)))
             tag = tag[:-1] + f' placeholder="{words}" aria-label="{words}">'
+        meta = attribute(tag, "data-meta")
+        if meta:
+            tag = tag[:-1] + f' content="{html.escape(shown(text_of(meta)))}">'
         key = attribute(tag, "data-text")
         if key:
             content = html.escape(shown(text_of(key), attribute(tag, "data-arg") or ""), quote=False)
         listed = attribute(tag, "data-list")
+        if listed:
+            # Each list starts on an empty choice, so no date is read that nobody picked.
+            choice = EMPTY_CHOICE[listed]
+            content = f'<option value="" data-text="{choice}">{html.escape(shown(text_of(choice)))}</option>'
         if listed == "days":
-            content = "".join(f'<option value="{d}">{d}</option>' for d in range(1, 32))
+            content += "".join(f'<option value="{d}">{d}</option>' for d in range(1, 32))
         elif listed == "months":
-            content = "".join(f'<option value="{i + 1}" data-month="{m}">{m}</option>'
-                              for i, m in enumerate(months))
+            content += "".join(f'<option value="{i + 1}" data-month="{m}">{m}</option>'
+                               for i, m in enumerate(months))
         elif listed == "years":
-            content = "".join(f"<option>{y}</option>" for y in range(FIRST_YEAR, LAST_YEAR + 1))
+            content += "".join(f"<option>{y}</option>" for y in range(FIRST_YEAR, LAST_YEAR + 1))
         return tag + content + end
 
     # Elements whose content the build writes are empty in the template.
-    return re.sub(r"(<(\w+)\b[^<>]*\bdata-(?:text|list|label|hint)=[^<>]*>)(</\2>)?", element,
+    return re.sub(r"(<(\w+)\b[^<>]*\bdata-(?:text|list|label|hint|meta)=[^<>]*>)(</\2>)?", element,
                   template)
 
 
@@ -150,7 +159,8 @@ def main():
     module = (texts_source + "\nexport default pageTexts;\n"
               f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n")
     add("texts.js", module.encode("utf-8"))
-    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "app.js", "style.css"]:
+    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "reading_view.js",
+                 "empty_dates.js", "app.js", "style.css"]:
         add(name, read(os.path.join(args.source, name)))
     add("index.html", page.encode("utf-8"))
 
