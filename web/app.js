@@ -9,6 +9,12 @@ import { firstRefusal, standInDate } from "./empty_dates.js";
 
 const byId = (id) => document.getElementById(id);
 
+// The days and the years, from the range the build wrote on their lists.
+for (const list of document.querySelectorAll("select[data-from]")) {
+    for (let n = Number(list.dataset.from); n <= Number(list.dataset.to); ++n)
+        list.add(new Option(String(n)));
+}
+
 // ---- the core --------------------------------------------------------------
 
 const core = globalThis.AmoristModule({

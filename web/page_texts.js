@@ -96,12 +96,12 @@ const pageTexts = {
     // the web edition's own
     language: QT_TRANSLATE_NOOP("web", "Language"),
     pageHeading: QT_TRANSLATE_NOOP("web", "Romantic compatibility from two dates of birth"),
-    metaDescription: QT_TRANSLATE_NOOP("web", "Amorist reads the romantic compatibility of two people from their dates of birth: their Mars and Venus signs, two readings and a colour for each. Free, in your browser, and nothing is stored."),
+    metaDescription: QT_TRANSLATE_NOOP("web", "Romantic compatibility from two dates of birth: the Mars and Venus signs, two readings and a colour for each. Free, in your browser, nothing stored."),
     dayChoice: QT_TRANSLATE_NOOP("web", "Day"),
     bothWays: QT_TRANSLATE_NOOP("web", "The same reading both ways"),
     aboutReading: QT_TRANSLATE_NOOP("web", "About your reading"),
-    aboutMars: QT_TRANSLATE_NOOP("web", "The Mars sign is the sign of the zodiac Mars stood in on the day of birth. In this reading it stands for desire: how a person pursues love and acts on it."),
-    aboutVenus: QT_TRANSLATE_NOOP("web", "The Venus sign is the sign Venus stood in on that day. It stands for affection: what a person finds attractive and how they show love."),
-    aboutTwoWays: QT_TRANSLATE_NOOP("web", "Attraction runs both ways, so there are two readings: the first pairs your Mars sign with your partner's Venus sign, the second your Venus sign with your partner's Mars sign. Each reading has a colour of its own, which sums up its mood at a glance."),
+    aboutMars: QT_TRANSLATE_NOOP("web", "The Mars sign is the sign Mars stood in on the day of birth. Here it stands for desire: how a person goes after love."),
+    aboutVenus: QT_TRANSLATE_NOOP("web", "The Venus sign is the sign Venus stood in that day. It stands for affection: what a person finds attractive."),
+    aboutTwoWays: QT_TRANSLATE_NOOP("web", "Attraction runs both ways, so there are two readings: your Mars with your partner's Venus, and your Venus with your partner's Mars. Each has a colour of its own, which sums up its mood."),
     referralNote: QT_TRANSLATE_NOOP("web", "The four fields go to the maker's site, in the address this button opens, and nowhere else."),
 };
