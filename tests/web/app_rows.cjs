@@ -141,4 +141,4 @@ function appRows({ browserName, buildWeb, open, check, axe, readingWorks }) {
     return rows;
 }
 
-module.exports = { appRows };
+module.exports = { appRows, startNginx };
