@@ -1,5 +1,6 @@
 #include "app/file_checks.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
@@ -34,11 +35,21 @@ bool EnsurePrivateFolder(const QString& path) {
     return IsPrivateFolder(path);
 }
 
+QString HomeFolder() {
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home))
+        return QDir::cleanPath(home);
+    const passwd* user = ::getpwuid(::geteuid());
+    const QString listed = user != nullptr ? QFile::decodeName(user->pw_dir) : QString();
+    return QDir::isAbsolutePath(listed) ? QDir::cleanPath(listed) : QString();
+}
+
 QString XdgFolder(const char* variable, const QString& fallbackInHome) {
     const QString folder = qEnvironmentVariable(variable);
     if (QDir::isAbsolutePath(folder))
         return QDir::cleanPath(folder);
-    return QDir::homePath() + u'/' + fallbackInHome;
+    const QString home = HomeFolder();
+    return home.isEmpty() ? QString() : home + u'/' + fallbackInHome;
 }
 
 }  // namespace amorist::files

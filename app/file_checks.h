@@ -30,9 +30,14 @@ bool IsPrivateFolder(const QString& path);
 // IsPrivateFolder. An existing folder is never changed.
 bool EnsurePrivateFolder(const QString& path);
 
+// The user's home: HOME when it is absolute, else the home the password
+// database lists; empty when neither is (never the root folder by default,
+// as Qt's homePath() would give).
+QString HomeFolder();
 // The folder an XDG variable names (XDG_CONFIG_HOME, XDG_CACHE_HOME), or
 // fallbackInHome under the home folder when it is unset, empty or relative:
 // a relative one would depend on the folder the program was started from.
+// Empty when there is no home either.
 QString XdgFolder(const char* variable, const QString& fallbackInHome);
 
 }  // namespace amorist::files

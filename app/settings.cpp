@@ -7,12 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
 #include <optional>
 
+#include "app/checked_save.h"
 #include "app/file_checks.h"
 #include "core/control_characters.h"
 
@@ -155,10 +155,10 @@ Store Examine(const QString& path) {
 
 // A second name for the file's bytes, never one already in use; the fresh
 // file then replaces only the original name.
-bool KeepCopy(const QString& path) {
+bool KeepCopy(const QString& path, QString& copy) {
     const QByteArray original = QFile::encodeName(path);
     for (int n = 0; n < kMostKeptCopies; ++n) {
-        QString copy = path + QLatin1String(kKeptCopySuffix);
+        copy = path + QLatin1String(kKeptCopySuffix);
         if (n > 0)
             copy += QLatin1Char('.') + QString::number(n);
         if (::link(original.constData(), QFile::encodeName(copy).constData()) == 0)
@@ -176,30 +176,6 @@ bool MakeFolder(const QString& folder) {
     return QDir().mkdir(folder) || QFileInfo(folder).isDir();
 }
 
-// A save killed between naming its temporary file (file.conf.XXXXXX) and
-// renaming it over ours leaves that file beside ours. Only a plain file of
-// the user's that reads as our settings goes; a name of six lower-case
-// letters ("backup") is more likely the user's own than Qt's.
-void RemoveLeftoverSaves(const QString& path) {
-    const QFileInfo saved(path);
-    const QString prefix = saved.fileName() + u'.';
-    const auto isLower = [](QChar c) { return c.isLower(); };
-    const auto isLetterOrNumber = [](QChar c) { return c.isLetterOrNumber(); };
-    for (const QString& name : saved.dir().entryList({prefix + QStringLiteral("??????")},
-                                                     QDir::Files | QDir::Hidden | QDir::System)) {
-        const QStringView tag = QStringView(name).sliced(prefix.size());
-        if (std::all_of(tag.begin(), tag.end(), isLower) ||
-            !std::all_of(tag.begin(), tag.end(), isLetterOrNumber))
-            continue;
-        const QString leftover = saved.dir().filePath(name);
-        struct stat info {};
-        QString value;
-        if (files::KindOf(leftover, info) == files::Kind::RegularFile && IsUsersOwnFile(info) &&
-            ReadFile(leftover, value) == Reading::Ours)
-            QFile::remove(leftover);
-    }
-}
-
 bool CanBeStored(const QString& text) {
     return !text.contains(u'"') && !text.contains(u'\\') && !HasControlCharacter(text);
 }
@@ -213,36 +189,34 @@ QByteArray Contents(const QString& text) {
 }  // namespace
 
 QString ReadLastUpdateReminder() {
-    return Examine(StoreFilePath()).value;
+    const QString path = StoreFilePath();
+    return path.isEmpty() ? QString() : Examine(path).value;
 }
 
 void WriteLastUpdateReminder(const QString& text) {
     if (!CanBeStored(text))
         return;
     const QString path = StoreFilePath();
+    if (path.isEmpty())
+        return;  // no home and no settings folder: nothing is kept this run
     const Store store = Examine(path);
     if (store.state == Store::State::ReadOnly)
         return;
     if (store.state == Store::State::Absent && !MakeFolder(QFileInfo(path).absolutePath()))
         return;
-    RemoveLeftoverSaves(store.writePath);
-    // Written beside the file and renamed over it: a crash leaves either the
-    // old file or the new one, never a torn one. Qt 6.4 reports neither a
-    // short write nor a failed flush as an error, and commit() then renames a
-    // torn or empty file over the old one, so each step is checked here.
-    QSaveFile file(store.writePath);
-    const QByteArray contents = Contents(text);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
-        !file.flush() || file.error() != QFileDevice::NoError ||
-        (store.state == Store::State::Foreign && !KeepCopy(store.writePath))) {
-        file.cancelWriting();
-        return;  // the unsaved file is discarded
-    }
-    file.commit();
+    // A file that holds something else keeps its bytes under a second name
+    // first; that name goes again if the save fails.
+    QString keptCopy;
+    if (store.state == Store::State::Foreign && !KeepCopy(store.writePath, keptCopy))
+        return;
+    if (!saveFileChecked(store.writePath, Contents(text)) && !keptCopy.isEmpty())
+        QFile::remove(keptCopy);
 }
 
 QString StoreFilePath() {
     const QString folder = files::XdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
+    if (folder.isEmpty())
+        return {};
     const QString name = ExecutableName();
     return folder + u'/' + name + u'/' + name + QStringLiteral(".conf");
 }

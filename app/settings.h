@@ -23,7 +23,8 @@ QString ReadLastUpdateReminder();
 // so start-up always goes on. Text with quotes, backslashes or control
 // characters is never stored (the reminder only ever stores dates).
 void WriteLastUpdateReminder(const QString& text);
-// The file that holds the setting.
+// The file that holds the setting; empty when the user has no home and no
+// XDG_CONFIG_HOME, and then nothing is stored.
 QString StoreFilePath();
 
 }  // namespace amorist::settings

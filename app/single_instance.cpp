@@ -28,6 +28,9 @@ namespace {
 constexpr char kLockName[] = "amorist.lock";
 // A start that keeps losing the race to other starts gives up on the place.
 constexpr int kMostAttempts = 5;
+// How long a lock found held is looked at again before it counts as a running copy's.
+constexpr int kPatience = 5;
+constexpr useconds_t kPatienceStepUs = 20'000;
 
 // The host name as a file name can carry it.
 QString HostTag() {
@@ -76,6 +79,18 @@ Step Create(const QByteArray& path, int& fd) {
     return step;
 }
 
+// Takes the lock op without waiting, allowing for a look another start
+// takes at it: that holds it for an instant only, a running copy for good.
+bool LockedSoon(int fd, int op) {
+    for (int look = 0;; ++look) {
+        if (::flock(fd, op | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK || look + 1 == kPatience)
+            return false;
+        ::usleep(kPatienceStepUs);
+    }
+}
+
 // Held when a live copy holds the lock at path; Again once a stale one is gone.
 Step HeldOrRemoved(const QByteArray& path) {
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
@@ -89,12 +104,31 @@ Step HeldOrRemoved(const QByteArray& path) {
         return Step::Refused;
     }
     Step step = Step::Again;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+    if (!LockedSoon(fd, LOCK_EX))
         step = errno == EWOULDBLOCK ? Step::Held : Step::Refused;
     else if (SameFile(fd, path))  // not a fresh lock that replaced it meanwhile
         ::unlink(path.constData());
     ::close(fd);
     return step;
+}
+
+// Whether a live copy holds the lock at path, looked at with a shared lock
+// that no holder's exclusive one allows. In a folder another user can write
+// in, only a lock nobody else could have made or opened counts: a plain file
+// of the user's, readable by nobody else, with a single name.
+bool HeldThere(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    bool held = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (held && !files::IsPrivateFolder(QFileInfo(path).absolutePath()))
+        held = info.st_uid == ::geteuid() && (info.st_mode & (S_IRGRP | S_IROTH)) == 0 &&
+               info.st_nlink == 1;
+    held = held && !LockedSoon(fd, LOCK_SH) && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
 }
 
 // A start killed between creating its temporary lock and linking it leaves
@@ -116,35 +150,54 @@ void RemoveLeftovers(const QString& path) {
     }
 }
 
+// The machine's temporary folder; empty when it is missing (Qt's tempPath()
+// is then empty, and a folder made under it would land in the root).
+QString TempFolder() {
+    const QString temp = QDir::tempPath();
+    return QDir::isAbsolutePath(temp) && QFileInfo(temp).isDir() ? temp : QString();
+}
+
 // Qt's runtime folder when XDG_RUNTIME_DIR is unset, created as Qt creates it.
 QString QtsRuntimeFolder() {
+    const QString temp = TempFolder();
+    if (temp.isEmpty())
+        return {};
     const passwd* user = ::getpwuid(::geteuid());
     const QString name = user != nullptr ? QFile::decodeName(user->pw_name)
                                          : QString::number(::geteuid());
-    const QString folder = QDir::tempPath() + QStringLiteral("/runtime-") + name;
+    const QString folder = temp + QStringLiteral("/runtime-") + name;
     files::EnsurePrivateFolder(folder);
     return folder;
 }
 
-QString PathAt(const SingleInstanceLock::Folders& folders, int place) {
+// Where the lock lives in each place, whether or not the place may hold it now.
+QString LockPathAt(const SingleInstanceLock::Folders& folders, int place) {
     switch (place) {
         case 0:
-            if (!folders.runtime.isEmpty() && files::IsPrivateFolder(folders.runtime))
-                return folders.runtime + u'/' + QLatin1String(kLockName);
-            break;
+            return folders.runtime.isEmpty() ? QString()
+                                             : folders.runtime + u'/' + QLatin1String(kLockName);
         case 1:
-            if (!folders.cache.isEmpty() &&
-                files::EnsurePrivateFolder(folders.cache + QStringLiteral("/amorist")))
-                return folders.cache + QStringLiteral("/amorist/amorist-") + HostTag() +
-                       QStringLiteral(".lock");
-            break;
-        default: {
-            const QString folder = folders.temp + QStringLiteral("/amorist-%1").arg(::getuid());
-            if (!folders.temp.isEmpty() && files::EnsurePrivateFolder(folder))
-                return folder + u'/' + QLatin1String(kLockName);
-        }
+            return folders.cache.isEmpty() ? QString()
+                                           : folders.cache + QStringLiteral("/amorist/amorist-") +
+                                                 HostTag() + QStringLiteral(".lock");
+        default:
+            return folders.temp.isEmpty()
+                       ? QString()
+                       : folders.temp + QStringLiteral("/amorist-%1/").arg(::getuid()) +
+                             QLatin1String(kLockName);
     }
-    return {};
+}
+
+// The lock's path in the place when the place is private now (creating the
+// folder of the last two); empty otherwise.
+QString PathAt(const SingleInstanceLock::Folders& folders, int place) {
+    const QString path = LockPathAt(folders, place);
+    if (path.isEmpty())
+        return {};
+    const QString folder = QFileInfo(path).path();
+    const bool usable =
+        place == 0 ? files::IsPrivateFolder(folder) : files::EnsurePrivateFolder(folder);
+    return usable ? path : QString();
 }
 
 constexpr int kPlaces = 3;
@@ -184,14 +237,32 @@ SingleInstanceLock::Outcome SingleInstanceLock::TryAcquire() {
         return Outcome::Acquired;
     if (!folders_)
         return path_.isEmpty() ? Outcome::CheckSkipped : TryAt(path_);
-    // A place that fails says nothing about another copy: the next one is tried.
+    // A place that fails says nothing about another copy: the next one is
+    // tried. Which place takes the lock changes when folders change mode
+    // between starts, so a lock held in any other place refuses the start.
+    const auto heldIn = [this](int from, int to, int skipped) {
+        for (int place = from; place < to; ++place) {
+            if (place != skipped && HeldThere(LockPathAt(*folders_, place)))
+                return true;
+        }
+        return false;
+    };
     for (int place = 0; place < kPlaces; ++place) {
         const QString path = PathAt(*folders_, place);
         if (path.isEmpty())
             continue;
+        if (heldIn(0, kPlaces, place))
+            return Outcome::AnotherRunning;
         const Outcome outcome = TryAt(path);
-        if (outcome != Outcome::CheckSkipped)
-            return outcome;
+        if (outcome == Outcome::CheckSkipped)
+            continue;
+        // Two starts at the same moment may each have looked before the
+        // other took its lock: the one in the later place gives way.
+        if (outcome == Outcome::Acquired && heldIn(0, place, place)) {
+            Release();
+            return Outcome::AnotherRunning;
+        }
+        return outcome;
     }
     return Outcome::CheckSkipped;
 }
@@ -220,7 +291,7 @@ QString SingleInstanceLock::PathIn(const Folders& folders) {
 SingleInstanceLock::Folders SingleInstanceLock::UsersFolders() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     return {QDir::isAbsolutePath(runtime) ? QDir::cleanPath(runtime) : QtsRuntimeFolder(),
-            files::XdgFolder("XDG_CACHE_HOME", QStringLiteral(".cache")), QDir::tempPath()};
+            files::XdgFolder("XDG_CACHE_HOME", QStringLiteral(".cache")), TempFolder()};
 }
 
 }  // namespace amorist

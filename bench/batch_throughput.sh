@@ -2,7 +2,10 @@
 # amorist-cli batch over a file of generated couples, single-threaded: couples per second, CPU
 # time (user + sys, less sensitive to a busy machine than the clock) and peak resident memory,
 # for CSV and JSON Lines output written to /dev/null and piped into wc -c; then the same
-# couples' readings one process at a time, reading --json called from a shell loop.
+# couples' readings one process at a time, reading --json called from a shell loop. Beside
+# them, a plain read of the same file (wc -l), for the ratio; and 1 MiB of lines that each
+# close a quote and open the next (a","x), which keep one record open to the end, beside
+# 1 MiB of ordinary bad lines: both must take about the same time.
 # Each figure is the median of RUNS runs. Usage: batch_throughput.sh AMORIST_CLI WORK_DIR
 set -euo pipefail
 
@@ -23,6 +26,10 @@ if [ ! -s "$input" ]; then
     awk -v n="$couples" -v seed=1 -f "$here/make_couples.awk" >"$input.part"
     mv "$input.part" "$input"
 fi
+hostile=$work/reopened-quotes.csv
+ordinary_bad=$work/ordinary-bad-lines.csv
+[ -s "$hostile" ] || awk 'BEGIN { for (i = 0; i < 174763; i++) print "a\",\"x" }' >"$hostile"
+[ -s "$ordinary_bad" ] || awk 'BEGIN { for (i = 0; i < 174763; i++) print "a,b,c" }' >"$ordinary_bad"
 # The loop's couples as plain tab-separated fields, for read to split.
 loop_input=$work/couples-$loop_couples.tsv
 awk -v n="$loop_couples" -v seed=2 -v tsv=1 -f "$here/make_couples.awk" >"$loop_input"
@@ -49,10 +56,13 @@ row() {
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-34s %9s %8s %12s %8s %12s %9s\n' run couples seconds couples/s "cpu s" "couples/cpu s" "peak MiB"
+row "wc -l (a plain read)" "$couples" "$(median "wc -l '$input' >/dev/null")"
 row "batch CSV > /dev/null" "$couples" "$(median "'$cli' batch '$input' >/dev/null")"
 row "batch CSV | wc -c" "$couples" "$(median "'$cli' batch '$input' | wc -c >/dev/null")"
 row "batch --json > /dev/null" "$couples" "$(median "'$cli' batch --json '$input' >/dev/null")"
 row "batch --json | wc -c" "$couples" "$(median "'$cli' batch --json '$input' | wc -c >/dev/null")"
 row "reading --json, one per couple" "$loop_couples" "$(median "while IFS=\$'\t' read -r a b c d; do '$cli' reading --json -- \"\$a\" \"\$b\" \"\$c\" \"\$d\"; done <'$loop_input' >/dev/null")"
+row "batch, 1 MiB of a\",\"x lines" 174763 "$(median "'$cli' batch '$hostile' >/dev/null 2>&1 || true")"
+row "batch, 1 MiB of a,b,c lines" 174763 "$(median "'$cli' batch '$ordinary_bad' >/dev/null 2>&1 || true")"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "(wc -c rows count both processes' CPU; peak MiB is the largest process of the run)"

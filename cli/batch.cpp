@@ -34,11 +34,37 @@ LineSplitter::LineSplitter() {
 
 void LineSplitter::StartRecord() {
     carry_.clear();
-    secondLine_ = std::string::npos;
+    head_ = 0;
+    inner_.clear();
+    firstInner_ = 0;
     field_ = Field::Start;
     skipping_ = false;
     skipReported_ = false;
     recordLine_ = lineEnds_ + 1;
+}
+
+// What lies before the record is dropped only once it outgrows the record,
+// so each byte is moved a bounded number of times.
+void LineSplitter::DropBefore(std::size_t offset) {
+    head_ = offset;
+    if (head_ == carry_.size()) {
+        carry_.clear();
+        head_ = 0;
+        return;
+    }
+    if (head_ > kLongestLine) {
+        carry_.erase(0, head_);
+        for (std::size_t k = firstInner_; k < inner_.size(); ++k) {
+            inner_[k].start -= head_;
+            if (inner_[k].end != std::string::npos)
+                inner_[k].end -= head_;
+        }
+        head_ = 0;
+    }
+    if (firstInner_ > inner_.size() / 2) {
+        inner_.erase(inner_.begin(), inner_.begin() + static_cast<std::ptrdiff_t>(firstInner_));
+        firstInner_ = 0;
+    }
 }
 
 CsvCouple SplitCsvCouple(std::string_view line, char* scratch) {
@@ -98,22 +124,52 @@ CsvCouple SplitCsvCouple(std::string_view line, char* scratch) {
     return couple;
 }
 
-std::string CsvFaultMessage(const CsvCouple& couple) {
+namespace {
+
+// What batch says about a bad line, translated by the language of --lang.
+struct BadLinePhrases {
+    //: A bad line of batch's CSV input: %1 is its line number, %2 says what is wrong with it
+    const char* line = QT_TRANSLATE_NOOP("amorist-cli", "line %1: %2");
+    //: %1 is the header that names the four fields; %2 how many fields the line has
+    const char* fieldCount = QT_TRANSLATE_NOOP("amorist-cli", "expected 4 fields, %1, found %2");
+    //: %1 is the longest record in bytes
+    const char* unclosedQuote = QT_TRANSLATE_NOOP(
+        "amorist-cli", "a quoted field is not closed within %1 bytes or by the end of the input");
+    const char* quoteInBareField =
+        QT_TRANSLATE_NOOP("amorist-cli",
+                          "a field that does not begin with a quote holds one; quote the field "
+                          "and double its quotes");
+    const char* textAfterQuote =
+        QT_TRANSLATE_NOOP("amorist-cli", "text follows the closing quote of a field");
+    //: %1 is the longest record in bytes
+    const char* tooLong = QT_TRANSLATE_NOOP("amorist-cli", "longer than %1 bytes");
+};
+
+std::string Say(const Language& language, const char* english,
+                std::initializer_list<std::string_view> values = {}) {
+    std::string said;
+    AppendFilled(said, language.Translated("amorist-cli", english), values);
+    return said;
+}
+
+}  // namespace
+
+std::string CsvFaultMessage(const CsvCouple& couple, const Language& language) {
+    const BadLinePhrases say;
+    const std::string longest = std::to_string(LineSplitter::kLongestLine);
     switch (couple.fault) {
         case CsvFault::None:
         case CsvFault::FieldCount:
             break;
         case CsvFault::UnclosedQuote:
-            return "a quoted field is not closed within " +
-                   std::to_string(LineSplitter::kLongestLine) + " bytes or by the end of the input";
+            return Say(language, say.unclosedQuote, {longest});
         case CsvFault::QuoteInBareField:
-            return "a field that does not begin with a quote holds one; quote the field and "
-                   "double its quotes";
+            return Say(language, say.quoteInBareField);
         case CsvFault::TextAfterQuote:
-            return "text follows the closing quote of a field";
+            return Say(language, say.textAfterQuote);
     }
-    return "expected 4 fields, " + std::string(kCsvInputHeader) + ", found " +
-           std::to_string(couple.fieldCount);
+    return Say(language, say.fieldCount,
+               {kCsvInputHeader, std::to_string(couple.fieldCount)});
 }
 
 // Every reading a couple can have, written once by the same code as the
@@ -186,27 +242,26 @@ void Batch::Finish() {
 
 void Batch::Refuse(std::uint64_t number, std::string_view why) {
     hadBadLine_ = true;
-    std::string message = "line " + std::to_string(number) + ": ";
-    message.append(why);
-    err_.Report(message);
+    err_.Report(Say(language_, BadLinePhrases{}.line, {std::to_string(number), why}));
 }
 
 void Batch::Take(const LineSplitter::Line& line) {
     if (line.tooLong) {
-        Refuse(line.number, "longer than " + std::to_string(LineSplitter::kLongestLine) + " bytes");
+        Refuse(line.number, Say(language_, BadLinePhrases{}.tooLong,
+                                {std::to_string(LineSplitter::kLongestLine)}));
         return;
     }
     if (line.unclosedQuote) {
         CsvCouple unclosed;
         unclosed.fault = CsvFault::UnclosedQuote;
-        Refuse(line.number, CsvFaultMessage(unclosed));
+        Refuse(line.number, CsvFaultMessage(unclosed, language_));
         return;
     }
     if (IsBlank(line.text) || (line.number == 1 && line.text == kCsvInputHeader))
         return;
     const CsvCouple fields = SplitCsvCouple(line.text, scratch_.data());
     if (fields.fault != CsvFault::None) {
-        Refuse(line.number, CsvFaultMessage(fields));
+        Refuse(line.number, CsvFaultMessage(fields, language_));
         return;
     }
     const CheckedCouple checked = CheckCouple(fields.args, language_);

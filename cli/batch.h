@@ -3,11 +3,13 @@
 // are written out once, and each line only adds the two people.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reading/couple.h"
 #include "reading/language.h"
@@ -25,9 +27,9 @@ inline constexpr std::string_view kCsvOutputHeader =
 // spreadsheets write them: a byte-order mark at the very start is dropped,
 // CR, LF and CRLF each end a line, and a quoted field may run over lines
 // (RFC 4180). A record longer than kLongestLine bytes is reported as too
-// long, and no more than that is ever kept of it. A quote still open when the
-// record reaches that length or the input ends makes the record bad, and
-// reading resumes on the line after its first line.
+// long. A quote still open when the record reaches that length or the input
+// ends makes the record bad, and reading resumes on the line after its first
+// line. Each byte is looked at a bounded number of times, whatever the input.
 class LineSplitter {
 public:
     static constexpr std::size_t kLongestLine = 64 * 1024;
@@ -51,21 +53,50 @@ public:
 private:
     // Where the record is, as far as quotes go.
     enum class Field : std::uint8_t { Start, Bare, Quoted, QuoteInQuoted };
+    static Field Next(Field field, char c) {
+        switch (field) {
+            case Field::Start:
+                return c == '"' ? Field::Quoted : c == ',' ? Field::Start : Field::Bare;
+            case Field::Bare:
+                return c == ',' ? Field::Start : Field::Bare;
+            case Field::Quoted:
+                return c == '"' ? Field::QuoteInQuoted : Field::Quoted;
+            case Field::QuoteInQuoted:
+                break;
+        }
+        return c == '"' ? Field::Quoted : c == ',' ? Field::Start : Field::Bare;
+    }
 
-    template <typename OnLine>
-    void Run(std::string_view bytes, OnLine& onLine);
+    // A line after the first of a record whose quote is open, as a record of
+    // its own would read it: where it starts and ends in carry_, and whether
+    // its quotes would be closed at its end. Should the open quote never
+    // close, these lines are what reading goes on with, without being read
+    // again: a line whose own quotes are open at its end is from there on in
+    // the very state the record was, so it follows the record's course.
+    struct InnerLine {
+        std::size_t start;
+        std::size_t end = std::string::npos;  // npos while the line goes on
+        std::uint64_t number;
+        bool closes = false;
+    };
+
     template <typename OnLine>
     void Scan(std::string_view bytes, OnLine& onLine);
-    // Reports the record as unclosed and sends reading back to its second
-    // line, followed by rest; false when the record has a single line.
+    // Reports the record as unclosed and goes on with its later lines as
+    // records of their own; false when the record has a single line.
     template <typename OnLine>
-    bool GiveUpQuote(std::string_view rest, OnLine& onLine);
+    bool GiveUpQuote(OnLine& onLine);
     void StartRecord();
+    // The record read so far, carry_ from head_ on.
+    std::size_t CarriedSize() const { return carry_.size() - head_; }
+    void DropBefore(std::size_t offset);
 
-    std::string carry_;   // the start of a record the next piece goes on with
-    std::string replay_;  // what is to be read again after an unclosed quote
-    std::size_t secondLine_ = std::string::npos;  // in carry_
+    std::string carry_;  // the start of a record the next piece goes on with
+    std::size_t head_ = 0;  // where the record starts in carry_
+    std::vector<InnerLine> inner_;  // from firstInner_ on: the record's later lines
+    std::size_t firstInner_ = 0;
     Field field_ = Field::Start;
+    Field innerField_ = Field::Start;  // of the last inner line, read on its own
     bool skipping_ = false;      // the rest of an overlong line
     bool skipReported_ = false;  // ... already reported for its unclosed quote
     bool afterCr_ = false;       // an LF now ends no line
@@ -95,7 +126,7 @@ struct CsvCouple {
 // to scratch, which must hold line.size() bytes, when it holds a doubled quote.
 CsvCouple SplitCsvCouple(std::string_view line, char* scratch);
 
-std::string CsvFaultMessage(const CsvCouple& couple);
+std::string CsvFaultMessage(const CsvCouple& couple, const Language& language = Language::English());
 
 struct PairTexts;
 
@@ -143,42 +174,58 @@ void LineSplitter::Feed(std::string_view piece, OnLine&& onLine) {
     while (!started_ && !piece.empty()) {
         if (piece.front() != kMark[markSeen_]) {
             started_ = true;
-            Run(kMark.substr(0, markSeen_), onLine);  // not a mark after all
+            Scan(kMark.substr(0, markSeen_), onLine);  // not a mark after all
             break;
         }
         piece.remove_prefix(1);
         started_ = ++markSeen_ == kMark.size();
     }
     if (started_)
-        Run(piece, onLine);
+        Scan(piece, onLine);
 }
 
 template <typename OnLine>
-void LineSplitter::Run(std::string_view bytes, OnLine& onLine) {
-    Scan(bytes, onLine);
-    while (!replay_.empty()) {
-        const std::string again = std::move(replay_);
-        replay_.clear();
-        Scan(again, onLine);
-    }
-}
-
-template <typename OnLine>
-bool LineSplitter::GiveUpQuote(std::string_view rest, OnLine& onLine) {
+bool LineSplitter::GiveUpQuote(OnLine& onLine) {
     onLine(Line{recordLine_, {}, false, true});
-    if (secondLine_ == std::string::npos)
-        return false;
-    afterCr_ = carry_[secondLine_ - 1] == '\r';
-    replay_.assign(carry_, secondLine_).append(rest);
-    lineEnds_ = recordLine_;
-    StartRecord();
-    return true;
+    while (firstInner_ < inner_.size()) {
+        const InnerLine line = inner_[firstInner_++];
+        if (line.end != std::string::npos && line.closes) {
+            const std::string_view text(carry_.data() + line.start, line.end - line.start);
+            onLine(Line{line.number, text, false});
+            continue;
+        }
+        // The first line that does not close on its own: the record reading
+        // goes on with. The last line, still going, goes on as read on its own.
+        recordLine_ = line.number;
+        if (line.end == std::string::npos) {
+            field_ = innerField_;
+            inner_.clear();
+            firstInner_ = 0;
+        }
+        DropBefore(line.start);
+        return true;
+    }
+    return false;
 }
 
 template <typename OnLine>
 void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
     std::size_t from = 0;  // the record's bytes in this piece start here
     for (std::size_t at = 0; at < bytes.size(); ++at) {
+        // Within a line, the bytes up to the next line end, comma or (in a
+        // quoted field) quote change nothing, as long as the record stays
+        // within its length: they are passed over in a tight loop.
+        if (!afterCr_ && firstInner_ == inner_.size() &&
+            (skipping_ || field_ == Field::Bare || field_ == Field::Quoted)) {
+            const std::size_t stop =
+                skipping_ ? bytes.size()
+                          : std::min(bytes.size(), from + kLongestLine + head_ - carry_.size());
+            const char mark = field_ == Field::Quoted && !skipping_ ? '"' : ',';
+            while (at < stop && bytes[at] != mark && bytes[at] != '\n' && bytes[at] != '\r')
+                ++at;
+            if (at == bytes.size())
+                break;
+        }
         const char c = bytes[at];
         if (afterCr_) {
             afterCr_ = false;
@@ -186,6 +233,9 @@ void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
                 // The LF of a CRLF that ended a record starts no new one.
                 if (from == at && !skipping_ && carry_.empty())
                     ++from;
+                else if (!skipping_ && firstInner_ < inner_.size() &&
+                         inner_.back().start == carry_.size() + at - from)
+                    ++inner_.back().start;  // nor does it start an inner line
                 continue;
             }
         }
@@ -206,36 +256,34 @@ void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
         if (lineEnd && field_ != Field::Quoted) {
             std::string_view text = bytes.substr(from, at - from);
             if (!carry_.empty())
-                text = carry_.append(text);
+                text = std::string_view(carry_.append(text)).substr(head_);
             onLine(Line{recordLine_, text, false});
             StartRecord();
             from = at + 1;
             continue;
         }
-        if (lineEnd && secondLine_ == std::string::npos)
-            secondLine_ = carry_.size() + at - from + 1;
-        switch (field_) {
-            case Field::Start:
-                field_ = c == '"' ? Field::Quoted : c == ',' ? Field::Start : Field::Bare;
-                break;
-            case Field::Bare:
-                field_ = c == ',' ? Field::Start : Field::Bare;
-                break;
-            case Field::Quoted:
-                field_ = c == '"' ? Field::QuoteInQuoted : Field::Quoted;
-                break;
-            case Field::QuoteInQuoted:
-                field_ = c == '"' ? Field::Quoted : c == ',' ? Field::Start : Field::Bare;
-                break;
+        const std::size_t position = carry_.size() + at - from;
+        if (lineEnd) {
+            if (firstInner_ < inner_.size()) {
+                inner_.back().end = position;
+                inner_.back().closes = innerField_ != Field::Quoted;
+            }
+            inner_.push_back({position + 1, std::string::npos, lineEnds_ + 1});
+            innerField_ = Field::Start;
+        } else if (firstInner_ < inner_.size()) {
+            innerField_ = Next(innerField_, c);
         }
-        if (carry_.size() + at + 1 - from <= kLongestLine)
+        field_ = Next(field_, c);
+        if (position + 1 - head_ <= kLongestLine)
             continue;
         carry_.append(bytes.substr(from, at + 1 - from));
-        if (field_ == Field::Quoted && GiveUpQuote(bytes.substr(at + 1), onLine))
-            return;
+        from = at + 1;
+        if (field_ == Field::Quoted && GiveUpQuote(onLine))
+            continue;
         skipReported_ = field_ == Field::Quoted;
         skipping_ = true;
         carry_.clear();
+        head_ = 0;
     }
     if (!skipping_)
         carry_.append(bytes.substr(from));
@@ -244,14 +292,14 @@ void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
 template <typename OnLine>
 void LineSplitter::Finish(OnLine&& onLine) {
     if (!started_)
-        Run(std::string_view("\xEF\xBB\xBF").substr(0, markSeen_), onLine);
+        Scan(std::string_view("\xEF\xBB\xBF").substr(0, markSeen_), onLine);
     started_ = true;
-    while (!skipping_ && field_ == Field::Quoted && GiveUpQuote({}, onLine))
-        Run({}, onLine);
+    while (!skipping_ && field_ == Field::Quoted && GiveUpQuote(onLine)) {
+    }
     if (skipping_ && !skipReported_)
         onLine(Line{recordLine_, {}, true});
-    else if (!skipping_ && field_ != Field::Quoted && !carry_.empty())
-        onLine(Line{recordLine_, carry_, false});
+    else if (!skipping_ && field_ != Field::Quoted && CarriedSize() > 0)
+        onLine(Line{recordLine_, std::string_view(carry_).substr(head_), false});
     StartRecord();
 }
 

@@ -44,17 +44,20 @@ std::size_t FindIgnoringCase(std::string_view text, std::string_view piece, std:
 
 // A month name as matching compares it: lower-case, its accents dropped,
 // whether written as accented letters (U+00C0 to U+00FF) or as combining marks
-// (U+0300 to U+036F). With umlautsAsE, ä, ö and ü become ae, oe and ue, as
-// German writes them without the dots. Longer names than any month's do not
-// fit, and match nothing.
+// (U+0300 to U+036F), each letter remembering its accent. With umlautsAsE, ä,
+// ö and ü become ae, oe and ue, as German writes them without the dots.
+// Longer names than any month's do not fit, and match nothing.
 class FoldedName {
 public:
     FoldedName(std::string_view text, bool umlautsAsE) {
         // Each letter U+00C0 to U+00FF without its accent; 0 for those that
-        // have no plain letter (Æ, ×, ß, ...).
+        // have no plain letter (Æ, ×, ß, ...). Then its accent: grave, acute,
+        // circumflex, tilde, diaeresis, ring or Cedilla; 0 for none.
         static constexpr char kPlain[] =
             "aaaaaa\0ceeeeiiii\0nooooo\0ouuuuy\0\0aaaaaa\0ceeeeiiii\0nooooo\0ouuuuy\0y";
-        static_assert(sizeof kPlain == 64 + 1);
+        static constexpr char kAccent[] =
+            "gactdr0Cgacdgacd0tgactd00gacda00gactdr0Cgacdgacd0tgactd00gacda0d";
+        static_assert(sizeof kPlain == 64 + 1 && sizeof kAccent == 64 + 1);
         for (std::size_t i = 0; i < text.size(); ++i) {
             const auto byte = static_cast<unsigned char>(text[i]);
             const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
@@ -64,29 +67,58 @@ public:
                     Put(text[i]);
                     Put(text[i + 1]);
                 } else {
-                    Put(plain);
-                    const bool umlaut = next == 0x84 || next == 0x96 || next == 0x9C ||
-                                        next == 0xA4 || next == 0xB6 || next == 0xBC;
-                    if (umlautsAsE && umlaut)
+                    Put(plain, kAccent[next - 0x80]);
+                    if (umlautsAsE && IsUmlaut(plain, kAccent[next - 0x80]))
                         Put('e');
                 }
                 ++i;
             } else if ((byte == 0xCC && next >= 0x80 && next <= 0xBF) ||
                        (byte == 0xCD && next >= 0x80 && next <= 0xAF)) {
-                ++i;  // a combining accent
+                // A combining accent, on the letter before it.
+                if (size_ > 0 && fits_ && accents_[size_ - 1] == '0')
+                    accents_[size_ - 1] = CombiningAccent(byte, next);
+                if (umlautsAsE && size_ > 0 && fits_ && IsUmlaut(text_[size_ - 1], accents_[size_ - 1]))
+                    Put('e');
+                ++i;
             } else {
                 Put(AsciiLower(text[i]));
             }
         }
     }
 
-    bool operator==(const FoldedName& other) const {
-        return fits_ && other.fits_ && View() == other.View();
+    // The same letters, and no accent typed that the name does not have:
+    // "Fevrier" reads as février, "Mârz" not as März.
+    bool IsWrittenAs(const FoldedName& name) const {
+        if (!fits_ || !name.fits_ || View() != name.View())
+            return false;
+        for (std::size_t i = 0; i < size_; ++i) {
+            if (accents_[i] != '0' && accents_[i] != name.accents_[i])
+                return false;
+        }
+        return true;
     }
 
 private:
-    void Put(char c) {
+    static bool IsUmlaut(char plain, char accent) {
+        return accent == 'd' && (plain == 'a' || plain == 'o' || plain == 'u');
+    }
+    static char CombiningAccent(unsigned char byte, unsigned char next) {
+        if (byte != 0xCC)
+            return '?';
+        switch (next) {
+            case 0x80: return 'g';
+            case 0x81: return 'a';
+            case 0x82: return 'c';
+            case 0x83: return 't';
+            case 0x88: return 'd';
+            case 0x8A: return 'r';
+            case 0xA7: return 'C';
+            default: return '?';
+        }
+    }
+    void Put(char c, char accent = '0') {
         if (size_ < sizeof text_) {
+            accents_[size_] = accent;
             text_[size_++] = c;
         } else {
             fits_ = false;
@@ -95,6 +127,7 @@ private:
     std::string_view View() const { return {text_, size_}; }
 
     char text_[24];
+    char accents_[24];
     std::size_t size_ = 0;
     bool fits_ = true;
 };
@@ -104,11 +137,13 @@ std::optional<int> MonthFromName(std::string_view text, std::span<const DateSpel
         if (EqualIgnoringCase(kMonthNames[i], text))
             return i;
     }
-    const FoldedName typed(text, false);
+    // ae, oe and ue stand for ä, ö and ü, and only where the name has one.
+    const FoldedName typed(text, false), typedWithE(text, true);
     for (const DateSpelling& spelling : spellings) {
         for (int i = 0; i < 12; ++i) {
             const std::string& name = spelling.months[static_cast<std::size_t>(i)];
-            if (FoldedName(name, false) == typed || FoldedName(name, true) == typed)
+            if (typed.IsWrittenAs(FoldedName(name, false)) ||
+                typedWithE.IsWrittenAs(FoldedName(name, true)))
                 return i;
         }
     }
@@ -243,7 +278,11 @@ DateReading ReadBirthDate(std::string_view text, std::span<const DateSpelling> s
             const std::optional<DateParts> parts = SplitByForm(text, spelling.forms[day]);
             if (!parts)
                 continue;
-            const DateReading inForm = ReadParts(*parts, spellings);
+            DateReading inForm = ReadParts(*parts, spellings);
+            // A day's own form only: "1er mars", never "7er mars".
+            if (inForm.ok() && spelling.forms[static_cast<std::size_t>(inForm.date.day - 1)] !=
+                                   spelling.forms[day])
+                inForm = Refuse(DateFault::NotADate);
             if (inForm.ok() || reading.fault == DateFault::NotADate)
                 reading = inForm;
         }

@@ -51,13 +51,29 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
 }
 
 // One character of a text: how many bytes it takes, and whether it is one a
-// terminal could act on (a C0 or C1 control, DEL) or no character at all.
-enum class Kind { Plain, Control, C1, Invalid };
+// terminal could act on (a C0 or C1 control, DEL), one that reorders or hides
+// what follows it on the line, or no character at all.
+enum class Kind { Plain, Control, C1, Reordering, Invalid };
+
+// The bidirectional embeddings, overrides, isolates and marks and the
+// zero-width characters: each would let a name rearrange the rest of its line.
+constexpr bool IsReordering(char32_t c) {
+    return c == 0x061C || (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2060 && c <= 0x2064) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+}
 
 struct Step {
     std::size_t length;
     Kind kind;
 };
+
+// The code point of a valid two- or three-byte sequence.
+char32_t CodeAt(std::string_view text, std::size_t at, std::size_t length) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
+    return length == 2 ? char32_t(byte(0) & 0x1F) << 6 | (byte(1) & 0x3F)
+                       : char32_t(byte(0) & 0x0F) << 12 | char32_t(byte(1) & 0x3F) << 6 |
+                             (byte(2) & 0x3F);
+}
 
 Step StepAt(std::string_view text, std::size_t at) {
     const auto byte = static_cast<unsigned char>(text[at]);
@@ -69,7 +85,8 @@ Step StepAt(std::string_view text, std::size_t at) {
     const auto second = static_cast<unsigned char>(text[at + 1]);
     if (length == 2 && IsControlCharacter(char32_t(byte & 0x1F) << 6 | (second & 0x3F)))
         return {2, Kind::C1};
-    return {length, Kind::Plain};
+    const bool reordering = length <= 3 && IsReordering(CodeAt(text, at, length));
+    return {length, reordering ? Kind::Reordering : Kind::Plain};
 }
 
 constexpr char kHex[] = "0123456789abcdef";
@@ -102,7 +119,9 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-void AppendVisible(std::string& out, std::string_view text) {
+namespace {
+
+void AppendEscaped(std::string& out, std::string_view text, bool reorderingToo) {
     std::size_t plainFrom = 0;
     std::size_t at = 0;
     while (at < text.size()) {
@@ -111,10 +130,14 @@ void AppendVisible(std::string& out, std::string_view text) {
             continue;
         }
         const Step step = StepAt(text, at);
-        if (step.kind != Kind::Plain) {
+        if (step.kind != Kind::Plain && (step.kind != Kind::Reordering || reorderingToo)) {
             out.append(text.substr(plainFrom, at - plainFrom));
             if (step.kind == Kind::C1) {
                 AppendHex(out, "\\u00", text[at + 1]);
+            } else if (step.kind == Kind::Reordering) {
+                const char32_t code = CodeAt(text, at, step.length);
+                AppendHex(out, "\\u", static_cast<char>(code >> 8));
+                AppendHex(out, "", static_cast<char>(code & 0xFF));
             } else {
                 AppendHex(out, "\\x", text[at]);
             }
@@ -125,20 +148,28 @@ void AppendVisible(std::string& out, std::string_view text) {
     out.append(text.substr(plainFrom));
 }
 
+}  // namespace
+
+void AppendVisible(std::string& out, std::string_view text) {
+    AppendEscaped(out, text, true);
+}
+
 void AppendCsvField(std::string& out, std::string_view text) {
+    // The data of a CSV field stays as it is; only what a terminal would act
+    // on is spelled out.
     if (text.find_first_of(",\"") == std::string_view::npos) {
-        AppendVisible(out, text);
+        AppendEscaped(out, text, false);
         return;
     }
     // A quote is a character of its own in UTF-8, so cutting at quotes never
     // splits a sequence.
     out += '"';
     for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
-        AppendVisible(out, text.substr(0, quote));
+        AppendEscaped(out, text.substr(0, quote), false);
         out += "\"\"";
         text.remove_prefix(quote + 1);
     }
-    AppendVisible(out, text);
+    AppendEscaped(out, text, false);
     out += '"';
 }
 
@@ -153,7 +184,8 @@ void AppendJsonString(std::string& out, std::string_view text) {
             continue;
         }
         const Step step = StepAt(text, at);
-        if (step.kind != Kind::Plain || quoteOrBackslash) {
+        // Reordering characters are data here, as in CSV.
+        if ((step.kind != Kind::Plain && step.kind != Kind::Reordering) || quoteOrBackslash) {
             out.append(text.substr(plainFrom, at - plainFrom));
             if (quoteOrBackslash) {
                 out += '\\';

@@ -13,10 +13,13 @@ bool IsValidUtf8(std::string_view text);
 
 // Appends the text with everything a terminal could act on spelled out:
 // C0 controls and DEL as \x1b, C1 controls (U+0080 to U+009F) as \u009b, and
-// each byte that is not part of valid UTF-8 as \xff. All else is unchanged.
+// each byte that is not part of valid UTF-8 as \xff; and what would reorder
+// or hide the rest of the line (bidirectional controls and marks, zero-width
+// characters) as \u202e. All else is unchanged.
 void AppendVisible(std::string& out, std::string_view text);
 
-// The text as a CSV field: shown as AppendVisible shows it, and quoted, with
+// The text as a CSV field: shown as AppendVisible shows it, except that
+// reordering characters stay as they are (they are data), and quoted, with
 // its quotes doubled, when it holds a comma or a quote.
 void AppendCsvField(std::string& out, std::string_view text);
 

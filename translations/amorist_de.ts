@@ -101,7 +101,7 @@
     <message>
         <source>not a date; write it as 7/March/1975 or 1975-03-07</source>
         <extracomment>Write the example date as amorist-cli prints a date in your language; it reads it back</extracomment>
-        <translation>kein Datum; schreiben Sie es als 7. März 1975 oder 1975-03-07</translation>
+        <translation>kein gültiges Datum; bitte z.&#xa0;B. als 7. März 1975 oder 1975-03-07 angeben</translation>
     </message>
     <message>
         <source>name</source>
@@ -127,6 +127,34 @@
         <source>%1 %2: %3</source>
         <extracomment>%1 names the argument, %2 is the argument as typed, quoted; %3 says what is wrong</extracomment>
         <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A bad line of batch&apos;s CSV input: %1 is its line number, %2 says what is wrong with it</extracomment>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>expected 4 fields, %1, found %2</source>
+        <extracomment>%1 is the header that names the four fields; %2 how many fields the line has</extracomment>
+        <translation>4 Felder erwartet (%1), %2 gefunden</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed within %1 bytes or by the end of the input</source>
+        <extracomment>%1 is the longest record in bytes</extracomment>
+        <translation>ein Feld in Anführungszeichen wird weder innerhalb von %1 Bytes noch bis zum Ende der Eingabe geschlossen</translation>
+    </message>
+    <message>
+        <source>a field that does not begin with a quote holds one; quote the field and double its quotes</source>
+        <translation>ein Feld, das nicht mit einem Anführungszeichen beginnt, enthält eines; setzen Sie das Feld in Anführungszeichen und verdoppeln Sie die darin enthaltenen</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field</source>
+        <translation>nach dem schließenden Anführungszeichen eines Feldes folgt Text</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes</source>
+        <extracomment>%1 is the longest record in bytes</extracomment>
+        <translation>länger als %1 Bytes</translation>
     </message>
 </context>
 <context>
@@ -349,7 +377,7 @@
     </message>
     <message>
         <source>Get Our &amp;Romantic Compatibility Reading</source>
-        <translation>Unsere &amp;romantische Kompatibilität ermitteln</translation>
+        <translation>Ihre &amp;romantische Kompatibilität ermitteln</translation>
     </message>
     <message>
         <source>Get our romantic compatibility reading</source>
@@ -545,7 +573,7 @@
     <message>
         <source>Please Enter Your Correct Date of Birth!</source>
         <extracomment>The user&apos;s date of birth is 30 or 31 February</extracomment>
-        <translation>Bitte geben Sie Ihr richtiges Geburtsdatum ein!</translation>
+        <translation>Bitte prüfen Sie Ihr Geburtsdatum!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date of Birth !</source>

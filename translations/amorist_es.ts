@@ -72,7 +72,7 @@
     <message>
         <source>Your Romantic Compatibility:</source>
         <extracomment>The heading of the reading&apos;s paragraph, which follows on the next lines</extracomment>
-        <translation>Vuestra compatibilidad amorosa:</translation>
+        <translation>Su compatibilidad amorosa:</translation>
     </message>
     <message>
         <source>%1 is not a month name</source>
@@ -127,6 +127,34 @@
         <source>%1 %2: %3</source>
         <extracomment>%1 names the argument, %2 is the argument as typed, quoted; %3 says what is wrong</extracomment>
         <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A bad line of batch&apos;s CSV input: %1 is its line number, %2 says what is wrong with it</extracomment>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>expected 4 fields, %1, found %2</source>
+        <extracomment>%1 is the header that names the four fields; %2 how many fields the line has</extracomment>
+        <translation>se esperaban 4 campos (%1) y hay %2</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed within %1 bytes or by the end of the input</source>
+        <extracomment>%1 is the longest record in bytes</extracomment>
+        <translation>un campo entre comillas no se cierra en %1 bytes ni antes del final de la entrada</translation>
+    </message>
+    <message>
+        <source>a field that does not begin with a quote holds one; quote the field and double its quotes</source>
+        <translation>un campo que no empieza por comillas contiene una; pon el campo entre comillas y duplica sus comillas</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field</source>
+        <translation>hay texto tras las comillas de cierre de un campo</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes</source>
+        <extracomment>%1 is the longest record in bytes</extracomment>
+        <translation>más de %1 bytes</translation>
     </message>
 </context>
 <context>
@@ -233,7 +261,7 @@
     </message>
     <message>
         <source>Your Romantic Compatibility</source>
-        <translation>Vuestra compatibilidad amorosa</translation>
+        <translation>Su compatibilidad amorosa</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -517,7 +545,7 @@
     </message>
     <message>
         <source>Download Quillmoor Softwares</source>
-        <translation>Descargar Quillmoor Softwares</translation>
+        <translation>Más programas de Quillmoor</translation>
     </message>
     <message>
         <source>Click Here To Visit Quillmoor Softwares</source>
@@ -675,7 +703,7 @@ Do you want to check for an update?</source>
     <message>
         <source>You will instantly recognize the love each has for the other. You will try your best to impress your partner. This will be a relationship both of you will remember forever. You will have very strong feelings for each other. This is a dynamic relationship.</source>
         <extracomment>The paragraph of the category &quot;Excellent&quot; (number 1)</extracomment>
-        <translation>Reconoceréis al instante el amor que os tenéis. Cada uno hará todo lo posible por impresionar al otro. Será una relación que los dos recordaréis siempre. Sentiréis algo muy fuerte el uno por el otro. Es una relación dinámica.</translation>
+        <translation>Los dos reconocerán al instante el amor que se tienen. Cada uno hará todo lo posible por impresionar al otro. Será una relación que ambos recordarán siempre. Sentirán algo muy fuerte el uno por el otro. Es una relación dinámica.</translation>
     </message>
     <message>
         <source>Beige</source>
@@ -688,11 +716,11 @@ Do you want to check for an update?</source>
     <message>
         <source>You both may have nothing in common. You may like something about each other but neither of you will make the first move. There will always be some hesitancy between the both of you. You both may be different but you both can sense easily what is going on in each other&apos;s mind.</source>
         <extracomment>The paragraph of the category &quot;Difficult&quot; (numbers 2 and 12)</extracomment>
-        <translation>Puede que no tengáis nada en común. Quizá algo del otro os guste, pero ninguno dará el primer paso. Siempre habrá cierta vacilación entre vosotros. Puede que seáis distintos, pero los dos percibís con facilidad lo que pasa por la mente del otro.</translation>
+        <translation>Puede que no tengan nada en común. Quizá a cada uno le guste algo del otro, pero ninguno dará el primer paso. Siempre habrá cierta vacilación entre ustedes. Puede que sean distintos, pero los dos perciben con facilidad lo que pasa por la mente del otro.</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation>Morado</translation>
+        <translation>Lila</translation>
     </message>
     <message>
         <source>Understanding</source>
@@ -701,7 +729,7 @@ Do you want to check for an update?</source>
     <message>
         <source>This is a very comfortable and easy relationship. There is no sudden or intense passion involved. It is more likely that such a relationship will develop over a period of time. You love each other and at the same time appreciate each other. This progresses in a gradual and steady manner. You will take time to get to know each other.</source>
         <extracomment>The paragraph of the category &quot;Understanding&quot; (numbers 3 and 11)</extracomment>
-        <translation>Es una relación muy cómoda y sencilla. No hay una pasión repentina ni intensa. Lo más probable es que una relación así se desarrolle con el tiempo. Os queréis y, al mismo tiempo, os apreciáis. Avanza de forma gradual y constante. Os tomaréis vuestro tiempo para conoceros.</translation>
+        <translation>Es una relación muy cómoda y sencilla. No hay una pasión repentina ni intensa. Lo más probable es que una relación así se desarrolle con el tiempo. Se quieren y, al mismo tiempo, se aprecian. La relación avanza de forma gradual y constante. Se tomarán su tiempo para conocerse.</translation>
     </message>
     <message>
         <source>Green</source>
@@ -714,7 +742,7 @@ Do you want to check for an update?</source>
     <message>
         <source>There will be a clash of personalities. In the beginning this relationship may seem exciting and happening but later on there may be a lot of conflict. You both will be passionate at times or impossible at other times. You may have to overcome many challenges.</source>
         <extracomment>The paragraph of the category &quot;Fiery&quot; (numbers 4 and 10)</extracomment>
-        <translation>Habrá un choque de personalidades. Al principio esta relación puede parecer emocionante y llena de vida, pero más adelante puede haber muchos conflictos. A veces seréis apasionados y otras, imposibles. Quizá tengáis que superar muchos retos.</translation>
+        <translation>Habrá un choque de personalidades. Al principio esta relación puede parecer emocionante y llena de vida, pero más adelante puede haber muchos conflictos. A veces serán apasionados y otras, imposibles. Quizá tengan que superar muchos retos.</translation>
     </message>
     <message>
         <source>Magenta</source>
@@ -727,7 +755,7 @@ Do you want to check for an update?</source>
     <message>
         <source>This is an excellent combination. You are made for each other and feel very comfortable with each other. You have similar styles of expressing your love. But you are still different in your ways of loving each other. Though both of your will fight over who loves the other more, this relationship will be harmonious. You will share very good mutual understanding. This relationship stands for true love.</source>
         <extracomment>The paragraph of the category &quot;Happening&quot; (numbers 5 and 9)</extracomment>
-        <translation>Es una combinación excelente. Estáis hechos el uno para el otro y os sentís muy a gusto juntos. Expresáis vuestro amor de forma parecida, pero aun así cada uno quiere al otro a su manera. Aunque discutáis sobre quién quiere más a quién, esta relación será armoniosa. Os entenderéis muy bien. Esta relación es sinónimo de amor verdadero.</translation>
+        <translation>Es una combinación excelente. Están hechos el uno para el otro y se sienten muy a gusto juntos. Expresan su amor de forma parecida, pero aun así cada uno quiere al otro a su manera. Aunque discutan sobre quién quiere más a quién, esta relación será armoniosa. Se entenderán muy bien. Esta relación es sinónimo de amor verdadero.</translation>
     </message>
     <message>
         <source>Olive</source>
@@ -740,7 +768,7 @@ Do you want to check for an update?</source>
     <message>
         <source>This relationship is total or nothing. There is attraction or absolutely nothing. You may realize this only when someone points it out to you. This may be an on and off kind of relationship. There may be moments when you think the world of each other and other times when you don&apos;t even feel like seeing each other&apos;s face. This is a very unlikely relationship. But it can last if you want it to. You may have to make a lot of adjustments and compromises for this relationship to work. There my be a lot of fireworks. It can be good or it can be terrible, depending on how you intend to go about it.</source>
         <extracomment>The paragraph of the category &quot;Magnetic&quot; (numbers 6 and 8)</extracomment>
-        <translation>Esta relación es todo o nada. O hay atracción o no hay absolutamente nada. Quizá solo os deis cuenta cuando alguien os lo haga ver. Puede ser una relación de idas y venidas. Habrá momentos en que os adoréis y otros en que no queráis ni veros la cara. Es una relación muy improbable, pero puede durar si queréis. Quizá tengáis que hacer muchos ajustes y concesiones para que funcione. Saltarán muchas chispas. Puede salir bien o fatal, según cómo decidáis afrontarla.</translation>
+        <translation>Esta relación es todo o nada. O hay atracción o no hay absolutamente nada. Quizá solo se den cuenta cuando alguien se lo haga ver. Puede ser una relación de idas y venidas. Habrá momentos en que se adoren y otros en que no quieran ni verse la cara. Es una relación muy improbable, pero puede durar si ustedes quieren. Quizá tengan que hacer muchos ajustes y concesiones para que funcione. Saltarán muchas chispas. Puede salir bien o fatal, según cómo decidan afrontarla.</translation>
     </message>
     <message>
         <source>Pink</source>
@@ -753,7 +781,7 @@ Do you want to check for an update?</source>
     <message>
         <source>This will be the real case of opposites attracting each other. This may not essentially be love at first sight. In fact you may have hated each other in the first instance. There is always a love-hate relationship. You will need to understand the other person and learn what he has to give than fight with him at each and every point. Learn to appreciate each other&apos;s good traits and move ahead.</source>
         <extracomment>The paragraph of the category &quot;Different&quot; (number 7)</extracomment>
-        <translation>Es un verdadero caso de polos opuestos que se atraen. No tiene por qué ser amor a primera vista. De hecho, puede que al principio os odiarais. Siempre hay una relación de amor-odio. En lugar de discutir por cada detalle, tendréis que comprender al otro y descubrir lo que tiene para ofrecer. Aprended a valorar las virtudes del otro y seguid adelante.</translation>
+        <translation>Es un verdadero caso de polos opuestos que se atraen. No tiene por qué ser amor a primera vista. De hecho, puede que al principio se odiaran. Siempre habrá algo de amor-odio entre ustedes. En lugar de discutir por cada detalle, tendrán que comprender al otro y descubrir lo que tiene para ofrecer. Aprendan a valorar las virtudes del otro y sigan adelante.</translation>
     </message>
 </context>
 <context>

@@ -47,7 +47,7 @@
     <message>
         <source>Number: %1</source>
         <extracomment>%1 is the compatibility number, 1 to 12, or the word for none</extracomment>
-        <translation>Nombre&#xa0;: %1</translation>
+        <translation>Numéro&#xa0;: %1</translation>
     </message>
     <message>
         <source>none</source>
@@ -101,7 +101,7 @@
     <message>
         <source>not a date; write it as 7/March/1975 or 1975-03-07</source>
         <extracomment>Write the example date as amorist-cli prints a date in your language; it reads it back</extracomment>
-        <translation>date illisible&#xa0;; écrivez-la 7 mars 1975 ou 1975-03-07</translation>
+        <translation>date non reconnue&#xa0;; écrivez-la sous la forme 7 mars 1975 ou 1975-03-07</translation>
     </message>
     <message>
         <source>name</source>
@@ -127,6 +127,34 @@
         <source>%1 %2: %3</source>
         <extracomment>%1 names the argument, %2 is the argument as typed, quoted; %3 says what is wrong</extracomment>
         <translation>%1 %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A bad line of batch&apos;s CSV input: %1 is its line number, %2 says what is wrong with it</extracomment>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>expected 4 fields, %1, found %2</source>
+        <extracomment>%1 is the header that names the four fields; %2 how many fields the line has</extracomment>
+        <translation>4 champs attendus (%1), %2 trouvés</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed within %1 bytes or by the end of the input</source>
+        <extracomment>%1 is the longest record in bytes</extracomment>
+        <translation>un champ entre guillemets n’est pas fermé en %1 octets ni avant la fin de l’entrée</translation>
+    </message>
+    <message>
+        <source>a field that does not begin with a quote holds one; quote the field and double its quotes</source>
+        <translation>un champ qui ne commence pas par un guillemet en contient un&#xa0;; mettez le champ entre guillemets et doublez ses guillemets</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field</source>
+        <translation>du texte suit le guillemet fermant d’un champ</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes</source>
+        <extracomment>%1 is the longest record in bytes</extracomment>
+        <translation>plus de %1 octets</translation>
     </message>
 </context>
 <context>
@@ -337,7 +365,7 @@
     </message>
     <message>
         <source>Take the test now and understand your romance better! </source>
-        <translation>Faites vite le test et comprenez mieux votre histoire d’amour&#xa0;! </translation>
+        <translation>Faites le test dès maintenant pour mieux comprendre votre amour&#xa0;! </translation>
     </message>
     <message>
         <source>Enter Your Details</source>
@@ -505,7 +533,7 @@
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Recommander à un ami</translation>
+        <translation>Recommander à un proche</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
@@ -653,7 +681,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Personnalisez ce logiciel pour votre site. Fidélisez vos visiteurs et gagnez du trafic. Le nom et le lien de votre site ici. Détails dans «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Personnalisez ce logiciel pour votre site. Fidélisez vos visiteurs et gagnez du trafic. Affichez ici le nom et le lien de votre site. Détails dans «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -688,11 +716,11 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>You both may have nothing in common. You may like something about each other but neither of you will make the first move. There will always be some hesitancy between the both of you. You both may be different but you both can sense easily what is going on in each other&apos;s mind.</source>
         <extracomment>The paragraph of the category &quot;Difficult&quot; (numbers 2 and 12)</extracomment>
-        <translation>Vous n’avez peut-être rien en commun. Quelque chose vous plaît peut-être chez l’autre, mais aucun de vous ne fera le premier pas. Il y aura toujours une certaine hésitation entre vous. Vous êtes peut-être différents, mais chacun devine sans peine ce qui se passe dans la tête de l’autre.</translation>
+        <translation>Vous n’avez peut-être rien en commun. Il se peut que quelque chose vous plaise chez l’autre, mais aucun de vous ne fera le premier pas. Il y aura toujours une certaine hésitation entre vous. Vous êtes peut-être différents, mais chacun devine sans peine ce qui se passe dans la tête de l’autre.</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation>Violet</translation>
+        <translation>Mauve</translation>
     </message>
     <message>
         <source>Understanding</source>

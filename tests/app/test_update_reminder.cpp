@@ -1,6 +1,7 @@
 // The start-up reminder to look for an update, against a fake clock and a
 // settings folder of the test's own.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -221,6 +222,21 @@ TEST_F(UpdateReminder, RelativeConfigFolderIsIgnoredAndAMissingHomeStaysMissing)
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("relconf")));
 }
 
+// Without HOME the settings live where the password database puts the
+// user's home, never under the root folder.
+TEST_F(UpdateReminder, WithoutHomeTheSettingsGoToTheHomeThePasswordDatabaseNames) {
+    const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString path = settings::StoreFilePath();
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    const passwd* user = ::getpwuid(::geteuid());
+    ASSERT_NE(user, nullptr);
+    EXPECT_EQ(path, QDir::cleanPath(QFile::decodeName(user->pw_dir)) +
+                        QStringLiteral("/.config/app_tests/app_tests.conf"));
+}
+
 // What a start finds at the settings paths. Every case: the start goes on,
 // and every byte that was there is still there afterwards, in place or in
 // the kept copy.
@@ -297,11 +313,13 @@ TEST_P(HostileSettingsPath, StartGoesOnAndNoByteIsLost) {
     ASSERT_TRUE(QDir().mkpath(folder));
     Plant(store, param.store, param.bytes, scratch.path());
     Plant(store + ".unreadable", param.earlierCopy ? Node::File : Node::Nothing, kShoppingList, {});
-    const QString leftover = store + QStringLiteral(".Xq3Zt7");
-    const QString usersBackup = store + QStringLiteral(".backup");
+    // A killed save's file goes whatever it holds; the user's own copies
+    // stay, however much they look like ours.
+    const QString leftover = folder + QStringLiteral("/.app_tests.conf.save-Xq3Zt7");
     if (param.leftoverSaves) {
-        Plant(leftover, Node::File, kOurs, {});
-        Plant(usersBackup, Node::File, kOurs, {});
+        Plant(leftover, Node::File, "[Settings]\nDura", {});
+        for (const char* tag : {"backup", "Backup", "bak001", "OLD123", "2024v1"})
+            Plant(store + u'.' + QLatin1String(tag), Node::File, kOurs, {});
     }
     Snapshot before, after;
     Take(folder, before);

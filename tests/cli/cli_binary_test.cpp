@@ -164,8 +164,8 @@ const LanguageCase kLanguages[] = {
      "5,Pétillante,3,Complice"},
     {"es",
      {"Tú: ANN", "Fecha de nacimiento: 7 de febrero de 1930", "Signo de Marte: Aries",
-      "Combinación: Acuario-Géminis", "Color: Morado", "Palabra clave: Vibrante"},
-     "Vuestra compatibilidad amorosa:",
+      "Combinación: Acuario-Géminis", "Color: Lila", "Palabra clave: Vibrante"},
+     "Su compatibilidad amorosa:",
      "5,Vibrante,3,Cómplice"},
 };
 
@@ -447,6 +447,27 @@ TEST(CliBatch, CsvInCsvOutBadLinesReportedInOrderWithStatus2) {
     EXPECT_EQ(good.exitCode, 0);
     EXPECT_EQ(Lines(good.out).size(), 2u);  // the header and the couple
     EXPECT_EQ(RunCli({"batch", "/nonexistent/couples.csv"}).exitCode, 1);
+}
+
+// Every message about a bad line is in the language of --lang, its line
+// number included.
+TEST(CliBatch, BadLinesAreReportedInTheLanguageAsked) {
+    const std::string input = "A,1975-03-07,B\n" + std::string("A,1975-03-07,B\"x,1975-03-07\n") +
+                              "\"A\"x,1975-03-07,B,1975-03-07\n" +
+                              std::string(70000, 'y') + "\n\"A,1975-03-07,B,1975-03-07\n";
+    const std::string_view english[] = {"line ", "expected", "found", "begin with a quote",
+                                        "closing quote", "not closed", "longer than"};
+    for (const char* lang : {"de", "fr", "es"}) {
+        const Finished f = RunCli({"batch", "--lang", lang}, {.input = input});
+        EXPECT_EQ(f.exitCode, 2);
+        const std::vector<std::string> lines = Lines(f.err);
+        ASSERT_EQ(lines.size(), 5u) << lang << f.err;
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            EXPECT_NE(lines[k].find(std::to_string(k + 1)), std::string::npos) << lines[k];
+            for (std::string_view word : english)
+                EXPECT_EQ(lines[k].find(word), std::string::npos) << lang << ": " << lines[k];
+        }
+    }
 }
 
 // batch --json must say what reading --json says, byte for byte, for good

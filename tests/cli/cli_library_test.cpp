@@ -76,6 +76,14 @@ TEST(ReadBirthDate, RefusesWithAReasonOnOneLine) {
         {"0/March/1975", "day 0 is outside 1 to 31"},
         {std::string_view("1975-03-07\0", 11), "not a date"},
         {"7/\x1b[2J/1975", "'\\x1b[2J' is not a month name"},
+        // Forms no translation prints: "er" after any day but the 1st, an
+        // accent the month does not have, ae for a month without ä.
+        {"7er mars 1975", "not a date"},
+        {"31ER Décembre 1999", "not a date"},
+        {"7/Mârz/1975", "'Mârz' is not a month name"},
+        {"7/Mäerz/1975", "'Mäerz' is not a month name"},
+        {"7/Ma\u0308erz/1975", "is not a month name"},
+        {"7/Maì/1975", "'Maì' is not a month name"},
     };
     for (const auto& [text, reason] : cases) {
         const DateReading reading = ReadBirthDate(text, Language::EveryDateSpelling());
@@ -155,6 +163,27 @@ TEST(AppendVisible, SpellsOutControlsAndBrokenBytesOnly) {
     std::string csv;
     AppendCsvField(csv, "SMITH, \"ANN\"\n");
     EXPECT_EQ(csv, R"("SMITH, ""ANN""\x0a")");
+}
+
+// A name that turns the rest of its line around, or hides part of it, is
+// spelled out on a terminal; JSON and CSV carry it as it is.
+TEST(AppendVisible, SpellsOutWhatReordersTheLine) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"ANN\u202e21 :rebmuN", R"(ANN\u202e21 :rebmuN)"},
+        {"\u202a\u202b\u202c\u202d", R"(\u202a\u202b\u202c\u202d)"},
+        {"\u2066x\u2067y\u2068z\u2069", R"(\u2066x\u2067y\u2068z\u2069)"},
+        {"A\u200bB\u200dC\u200e\u200f\u2060\ufeff\u061c", R"(A\u200bB\u200dC\u200e\u200f\u2060\ufeff\u061c)"},
+        {"\u2029\u2070\u05d0\u202f", "\u2029\u2070\u05d0\u202f"},
+    };
+    for (const auto& [text, shown] : cases) {
+        std::string out;
+        AppendVisible(out, text);
+        EXPECT_EQ(out, shown);
+        std::string csv;
+        AppendCsvField(csv, text);
+        EXPECT_EQ(csv, text);
+        EXPECT_EQ(JsonString(text), '"' + std::string(text) + '"');
+    }
 }
 
 TEST(JsonString, PassesUtf8ThroughAndReplacesBrokenBytes) {
@@ -284,6 +313,48 @@ TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
                 splitter.Feed(std::string_view(c.input).substr(at, piece), keep);
             splitter.Finish(keep);
             EXPECT_EQ(records, c.records) << c.input.substr(0, 20) << " in pieces of " << piece;
+        }
+    }
+}
+
+// A line that closes a quote and opens the next keeps every record open to
+// the end: each such line is a record whose quote never closes, and each line
+// that closes on its own is read as it is; past the longest record too.
+TEST(LineSplitter, QuotesReopenedOnEveryLineGiveOneBadRecordALine) {
+    std::string grouped;
+    std::vector<std::string> groupedRecords;
+    for (int group = 0; group < 3000; ++group) {
+        grouped += "a\",\"x\na\",\"x\r\nb,c\n";
+        const std::size_t first = groupedRecords.size() + 1;
+        groupedRecords.insert(groupedRecords.end(), {std::to_string(first) + "?",
+                                                     std::to_string(first + 1) + "?",
+                                                     std::to_string(first + 2) + ":b,c"});
+    }
+    grouped += "a\",\"x\nok";
+    groupedRecords.push_back(std::to_string(groupedRecords.size() + 1) + "?");
+    groupedRecords.push_back(std::to_string(groupedRecords.size() + 1) + ":ok");
+    std::string reopened;
+    std::vector<std::string> reopenedRecords;
+    for (int line = 1; line <= 20000; ++line) {
+        reopened += "a\",\"x\n";
+        reopenedRecords.push_back(std::to_string(line) + "?");
+    }
+    const std::pair<const std::string&, const std::vector<std::string>&> cases[] = {
+        {grouped, groupedRecords}, {reopened, reopenedRecords}};
+    for (const auto& [input, expected] : cases) {
+        for (std::size_t piece : {1u, 4093u, 1u << 20}) {
+            std::vector<std::string> records;
+            LineSplitter splitter;
+            auto keep = [&](const LineSplitter::Line& line) {
+                const std::string number = std::to_string(line.number);
+                records.push_back(line.tooLong         ? number + "!"
+                                  : line.unclosedQuote ? number + "?"
+                                                       : number + ":" + std::string(line.text));
+            };
+            for (std::size_t at = 0; at < input.size(); at += piece)
+                splitter.Feed(std::string_view(input).substr(at, piece), keep);
+            splitter.Finish(keep);
+            EXPECT_EQ(records, expected) << input.size() << " bytes in pieces of " << piece;
         }
     }
 }

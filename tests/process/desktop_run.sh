@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the real program in its own X server and drives it like a user would:
-#   desktop_run.sh <amorist binary> second-copy|stale-lock|start-race|whole-run
+#   desktop_run.sh <amorist binary> second-copy|stale-lock|start-race|moving-places|whole-run
 # whole-run also checks that the desktop entry's StartupWMClass is the class
 # the main window really has, so the dock groups it with its launcher.
 # Every wait is bounded; whatever this script started is stopped on exit.
@@ -216,6 +216,33 @@ start_race() {
     finish_run "${runners[0]}"
 }
 
+# Copies started while the lock's places change mode between starts: the
+# first takes the temporary folder's place (the runtime and cache folders are
+# open to everyone), the next two would each take a place of their own, and
+# both are refused.
+moving_places() {
+    local cache="$work/cache" tmp="$work/tmp" first n
+    mkdir -p "$cache/amorist" "$tmp"
+    chmod 777 "$work/runtime" "$cache/amorist"
+    export XDG_CACHE_HOME="$cache" TMPDIR="$tmp"
+    start_copy
+    first=$last_pid
+    wait_window "$first" "$caption"
+    [ -e "$tmp/amorist-$(id -u)/amorist.lock" ] || fail "the first copy took no lock in $tmp"
+    for folder in "$cache/amorist" "$work/runtime"; do
+        chmod 700 "$folder"
+        start_copy
+        n=$last_pid
+        wait_window "$n" "$box_title"
+        sleep 0.5
+        [ "$(count_windows "$n")" -eq 1 ] || fail "with $folder private a second copy runs"
+        press "$window" Return
+        wait_exit "$n"
+    done
+    running "$first" || fail "the first copy ended"
+    finish_run "$first"
+}
+
 # The class half of WM_CLASS (instance, class) against StartupWMClass.
 check_window_class() {
     local class expected
@@ -245,6 +272,7 @@ case $scenario in
     stale-lock) stale_lock ;;
     start-race) start_race ;;
     whole-run) whole_run ;;
+    moving-places) moving_places ;;
     *) fail "unknown scenario" ;;
 esac
 echo "PASS ($scenario)"

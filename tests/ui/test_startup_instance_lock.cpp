@@ -1,6 +1,7 @@
 // One copy per user: the lock that the start-up sequence asks about.
 #include <fcntl.h>
 #include <grp.h>
+#include <pwd.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -286,6 +287,74 @@ TEST(InstanceLockPath, APlaceThatRefusesTheLockGivesWayToTheNext) {
         EXPECT_EQ(second.TryAcquire(), Outcome::AnotherRunning);
     }
     EXPECT_TRUE(first.heldPath().startsWith(folders.cache + QStringLiteral("/amorist/")));
+}
+
+// Folders that change mode between starts move the place a start takes; a
+// lock held in any other place still refuses it. In a folder others can
+// write in, only a lock nobody else could have planted counts.
+TEST(InstanceLockPath, ALockHeldInAnyOtherPlaceRefusesTheStart) {
+    QTemporaryDir root;
+    const QString runtime = root.filePath(QStringLiteral("runtime"));
+    const QString cache = root.filePath(QStringLiteral("cache"));
+    const QString temp = root.filePath(QStringLiteral("tmp"));
+    ASSERT_TRUE(QDir().mkpath(runtime) && QDir().mkpath(cache + QStringLiteral("/amorist")) &&
+                QDir().mkpath(temp));
+    const auto setMode = [](const QString& path, mode_t mode) {
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+    };
+    const SingleInstanceLock::Folders folders{runtime, cache, temp};
+    setMode(runtime, 0777);
+    setMode(cache + QStringLiteral("/amorist"), 0777);
+    SingleInstanceLock first(folders);
+    ASSERT_EQ(first.TryAcquire(), Outcome::Acquired);
+    EXPECT_TRUE(first.heldPath().startsWith(temp));
+
+    setMode(cache + QStringLiteral("/amorist"), 0700);
+    EXPECT_EQ(SingleInstanceLock(folders).TryAcquire(), Outcome::AnotherRunning);
+    setMode(runtime, 0700);
+    EXPECT_EQ(SingleInstanceLock(folders).TryAcquire(), Outcome::AnotherRunning);
+
+    // A copy in the runtime folder, which then opens to everyone.
+    first.Release();
+    SingleInstanceLock inRuntime(folders);
+    ASSERT_EQ(inRuntime.TryAcquire(), Outcome::Acquired);
+    setMode(runtime, 0777);
+    EXPECT_EQ(SingleInstanceLock(folders).TryAcquire(), Outcome::AnotherRunning);
+
+    // What another user could have made there holds no start back: a lock
+    // others may read, and one with a second name.
+    const QByteArray held = QFile::encodeName(inRuntime.heldPath());
+    for (const bool secondName : {false, true}) {
+        SCOPED_TRACE(secondName ? "second name" : "readable by others");
+        const QString extra = root.filePath(QStringLiteral("extra-name"));
+        if (secondName)
+            ASSERT_EQ(::link(held.constData(), QFile::encodeName(extra).constData()), 0);
+        else
+            setMode(inRuntime.heldPath(), 0644);
+        SingleInstanceLock next(folders);
+        EXPECT_EQ(next.TryAcquire(), Outcome::Acquired);
+        EXPECT_TRUE(next.heldPath().startsWith(cache)) << next.heldPath().toStdString();
+        setMode(inRuntime.heldPath(), 0600);
+        QFile::remove(extra);
+    }
+}
+
+// A temporary folder that does not exist gives no place at all, not one
+// under the root folder.
+TEST(InstanceLockPath, AMissingTemporaryFolderGivesNoPlace) {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", "/nonexistent-amorist-test/tmp");
+    const SingleInstanceLock::Folders folders = SingleInstanceLock::UsersFolders();
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    if (temp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", temp);
+    EXPECT_EQ(folders.runtime, QString());
+    EXPECT_EQ(folders.temp, QString());
+    const QString user = QFile::decodeName(::getpwuid(::geteuid())->pw_name);
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/runtime-") + user));
 }
 
 // A relative XDG folder would depend on the folder the program starts in.
