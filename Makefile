@@ -1,16 +1,17 @@
-# Thin wrapper over the CMake presets. `make run` and `make test` install
-# whatever is missing first, so a fresh clone needs nothing else.
-.PHONY: all deps configure build build-minimal run test test-sanitize bench tables translations format screenshots docs-screenshots clean web run-web
+# Thin wrapper over the CMake presets. Each target first installs the Debian packages of the
+# sets it uses (deps-<set>, scripts/install-deps), so a fresh clone needs nothing else and a
+# target installs nothing it does not use.
+.PHONY: all configure build build-minimal run test test-sanitize bench tables translations format screenshots docs-screenshots clean web run-web
 
 JOBS ?= $(shell nproc)
 SAMPLE := "ALEX MORGAN" 7/March/1975 "SAM RIVERS" 1978-11-23
 
 all: build
 
-deps:
-	@scripts/install-deps
+deps-%:
+	@scripts/install-deps $*
 
-configure: deps
+configure: deps-build
 	@cmake --preset default >/dev/null
 
 build: configure
@@ -18,14 +19,14 @@ build: configure
 
 # The two programs alone, with the packages only the tests, benchmarks and table generator use
 # hidden from CMake, which shows those stay optional (preset `minimal`, into build-minimal/).
-build-minimal: deps
+build-minimal: deps-build
 	@cmake --preset minimal --no-warn-unused-cli >/dev/null
 	@cmake --build --preset minimal -j $(JOBS)
 	@test -x build-minimal/bin/amorist
 	@build-minimal/bin/amorist-cli reading $(SAMPLE) >/dev/null
 	@echo "build-minimal: amorist and amorist-cli built without the optional packages"
 
-run: build
+run: deps-run build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 		echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset), so the Amorist window cannot open."; \
 		echo "Here is a sample reading from the terminal companion, build/bin/amorist-cli:"; \
@@ -38,21 +39,21 @@ run: build
 		build/bin/amorist-cli reading $(SAMPLE); \
 	fi
 
-test: build web web-test-tools
+test: deps-test build web web-test-tools
 	@ctest --preset default -j $(JOBS)
 
 # The browser tests' npm tools (puppeteer-core, axe-core), exactly as tests/web/package-lock.json
 # pins them, installed with `npm ci` into build-web/npm; again only when the lock file changes.
 WEB_TEST_TOOLS := build-web/npm/node_modules/.package-lock.json
 .PHONY: web-test-tools
-web-test-tools: $(WEB_TEST_TOOLS)
+web-test-tools: deps-browsers $(WEB_TEST_TOOLS)
 $(WEB_TEST_TOOLS): tests/web/package.json tests/web/package-lock.json
 	@mkdir -p build-web/npm
 	@cp tests/web/package.json tests/web/package-lock.json build-web/npm/
 	@cd build-web/npm && npm ci --no-audit --no-fund --loglevel=error
 
 # The web edition: the core compiled to WebAssembly and the static site, in build-web/site/.
-web: deps
+web: deps-build deps-web
 	@cmake --preset web >/dev/null
 	@cmake --build --preset web -j $(JOBS)
 
@@ -61,30 +62,28 @@ run-web: web
 	@echo "Amorist on the web: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
 	@cd build-web/site && /usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
-test-sanitize: deps web web-test-tools
+test-sanitize: deps-build deps-test web web-test-tools
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize -j $(JOBS)
 	@ctest --preset sanitize -j $(JOBS)
 
 # The sign lookups and batch's lean path in process, then batch over a file of
 # a million couples against reading run once per couple, then start-up time and
-# peak memory against a Qt window showing one label, an empty one and one with
-# the main window's widgets built plainly (20 interleaved starts each, in an X
+# peak memory against a Qt window showing one label (20 interleaved starts each, in an X
 # server and session bus of its own), then the web edition's three budgets in headless Chromium,
 # then Lighthouse on the site served through the nginx config (mobile and desktop).
-bench: build web web-test-tools
+bench: deps-bench deps-nginx build web web-test-tools
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@echo
 	@bench/batch_throughput.sh build/bin/amorist-cli build/bench
 	@echo
-	@build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window \
-		build/bin/amorist-bare-window build/bin/amorist-plain-window
+	@bench/startup_bench.sh build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window
 	@echo
 	@NODE_PATH=build-web/npm/node_modules node bench/web_budgets.cjs build-web
 	@echo
 	@node bench/web_lighthouse.cjs build-web
 
-tables: configure
+tables: deps-tables configure
 	@cmake --build --preset default --target tables
 
 # Brings translations/*.ts up to date with the texts of the sources: one lupdate run over
@@ -92,16 +91,16 @@ tables: configure
 translations: configure
 	@cmake --build --preset default --target translations
 
-format: deps
+format: deps-format
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-screenshots: build
+screenshots: deps-screenshots build
 	@cmake --build --preset default --target screenshots
 
 # The built site through web/nginx/amorist.conf, as the README puts it on a host.
 WEB_NGINX_PORT ?= 8081
 .PHONY: run-web-nginx
-run-web-nginx: web
+run-web-nginx: deps-nginx web
 	@web/nginx/run-nginx.sh build-web/site build-web/nginx $(WEB_NGINX_PORT)
 
 # The web edition in Chromium and Firefox ESR, at 375 and 1280 px, light and dark.
@@ -142,7 +141,7 @@ install: build
 
 # The Debian package lands in build/package/ and is unpacked and checked before it is trusted;
 # beside it the web edition's amorist-web-<version>.tar.gz, checked to build the same bytes twice.
-package: build web
+package: deps-package build web
 	@rm -f build/package/*.deb build/package/amorist-web-*.tar.gz
 	@cpack -G DEB --config build/CPackConfig.cmake -B build/package
 	@packaging/check-deb.sh --hardened build/compile_commands.json build/package/amorist_*.deb build/package/check
@@ -150,7 +149,7 @@ package: build web
 	@packaging/check-web-tarball.sh build-web build/package/amorist-web-*.tar.gz build/package/check-web
 
 # Replays every fuzzer's seeds, then fuzzes each for FUZZ_SECONDS (CI uses 10).
-fuzz: deps
+fuzz: deps-build deps-fuzz
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 	@ctest --preset fuzz

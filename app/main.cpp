@@ -2,23 +2,18 @@
 // of birth. The program takes no arguments.
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
 #include <QLocale>
 #include <QTimer>
-#include <optional>
 
 #include "app/program_icon.h"
 #include "app/qt_platform.h"
 #include "app/session.h"
 #include "app/single_instance.h"
-#include "app/startup_trace.h"
 #include "translations/program_language.h"
 #include "ui/frmStartup.h"
 #include "ui/windows.h"
 
 int main(int argc, char** argv) {
-    using amorist::startup_trace::Phase;
-    Phase application("application");
     // The XDG rules ignore a relative folder, which would depend on the folder
     // the program starts in; unset, Qt ignores it as well.
     for (const char* variable : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
@@ -33,31 +28,20 @@ int main(int argc, char** argv) {
     // Wayland docks find the launcher, its icon and name, by this app_id.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmoor.Amorist"));
     QApplication::setWindowIcon(amorist::ProgramIcon());
-    application.End();
     // Before any window or message exists, so that all of them speak it.
-    std::optional<amorist::ProgramLanguage> language;
-    amorist::startup_trace::Timed("translations",
-                                  [&] { language.emplace(QLocale::system().uiLanguages()); });
-    // The first text measured would read it anyway; read here, the trace
-    // tells the font system's own cost from the windows' use of it.
-    amorist::startup_trace::Timed("font database", [] { QFontDatabase::families(); });
+    const amorist::ProgramLanguage language(QLocale::system().uiLanguages());
 
-    Phase lockFolder("instance lock: choosing its folder");
     amorist::SingleInstanceLock lock;
-    lockFolder.End();
     amorist::QtPlatform platform;
     platform.SetBeforeExit([&lock] { lock.Release(); });
     amorist::Session session(platform);
-    session.setLanguage(language->code());
+    session.setLanguage(language.code());
     amorist::Windows windows(session);
 
     // From inside the event loop, so that ending the run during start-up
     // (a second copy) goes through the same path as every other end.
-    Phase entering("entering the event loop");
     QTimer::singleShot(0, &app, [&] {
-        entering.End();
         windows.Startup().Form_Load([&lock] {
-            const Phase check("instance lock: taking it");
             return lock.TryAcquire() == amorist::SingleInstanceLock::Outcome::AnotherRunning;
         });
     });

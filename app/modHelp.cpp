@@ -6,7 +6,6 @@
 
 #include "app/platform.h"
 #include "app/settings.h"
-#include "app/startup_trace.h"
 
 namespace amorist {
 
@@ -22,7 +21,6 @@ constexpr qint64 kQuietDays = 14;
 // years that read back in the wrong century, and a change of locale would
 // make the stored text unreadable.
 void RememberReminder(const QDate& day) {
-    const startup_trace::Phase phase("settings: writing");
     settings::WriteLastUpdateReminder(day.toString(Qt::ISODate));
 }
 
@@ -80,9 +78,7 @@ void OpenDownloadPage(Platform& platform) {
 
 void PromptForUpdate(Platform& platform, QWidget* parent) {
     const QDate today = platform.Today();
-    startup_trace::Phase reading("settings: reading");
     const QDate last = ReminderDate(settings::ReadLastUpdateReminder());
-    reading.End();
     // Text that is no date is treated like a first start: left alone it would
     // silence the reminder for good, since nothing else ever rewrites it.
     if (!last.isValid()) {

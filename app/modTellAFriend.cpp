@@ -1,7 +1,8 @@
 #include "app/modTellAFriend.h"
 
 #include <QCoreApplication>
-#include <QUrl>
+#include <array>
+#include <string>
 
 #include "app/modHelp.h"
 #include "app/platform.h"
@@ -10,12 +11,21 @@ namespace amorist {
 
 namespace {
 
-QString Encoded(const QString& value) {
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
-}
+// The five fields as UTF-8, kept alive while the checks look at them.
+struct Utf8Fields {
+    explicit Utf8Fields(const ReferralFields& fields) {
+        for (std::size_t i = 0; i < kReferralFieldCount; ++i) {
+            bytes[i] = (fields.*kReferralFieldRules[i].field).toUtf8();
+            texts[i] = std::string_view(bytes[i].constData(),
+                                        static_cast<std::size_t>(bytes[i].size()));
+        }
+    }
+    std::array<QByteArray, kReferralFieldCount> bytes;
+    ReferralTexts texts;
+};
 
-bool LacksCharacter(const ReferralFields& fields, QChar character) {
-    return !fields.email.contains(character) || !fields.friendEmail.contains(character);
+QString Translated(std::string_view english) {
+    return QCoreApplication::translate("modTellAFriend", std::string(english).c_str());
 }
 
 }  // namespace
@@ -25,44 +35,33 @@ QString ShownHint(const ReferralFieldRule& rule) {
 }
 
 QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.sliced(first, last - first);
+    const QByteArray bytes = text.toUtf8();
+    const std::string_view trimmed =
+        TrimSpaces(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return QString::fromUtf8(trimmed.data(), static_cast<qsizetype>(trimmed.size()));
 }
 
 std::optional<QString> EmailAddressProblem(const ReferralFields& fields) {
-    if (fields.email == fields.friendEmail)
-        return QCoreApplication::translate("modTellAFriend", kDistinctEmailsMessage);
-    if (LacksCharacter(fields, u'@') || LacksCharacter(fields, u'.')) {
-        return QCoreApplication::translate("modTellAFriend", kProperEmailMessage);
-    }
+    if (const auto problem = EmailAddressProblem(Utf8Fields(fields).texts))
+        return Translated(*problem);
     return std::nullopt;
 }
 
 std::optional<QString> MissingFieldMessage(const ReferralFields& fields) {
-    for (const ReferralFieldRule& rule : kReferralFieldRules) {
-        const QString& value = fields.*rule.field;
-        if (value.isEmpty() || value == ShownHint(rule)) {
-            return QCoreApplication::translate("modTellAFriend", rule.missingMessage);
-        }
-    }
+    ReferralFields hints;
+    for (const ReferralFieldRule& rule : kReferralFieldRules)
+        hints.*rule.field = ShownHint(rule);
+    const Utf8Fields shownHints(hints);
+    if (const auto missing = MissingFieldMessage(Utf8Fields(fields).texts, shownHints.texts))
+        return Translated(*missing);
     return std::nullopt;
 }
 
 QString ReferralAddress(const ReferralFields& fields) {
-    // taf1 to taf6, in this order; the page reads them by key.
-    const QString values[] = {fields.name,       fields.email,       fields.message,
-                              fields.friendName, fields.friendEmail, sites::ProductRootAddress()};
-    QString address = sites::MainSiteAddress(kReferralPagePath);
-    for (int key = 1; const QString& value : values) {
-        address += (key == 1 ? u'?' : u'&') + QStringLiteral("taf%1=").arg(key) + Encoded(value);
-        ++key;
-    }
-    return address;
+    const QByteArray page = sites::MainSiteAddress(kReferralPagePath).toUtf8();
+    const QByteArray root = sites::ProductRootAddress().toUtf8();
+    return QString::fromUtf8(
+        ReferralAddress(Utf8Fields(fields).texts, page.toStdString(), root.toStdString()));
 }
 
 void SubmitReferral(Platform& platform, const ReferralFields& fields, QWidget* parent) {

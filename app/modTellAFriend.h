@@ -1,9 +1,12 @@
-// The referral a user can send to the maker's site from the last window.
+// The referral a user can send to the maker's site from the last window: the
+// shared checks (core/referral) on the dialog's QStrings.
 #pragma once
 
 #include <QString>
 #include <QtGlobal>
 #include <optional>
+
+#include "core/referral/referral_check.h"
 
 class QWidget;
 
@@ -20,9 +23,8 @@ struct ReferralFields {
     QString friendEmail;
 };
 
-// One referral field: the hint its box shows while it holds nothing of the
-// user's, and the message when it is still missing at Submit. Both are shown
-// translated in the context "modTellAFriend".
+// One referral field: where Submit finds it, with its hint and missing
+// message from the checks both editions share.
 struct ReferralFieldRule {
     QString ReferralFields::*field;
     const char* placeholder;
@@ -31,23 +33,14 @@ struct ReferralFieldRule {
 
 // In the order Submit checks them.
 inline constexpr ReferralFieldRule kReferralFieldRules[] = {
-    {&ReferralFields::name, QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
-     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
-    {&ReferralFields::email, QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
-     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
-    {&ReferralFields::message, QT_TRANSLATE_NOOP("modTellAFriend", "Your Message"),
-     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
-    {&ReferralFields::friendName, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
-     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
-    {&ReferralFields::friendEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
-     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
+    {&ReferralFields::name, kReferralFieldTexts[0].hint, kReferralFieldTexts[0].missingMessage},
+    {&ReferralFields::email, kReferralFieldTexts[1].hint, kReferralFieldTexts[1].missingMessage},
+    {&ReferralFields::message, kReferralFieldTexts[2].hint, kReferralFieldTexts[2].missingMessage},
+    {&ReferralFields::friendName, kReferralFieldTexts[3].hint,
+     kReferralFieldTexts[3].missingMessage},
+    {&ReferralFields::friendEmail, kReferralFieldTexts[4].hint,
+     kReferralFieldTexts[4].missingMessage},
 };
-
-inline constexpr char kDistinctEmailsMessage[] =
-    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Distinct Email Addresses");
-inline constexpr char kProperEmailMessage[] =
-    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Proper Email Address");
-inline constexpr char kReferralPagePath[] = "/qmqs-refer-a-friend.php";
 
 // The hint a field's box shows, in the program's language. A field whose
 // text is its hint holds nothing of the user's.

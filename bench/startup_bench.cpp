@@ -1,488 +1,291 @@
-// How long Amorist takes from process start to its main window's first paint,
-// the CPU time it spends by then and its peak resident memory at that moment,
-// against the least any Qt program that shows text pays: a window of the same
-// size holding one label with a line of text, built with the same flags.
+// How long Amorist takes from exec to its first window painted, the CPU time
+// it spends by then and its peak resident memory, side by side with the least
+// any Qt program that shows text pays: a window of the main window's size
+// holding one label, built with the same flags.
 //
-//   amorist-startup-bench [--runs N] <program> <label window> [<empty window> [<plain window>]]
+//   amorist-startup-bench [--runs N] <amorist> <label window>
 //
-// The plain window holds the main window's widgets built plainly, so the
-// program's own cost is what it takes beyond that one.
-//
-// All of them run in one X server (Xvfb with a black root) and one session
-// bus of our own and are timed the same way from outside, so none needs to
-// cooperate: the clock starts just before fork and stops when a row across the
-// middle of the first window it maps no longer shows the black root behind
-// it, i.e. when its first painted frame has reached the server. VmHWM and the
-// CPU time of every thread are read from /proc right then.
-//
-// The program is measured in two homes. The usual start finds the reminder
-// date a first start stored today, so it reads its settings and writes
-// nothing; a first start finds an empty home and writes them. Every start gets
-// a fresh runtime folder (in memory, like /run/user), so no lock left by a
-// killed start is in the way.
-#include <fcntl.h>
+// Runs on the X server in DISPLAY, whose root must be one flat colour (Xvfb
+// -br; bench/startup_bench.sh starts one, with a session bus). Neither program
+// cooperates: the clock starts just before fork and stops when a row across
+// the middle of the first window mapped no longer shows the root behind it.
+// The process is then killed, and wait4 reports its CPU time and peak memory.
 #include <poll.h>
 #include <signal.h>
+#include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
-
-#include "bench/startup_probe.h"
-
-extern char** environ;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using amorist::bench::StartupSample;
+namespace fs = std::filesystem;
 
 constexpr int kDefaultRuns = 20;
-constexpr amorist::bench::Goal kGoal{1.15, 1.12};
 constexpr auto kRunTimeout = std::chrono::seconds(30);
-constexpr char kMemoryFolder[] = "/dev/shm";
-// The row judged against the goal.
-constexpr char kUsualStart[] = "amorist, today's date stored";
+// At most these times the label window's time to paint and peak memory.
+constexpr double kTimeGoal = 1.15;
+constexpr double kMemoryGoal = 1.12;
 
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+struct Reply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <typename T>
+using ReplyPtr = std::unique_ptr<T, Reply>;
 
-template <typename Reply>
-ReplyPtr<Reply> Own(Reply* reply) {
-    return ReplyPtr<Reply>(reply, &std::free);
-}
-
-void StopChild(pid_t pid) {
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-}
-
-// A helper the runs need for as long as they last: the X server, the session
-// bus. It reports where to reach it as one line on descriptor 3.
-class Daemon {
+// A private folder, removed with everything in it when it goes.
+class Folder {
 public:
-    Daemon() = default;
-    Daemon(const Daemon&) = delete;
-    Daemon& operator=(const Daemon&) = delete;
-    ~Daemon() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
+    explicit Folder(const fs::path& parent) {
+        std::string pattern = (parent / "amorist-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr)
+            path_ = pattern;
     }
-
-    // The line it reported, or nothing when it did not come up within ten seconds.
-    std::optional<std::string> Start(std::vector<std::string> command) {
-        int channel[2];
-        if (pipe(channel) != 0)
-            return std::nullopt;
-        std::vector<char*> argv;
-        for (std::string& word : command)
-            argv.push_back(word.data());
-        argv.push_back(nullptr);
-        pid_ = fork();
-        if (pid_ == 0) {
-            dup2(channel[1], 3);
-            for (int end : channel) {
-                if (end != 3)
-                    close(end);
-            }
-            const int quiet = open("/dev/null", O_WRONLY);
-            dup2(quiet, STDOUT_FILENO);
-            dup2(quiet, STDERR_FILENO);
-            execvp(argv[0], argv.data());
-            _exit(127);
-        }
-        close(channel[1]);
-        std::string written;
-        pollfd wait{channel[0], POLLIN, 0};
-        while (!amorist::bench::FirstLine(written) && poll(&wait, 1, 10'000) > 0) {
-            char buffer[256];
-            const ssize_t got = read(channel[0], buffer, sizeof buffer);
-            if (got <= 0)
-                break;
-            written.append(buffer, static_cast<std::size_t>(got));
-        }
-        close(channel[0]);
-        return amorist::bench::FirstLine(written);
+    ~Folder() {
+        std::error_code ignored;
+        if (!path_.empty())
+            fs::remove_all(path_, ignored);
     }
-
-    bool Running() {
-        if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) != 0)
-            pid_ = -1;
-        return pid_ > 0;
-    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    const fs::path& path() const { return path_; }
 
 private:
-    pid_t pid_ = -1;
+    fs::path path_;
 };
 
-// The display our server reported counts once that server, still running,
-// accepts a connection there; nothing within ten seconds.
-xcb_connection_t* ConnectToOwnServer(Daemon& server, const std::string& display,
-                                     int& screenNumber) {
-    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
-    while (server.Running() && Clock::now() < deadline) {
-        xcb_connection_t* connection = xcb_connect(display.c_str(), &screenNumber);
-        if (xcb_connection_has_error(connection) == 0)
-            return connection;
-        xcb_disconnect(connection);
-        usleep(100'000);
-    }
-    return nullptr;
-}
-
-struct Measurement {
+struct Start {
     double milliseconds;
     double cpuMilliseconds;
-    double peakKiB;
+    double peakMiB;
 };
 
-// Where the program keeps its settings for a start: a folder of its own
-// every time, or one shared by every start (the usual home).
-enum class Home { Fresh, Shared };
+struct Contender {
+    const char* name;
+    std::string program;
+    std::vector<Start> starts;
+};
 
-using amorist::bench::TemporaryFolder;
-
-// A start's own folder, with an empty settings folder (config/) inside.
-TemporaryFolder MakeFolders() {
-    return TemporaryFolder(std::filesystem::temp_directory_path(), {"config"});
-}
-
-// Like a desktop session's /run/user/<uid>, the runtime folder lives in
-// memory where the machine offers it, so taking the lock costs what it costs
-// a user.
-TemporaryFolder MakeRuntimeFolder() {
-    std::error_code error;
-    if (std::filesystem::is_directory(kMemoryFolder, error)) {
-        if (TemporaryFolder folder(kMemoryFolder, {}); !folder.path().empty())
-            return folder;
-    }
-    return TemporaryFolder(std::filesystem::temp_directory_path(), {});
+double Milliseconds(const timeval& time) {
+    return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
 }
 
 class Probe {
 public:
-    Probe(xcb_connection_t* connection, xcb_window_t root, std::string display,
-          std::string busAddress)
-        : connection_(connection),
-          root_(root),
-          display_(std::move(display)),
-          busAddress_(std::move(busAddress)) {
+    Probe(xcb_connection_t* connection, xcb_window_t root, fs::path config)
+        : connection_(connection), root_(root), config_(std::move(config)) {
         const std::uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &events);
-        background_ = PixelAt(root_, 0, 0).value_or(0);
-        xcb_flush(connection_);
+        if (const std::vector<std::uint32_t> corner = Row(root_, 0, 1); !corner.empty())
+            background_ = corner.front();
     }
 
-    // One start of program, up to its first paint; nothing when it never
-    // paints. sharedConfig is the settings folder of a Home::Shared start.
-    std::optional<Measurement> Run(const std::string& program, Home home,
-                                   const std::filesystem::path& sharedConfig) {
-        const TemporaryFolder ownFolder = MakeFolders();
-        const TemporaryFolder runtimeFolder = MakeRuntimeFolder();
-        const std::filesystem::path& folders = ownFolder.path();
-        const std::filesystem::path& runtime = runtimeFolder.path();
-        if (folders.empty() || runtime.empty())
-            return std::nullopt;
-        const std::filesystem::path config =
-            home == Home::Shared ? sharedConfig : folders / "config";
-        const std::vector<std::string> environment =
-            amorist::bench::ChildEnvironment(environ, {{"DISPLAY", display_},
-                                                       {"DBUS_SESSION_BUS_ADDRESS", busAddress_},
-                                                       {"QT_QPA_PLATFORM", "xcb"},
-                                                       {"XDG_CONFIG_HOME", config.string()},
-                                                       {"XDG_RUNTIME_DIR", runtime.string()}});
-        std::vector<char*> envp;
-        for (const std::string& entry : environment)
-            envp.push_back(const_cast<char*>(entry.c_str()));
-        envp.push_back(nullptr);
-        const std::string log = (folders / "output.log").string();
+    // Whether the root's colour could be read, which tells a painted window from an empty one.
+    bool Ready() const { return background_.has_value(); }
 
+    // One start of program up to its first paint; nothing when it never paints.
+    std::optional<Start> Run(const std::string& program) {
+        // Like a desktop session's /run/user/<uid>: in memory, and no lock left over.
+        const Folder runtime(fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path());
+        if (runtime.path().empty())
+            return std::nullopt;
         Discard();
         const Clock::time_point start = Clock::now();
         const pid_t pid = fork();
         if (pid == 0) {
-            const int output = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            dup2(output, STDOUT_FILENO);
-            dup2(output, STDERR_FILENO);
-            char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
-            execve(program.c_str(), argv, envp.data());
+            setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
+            setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+            setenv("QT_QPA_PLATFORM", "xcb", 1);
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
-        std::optional<Measurement> result;
-        if (pid > 0) {
-            result = WaitForFirstPaint(pid, start);
-            StopChild(pid);
-        }
-        if (!result) {
+        if (pid < 0)
+            return std::nullopt;
+        const bool painted = WaitForFirstPaint(pid, start);
+        const double milliseconds =
+            std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        kill(pid, SIGKILL);
+        int status = 0;
+        rusage usage{};
+        wait4(pid, &status, 0, &usage);
+        if (!painted) {
             std::fprintf(stderr, "%s ended, or painted no window within %llds\n", program.c_str(),
                          static_cast<long long>(kRunTimeout.count()));
-            std::ifstream output(log);
-            std::fprintf(stderr, "%s",
-                         std::string(std::istreambuf_iterator<char>(output), {}).c_str());
+            return std::nullopt;
         }
-        return result;
+        return Start{milliseconds, Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime),
+                     static_cast<double>(usage.ru_maxrss) / 1024.0};
     }
 
 private:
     // Map events left over from the previous run's windows say nothing about this one.
     void Discard() {
-        Sync();
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
         while (xcb_generic_event_t* event = xcb_poll_for_event(connection_))
             std::free(event);
     }
 
-    // A round trip: every event the server has sent so far has arrived.
-    void Sync() {
-        std::free(
-            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
-    }
-
-    std::optional<Measurement> WaitForFirstPaint(pid_t pid, Clock::time_point start) {
-        const Clock::time_point deadline = start + kRunTimeout;
+    bool WaitForFirstPaint(pid_t pid, Clock::time_point start) {
         xcb_window_t window = XCB_NONE;
-        while (Clock::now() < deadline) {
+        while (Clock::now() < start + kRunTimeout && xcb_connection_has_error(connection_) == 0) {
             while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-                if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY && window == XCB_NONE) {
-                    const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
-                    if (!map->override_redirect)
-                        window = map->window;
-                }
+                const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
+                if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY && window == XCB_NONE &&
+                    !map->override_redirect)
+                    window = map->window;
                 std::free(event);
             }
-            if (xcb_connection_has_error(connection_) != 0)
-                return std::nullopt;
-            if (window != XCB_NONE && Painted(window)) {
-                const double milliseconds =
-                    std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-                const auto peak = PeakOf(pid);
-                const auto cpu = CpuNanosecondsOf(pid);
-                if (!peak || !cpu)
-                    return std::nullopt;
-                return Measurement{milliseconds, static_cast<double>(*cpu) / 1e6,
-                                   static_cast<double>(*peak)};
-            }
+            if (window != XCB_NONE && Painted(window))
+                return true;
             if (waitpid(pid, nullptr, WNOHANG) == pid)
-                return std::nullopt;
+                return false;
             pollfd wait{xcb_get_file_descriptor(connection_), POLLIN, 0};
             poll(&wait, 1, 1);
         }
-        return std::nullopt;
+        return false;
     }
 
-    static std::optional<long> PeakOf(pid_t pid) {
-        std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-        std::stringstream text;
-        text << status.rdbuf();
-        return amorist::bench::PeakResidentKiB(text.str());
-    }
-
-    // Summed over every thread: Qt reads the X connection on a thread of its own.
-    static std::optional<long long> CpuNanosecondsOf(pid_t pid) {
-        std::error_code error;
-        long long sum = 0;
-        for (const auto& task :
-             std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-            std::ifstream schedstat(task.path() / "schedstat");
-            std::string text;
-            // A thread that ended since the listing has nothing left to count.
-            if (!std::getline(schedstat, text))
-                continue;
-            const auto ran = amorist::bench::RunNanoseconds(text);
-            if (!ran)
-                return std::nullopt;
-            sum += *ran;
-        }
-        return error ? std::nullopt : std::optional<long long>(sum);
-    }
-
-    // The row through the middle of the window, where both windows paint
-    // something other than black.
+    // The row through the middle of the window, where both programs paint
+    // something other than the root's colour.
     bool Painted(xcb_window_t window) {
-        const auto geometry = Own(
+        const ReplyPtr<xcb_get_geometry_reply_t> geometry(
             xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
         if (!geometry || geometry->width == 0 || geometry->height == 0)
             return false;
-        const auto image = Own(xcb_get_image_reply(
-            connection_,
-            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0,
-                          static_cast<std::int16_t>(geometry->height / 2), geometry->width, 1, ~0u),
-            nullptr));
-        if (!image || image->depth != 24)
-            return false;
-        return amorist::bench::DiffersFromBackground(
-            {xcb_get_image_data(image.get()),
-             static_cast<std::size_t>(xcb_get_image_data_length(image.get()))},
-            background_);
+        const std::vector<std::uint32_t> row =
+            Row(window, static_cast<std::int16_t>(geometry->height / 2), geometry->width);
+        return std::any_of(row.begin(), row.end(),
+                           [this](std::uint32_t pixel) { return pixel != background_; });
     }
 
-    std::optional<std::uint32_t> PixelAt(xcb_window_t window, std::int16_t x, std::int16_t y) {
-        const auto image = Own(xcb_get_image_reply(
+    // The colours of a row of pixels; empty when the server sends none.
+    std::vector<std::uint32_t> Row(xcb_window_t window, std::int16_t y, std::uint16_t width) {
+        const ReplyPtr<xcb_get_image_reply_t> image(xcb_get_image_reply(
             connection_,
-            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, x, y, 1, 1, ~0u),
+            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, y, width, 1, ~0u),
             nullptr));
-        if (!image || xcb_get_image_data_length(image.get()) < 4)
-            return std::nullopt;
+        std::vector<std::uint32_t> pixels;
+        if (!image || image->depth != 24)
+            return pixels;
         const std::uint8_t* data = xcb_get_image_data(image.get());
-        return std::uint32_t{data[0]} | std::uint32_t{data[1]} << 8 | std::uint32_t{data[2]} << 16;
+        const auto length = static_cast<std::size_t>(xcb_get_image_data_length(image.get()));
+        // Four bytes a pixel: blue, green, red, and padding that means nothing.
+        for (std::size_t at = 0; at + 4 <= length; at += 4)
+            pixels.push_back(std::uint32_t{data[at]} | std::uint32_t{data[at + 1]} << 8 |
+                             std::uint32_t{data[at + 2]} << 16);
+        return pixels;
     }
 
     xcb_connection_t* connection_;
     xcb_window_t root_;
-    std::string display_;
-    std::string busAddress_;
-    std::uint32_t background_ = 0;
+    fs::path config_;
+    std::optional<std::uint32_t> background_;
 };
 
-struct Contender {
-    std::string name;
-    std::string program;
-    Home home;
-    StartupSample sample;
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Medians {
+    double milliseconds, cpuMilliseconds, peakMiB;
 };
 
-bool Start(Probe& probe, const Contender& contender, const std::filesystem::path& sharedConfig) {
-    return probe.Run(contender.program, contender.home, sharedConfig).has_value();
-}
-
-bool Record(Probe& probe, Contender& contender, const std::filesystem::path& sharedConfig) {
-    const auto measurement = probe.Run(contender.program, contender.home, sharedConfig);
-    if (!measurement)
-        return false;
-    contender.sample.milliseconds.push_back(measurement->milliseconds);
-    contender.sample.cpuMilliseconds.push_back(measurement->cpuMilliseconds);
-    contender.sample.peakKiB.push_back(measurement->peakKiB);
-    return true;
-}
-
-bool HoldsAnyFile(const std::filesystem::path& folder) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
-        if (entry.is_regular_file(error))
-            return true;
+Medians MediansOf(const std::vector<Start>& starts) {
+    std::vector<double> time, cpu, peak;
+    for (const Start& start : starts) {
+        time.push_back(start.milliseconds);
+        cpu.push_back(start.cpuMilliseconds);
+        peak.push_back(start.peakMiB);
     }
-    return false;
+    return {Median(time), Median(cpu), Median(peak)};
 }
 
-int Usage(const char* self) {
-    std::fprintf(
-        stderr, "usage: %s [--runs N] <program> <label window> [<empty window> [<plain window>]]\n",
-        self);
-    return 2;
+void Report(const Contender& reference, const Contender& amorist, int runs) {
+    const Medians label = MediansOf(reference.starts);
+    const Medians ours = MediansOf(amorist.starts);
+    std::printf("Start-up, exec to first window painted (median of %d interleaved starts each)\n",
+                runs);
+    std::printf("%-20s %12s %12s %12s\n", "", "time", "CPU time", "peak memory");
+    for (const auto& [name, m] : {std::pair{reference.name, label}, std::pair{amorist.name, ours}})
+        std::printf("%-20s %9.1f ms %9.1f ms %8.1f MiB\n", name, m.milliseconds, m.cpuMilliseconds,
+                    m.peakMiB);
+    const double time = ours.milliseconds / label.milliseconds;
+    const double memory = ours.peakMiB / label.peakMiB;
+    std::printf("%-20s %11.2fx %11.2fx %11.2fx\n", "amorist / label", time,
+                ours.cpuMilliseconds / label.cpuMilliseconds, memory);
+    std::printf("Goal: time at most %.2fx, memory at most %.2fx: %s\n", kTimeGoal, kMemoryGoal,
+                time <= kTimeGoal && memory <= kMemoryGoal ? "met" : "NOT met");
+    // Timings on a busy machine drift; the load says how far to trust them.
+    std::ifstream load("/proc/loadavg");
+    std::string oneMinute;
+    if (load >> oneMinute)
+        std::printf("Load average over the last minute: %s\n", oneMinute.c_str());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     int runs = kDefaultRuns;
-    std::vector<std::string> programs;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--runs" && i + 1 < argc) {
-            runs = std::atoi(argv[++i]);
-            if (runs < 1) {
-                std::fprintf(stderr, "runs must be a whole number above zero\n");
-                return 2;
-            }
-        } else {
-            programs.push_back(argument);
-        }
+    int first = 1;
+    if (argc == 5 && std::strcmp(argv[1], "--runs") == 0) {
+        runs = std::atoi(argv[2]);
+        first = 3;
     }
-    if (programs.size() < 2 || programs.size() > 4)
-        return Usage(argv[0]);
+    if (argc - first != 2 || runs < 1) {
+        std::fprintf(stderr, "usage: %s [--runs N] <amorist> <label window>\n", argv[0]);
+        return 2;
+    }
+    Contender reference{"one-label window", argv[first + 1], {}};
+    Contender amorist{"amorist", argv[first], {}};
 
-    std::vector<Contender> contenders = {
-        {"label window (the reference)", programs[1], Home::Fresh, {}},
-        {kUsualStart, programs[0], Home::Shared, {}},
-        {"amorist, first start", programs[0], Home::Fresh, {}},
-    };
-    // The other yardsticks go between the reference and the program, in the order given.
-    if (programs.size() >= 3)
-        contenders.insert(contenders.begin() + 1, {"empty window", programs[2], Home::Fresh, {}});
-    if (programs.size() == 4) {
-        contenders.insert(contenders.begin() + 2,
-                          {"plain window, same widgets", programs[3], Home::Fresh, {}});
-    }
-
-    // Xvfb picks a free display number; a black root makes any painted pixel stand out.
-    Daemon server;
-    const auto number = amorist::bench::DisplayNumber(server.Start(
-        {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-br", "-nolisten", "tcp"}));
-    if (!number) {
-        std::fprintf(stderr, "Xvfb did not start\n");
-        return 1;
-    }
-    const std::string display = ":" + std::to_string(*number);
-    // Like a desktop session, the runs share one session bus; without it each
-    // start would launch a bus of its own.
-    Daemon bus;
-    const auto busAddress =
-        bus.Start({"dbus-daemon", "--session", "--nofork", "--print-address=3"});
-    if (!busAddress) {
-        std::fprintf(stderr, "dbus-daemon did not start\n");
-        return 1;
-    }
-    int screenNumber = 0;
-    xcb_connection_t* connection = ConnectToOwnServer(server, display, screenNumber);
-    if (connection == nullptr) {
-        std::fprintf(stderr, "our Xvfb accepts no connection on %s\n", display.c_str());
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection) != 0) {
+        std::fprintf(stderr, "no X server to connect to in DISPLAY\n");
         return 1;
     }
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    Probe probe(connection, screen->root, display, *busAddress);
-    const TemporaryFolder home = MakeFolders();
-    if (home.path().empty()) {
-        std::fprintf(stderr, "could not make a home for the starts\n");
+    // One home for every start: the warm-up start stores today's date, so the
+    // measured ones are usual starts that read their settings and write nothing.
+    const Folder home(fs::temp_directory_path());
+    Probe probe(connection, screen->root, home.path());
+    // One unrecorded start each warms the page and font caches for both. Each
+    // round starts with the other, so drift in the machine's load falls evenly.
+    if (home.path().empty() || !probe.Ready()) {
+        std::fprintf(stderr, "could not make a home for the starts, or read the root window\n");
         return 1;
     }
-    const std::filesystem::path sharedConfig = home.path() / "config";
-
-    // One unrecorded start each, so the page cache and the font cache are warm
-    // for all; the shared home's warm-up is the first start that stores today.
-    bool measured = true;
-    for (const Contender& contender : contenders)
-        measured = measured && Start(probe, contender, sharedConfig);
-    // Said, not fatal, so that any program can be measured against the yardsticks.
-    const bool stored = !measured || HoldsAnyFile(sharedConfig);
-    // Each round starts with the next contender, so drift in the machine's
-    // load falls evenly on all of them.
+    bool measured = probe.Run(reference.program) && probe.Run(amorist.program);
     for (int run = 0; measured && run < runs; ++run) {
-        for (std::size_t i = 0; measured && i < contenders.size(); ++i) {
-            Contender& contender =
-                contenders[(i + static_cast<std::size_t>(run)) % contenders.size()];
-            measured = Record(probe, contender, sharedConfig);
+        Contender* order[] = {&reference, &amorist};
+        if (run % 2 == 1)
+            std::swap(order[0], order[1]);
+        for (std::size_t i = 0; measured && i < std::size(order); ++i) {
+            const std::optional<Start> start = probe.Run(order[i]->program);
+            measured = start.has_value();
+            if (start)
+                order[i]->starts.push_back(*start);
         }
     }
     xcb_disconnect(connection);
     if (!measured)
         return 1;
-
-    std::vector<amorist::bench::ReportRow> rows;
-    for (const Contender& contender : contenders)
-        rows.push_back({contender.name, amorist::bench::MediansOf(contender.sample)});
-    std::fputs(amorist::bench::Report(rows, kUsualStart, kGoal, runs).c_str(), stdout);
-    if (!stored)
-        std::puts("NOTE: the first start stored no settings, so every start was a first start.");
-    std::puts("Every start gets a fresh runtime folder (in /dev/shm where there is one): no lock");
-    std::puts(
-        "is left over. \"today's date stored\": the settings a first start wrote today, read");
-    std::puts("and not rewritten (the usual start). \"first start\": an empty settings folder.");
-    // Timings on a busy machine drift; the load says how far to trust them.
-    std::ifstream load("/proc/loadavg");
-    std::string oneMinute;
-    if (load >> oneMinute)
-        std::printf("Load average over the last minute: %s\n", oneMinute.c_str());
+    Report(reference, amorist, runs);
     return 0;
 }

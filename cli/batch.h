@@ -17,6 +17,9 @@
 
 namespace amorist::cli {
 
+// amorist-cli speaks the reading library's words: languages, couples, dates, output forms.
+using namespace amorist::reading;
+
 // The header line batch skips on its input and writes on its CSV output.
 inline constexpr std::string_view kCsvInputHeader = "name,date,partner_name,partner_date";
 inline constexpr std::string_view kCsvOutputHeader =

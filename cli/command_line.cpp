@@ -22,7 +22,7 @@ struct CommandRow {
     std::string_view description;
 };
 
-constexpr std::array<CommandRow, 3> kCommands = {{
+constexpr std::array<CommandRow, 4> kCommands = {{
     {Command::Reading, "reading", "NAME DATE PARTNER_NAME PARTNER_DATE", 4, 4,
      "The romantic compatibility reading for two people: both people's Mars and\n"
      "Venus signs, then reading One (your Mars with your partner's Venus) and\n"
@@ -45,6 +45,11 @@ constexpr std::array<CommandRow, 3> kCommands = {{
      "lines date,mars,venus after that header, or with --json one JSON object per\n"
      "line. Without TO the list runs to 2012-12-31; without FROM it starts on\n"
      "1930-01-01.\n"},
+    {Command::Card, "card", "NAME DATE PARTNER_NAME PARTNER_DATE", 4, 4,
+     "The reading as a picture to share, 1080 x 1350 pixels, written as SVG to\n"
+     "standard output: the two names, then each reading's category, colour and\n"
+     "pair of signs. It holds no date of birth. The arguments are checked as for\n"
+     "reading; with --no-names both names are left off.\n"},
 }};
 
 constexpr unsigned Bit(Command command) {
@@ -52,11 +57,12 @@ constexpr unsigned Bit(Command command) {
 }
 
 constexpr unsigned kAnyCommand =
-    Bit(Command::None) | Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs);
+    Bit(Command::None) | Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs) |
+    Bit(Command::Card);
 
 // getopt_long reports an option by its letter, or by a number past every
 // letter when it has none.
-enum OptionId : int { kHelp = 'h', kVersion = 'V', kJson = 256, kLang };
+enum OptionId : int { kHelp = 'h', kVersion = 'V', kJson = 256, kLang, kNoNames };
 
 struct OptionRow {
     OptionId id;
@@ -67,11 +73,12 @@ struct OptionRow {
     std::string_view help;
 };
 
-constexpr std::array<OptionRow, 4> kOptions = {{
+constexpr std::array<OptionRow, 5> kOptions = {{
     {kJson, "json", 0, "", Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Signs),
      "write JSON instead of text or CSV"},
-    {kLang, "lang", 0, "LANG", Bit(Command::Reading) | Bit(Command::Batch),
+    {kLang, "lang", 0, "LANG", Bit(Command::Reading) | Bit(Command::Batch) | Bit(Command::Card),
      "write readings in LANG: {languages}"},
+    {kNoNames, "no-names", 0, "", Bit(Command::Card), "leave both names off the picture"},
     {kHelp, "help", 'h', "", kAnyCommand, "show this help and exit"},
     {kVersion, "version", 'V', "", kAnyCommand, "show the version and exit"},
 }};
@@ -90,6 +97,9 @@ void Apply(Options& options, OptionId id, const char* value) {
             break;
         case kLang:
             options.lang = value;
+            break;
+        case kNoNames:
+            options.noNames = true;
             break;
     }
 }

@@ -11,7 +11,7 @@
 
 namespace amorist::cli {
 
-enum class Command : std::uint8_t { None, Reading, Batch, Signs };
+enum class Command : std::uint8_t { None, Reading, Batch, Signs, Card };
 
 // What the options asked for. A new option gets a field here and a row in
 // kOptions (command_line.cpp), which says which commands take it.
@@ -19,6 +19,7 @@ struct Options {
     bool help = false;
     bool version = false;
     bool json = false;
+    bool noNames = false;
     std::optional<std::string_view> lang;  // --lang's value, one of Language::Codes()
 };
 

@@ -8,6 +8,7 @@
 
 #include "cli/batch.h"
 #include "reading/birth_date.h"
+#include "reading/card.h"
 #include "cli/command_line.h"
 #include "reading/couple.h"
 #include "reading/language.h"
@@ -93,6 +94,16 @@ int Reading(const CommandLine& line, const Streams& io, const Language& language
     return kExitOk;
 }
 
+int Card(const CommandLine& line, const Streams& io, const Language& language) {
+    const CheckedCouple checked = CheckCouple(
+        {line.operands[0], line.operands[1], line.operands[2], line.operands[3]}, language);
+    if (!checked.ok())
+        return Refuse(io, checked.error);
+    const CoupleReading reading = ReadCouple(checked.couple);
+    io.out.Write(CardSvg(CardFor(checked.couple, reading, !line.options.noNames), language));
+    return kExitOk;
+}
+
 int Dispatch(const CommandLine& line, const Streams& io) {
     if (line.options.help) {
         io.out.Write(HelpText(line.command));
@@ -121,6 +132,8 @@ int Dispatch(const CommandLine& line, const Streams& io) {
                             line.options.json, *language, io.out, io.err);
         case Command::Signs:
             return Signs(line, io);
+        case Command::Card:
+            return Card(line, io, *language);
         case Command::None:
             break;
     }

@@ -1,4 +1,4 @@
-// The terminal companion's commands: reading, batch and signs.
+// The terminal companion's commands: reading, batch, signs and card.
 #pragma once
 
 #include <cstddef>

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     amorist::cli::Output out(STDOUT_FILENO);
     amorist::cli::Output err(STDERR_FILENO);
     const amorist::cli::Streams io{
-        STDIN_FILENO, out, err, amorist::cli::TerminalWidth(std::getenv("COLUMNS"), STDOUT_FILENO)};
+        STDIN_FILENO, out, err,
+        amorist::reading::TerminalWidth(std::getenv("COLUMNS"), STDOUT_FILENO)};
     return amorist::cli::Run(args, io);
 }

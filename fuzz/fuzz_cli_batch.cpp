@@ -17,7 +17,7 @@
 namespace {
 
 using amorist::cli::Batch;
-using amorist::cli::Language;
+using amorist::reading::Language;
 using amorist::cli::LineSplitter;
 using amorist::cli::Output;
 using amorist::fuzz::Require;
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(csv.out == csvInPieces.out && csv.err == csvInPieces.err,
             "the pieces the input comes in change nothing");
     Require(csv.out.starts_with("name,date,mars,venus,"), "CSV output starts with its header");
-    Require(amorist::cli::IsValidUtf8(csv.out) && amorist::cli::IsValidUtf8(csv.err),
+    Require(amorist::reading::IsValidUtf8(csv.out) && amorist::reading::IsValidUtf8(csv.err),
             "output and messages are UTF-8 whatever the input");
     Require(csv.badLine == !csv.err.empty(), "a bad line is reported, and only a bad line");
     for (std::size_t at = 0; at < csv.err.size();) {

@@ -16,8 +16,8 @@
 
 namespace {
 
-using amorist::cli::CalendarDate;
-using amorist::cli::DateReading;
+using amorist::reading::CalendarDate;
+using amorist::reading::DateReading;
 using amorist::fuzz::Require;
 
 bool SameDate(CalendarDate a, CalendarDate b) {
@@ -26,7 +26,7 @@ bool SameDate(CalendarDate a, CalendarDate b) {
 
 // Nothing a terminal would act on: no C0 or C1 control, no DEL, nothing that is not UTF-8.
 void CheckShowable(std::string_view text, const char* property) {
-    Require(amorist::cli::IsValidUtf8(text), property);
+    Require(amorist::reading::IsValidUtf8(text), property);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         Require(byte >= 0x20 && byte != 0x7F, property);
@@ -44,7 +44,7 @@ void CheckMessageLine(std::string_view line) {
 
 void CheckReading(const DateReading& reading, std::string_view text) {
     if (!reading.ok()) {
-        CheckMessageLine(amorist::cli::DateError("date", text, reading));
+        CheckMessageLine(amorist::reading::DateError("date", text, reading));
         return;
     }
     const CalendarDate date = reading.date;
@@ -55,11 +55,11 @@ void CheckReading(const DateReading& reading, std::string_view text) {
 
     // Both spellings of the same date read back as the same date.
     std::string iso, shown;
-    amorist::cli::AppendIsoDate(iso, date);
-    amorist::cli::AppendShownDate(shown, date);
-    const DateReading isoReading = amorist::cli::ReadBirthDate(iso);
+    amorist::reading::AppendIsoDate(iso, date);
+    amorist::reading::AppendShownDate(shown, date);
+    const DateReading isoReading = amorist::reading::ReadBirthDate(iso);
     Require(isoReading.ok() && SameDate(isoReading.date, date), "1975-03-07 reads back the same");
-    const DateReading shownReading = amorist::cli::ReadBirthDate(shown);
+    const DateReading shownReading = amorist::reading::ReadBirthDate(shown);
     Require(shownReading.ok() && SameDate(shownReading.date, date),
             "7/March/1975 reads back the same");
 }
@@ -70,12 +70,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     // Every translation's forms and month names as well.
-    const auto spellings = amorist::cli::Language::EveryDateSpelling();
-    const DateReading reading = amorist::cli::ReadBirthDate(text, spellings);
+    const auto spellings = amorist::reading::Language::EveryDateSpelling();
+    const DateReading reading = amorist::reading::ReadBirthDate(text, spellings);
     CheckReading(reading, text);
 
     // The reader for ranges of days accepts a subset: dates that exist.
-    const DateReading day = amorist::cli::ReadCalendarDay(text, spellings);
+    const DateReading day = amorist::reading::ReadCalendarDay(text, spellings);
     CheckReading(day, text);
     if (day.ok()) {
         Require(reading.ok() && SameDate(day.date, reading.date),
@@ -84,19 +84,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a calendar day exists in its month");
     }
 
-    const std::string quoted = amorist::cli::QuoteForMessage(text);
+    const std::string quoted = amorist::reading::QuoteForMessage(text);
     Require(quoted.size() >= 2 && quoted.front() == '\'' && quoted.back() == '\'',
             "a quoted text is enclosed in single quotes");
     CheckMessageLine(quoted);
     std::string visible;
-    amorist::cli::AppendVisible(visible, text);
+    amorist::reading::AppendVisible(visible, text);
     CheckShowable(visible, "text output holds nothing a terminal acts on");
     std::string csv;
-    amorist::cli::AppendCsvField(csv, text);
+    amorist::reading::AppendCsvField(csv, text);
     CheckShowable(csv, "CSV output holds nothing a terminal acts on");
-    const std::string json = amorist::cli::JsonString(text);
+    const std::string json = amorist::reading::JsonString(text);
     CheckShowable(json, "JSON output holds nothing a terminal acts on");
-    if (amorist::cli::IsValidUtf8(text) && text.size() <= 60) {
+    if (amorist::reading::IsValidUtf8(text) && text.size() <= 60) {
         bool plain = true;
         for (char c : text)
             plain = plain && static_cast<unsigned char>(c) >= 0x20 && c != 0x7F;

@@ -21,11 +21,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fresh.FindCompatibilityNumber(first, second);
     const std::string_view number = fresh.CompatibilityNumber();
     if (i && j) {
-        // Counting through the zodiac with the first sign as 1: Aries-Aries 1, Aries-Libra 7,
-        // Aries-Pisces 12.
-        const int expected = ((*j - *i) % 12 + 12) % 12 + 1;
-        Require(number == std::to_string(expected),
-                "two sign names give the count from the first to the second");
+        // Counting through the zodiac with the first sign as 1 (Aries-Aries 1, Aries-Libra 7,
+        // Aries-Pisces 12), told without the count itself: a sign with itself is 1, and moving
+        // the second sign one on moves the number one on, from 12 back to 1.
+        if (*i == *j)
+            Require(number == "1", "a sign with itself gives 1");
+        const std::string_view next = amorist::kZodiacSigns[static_cast<std::size_t>(*j + 1) % 12];
+        amorist::modRomanticCompatibility onward;
+        onward.FindCompatibilityNumber(first, next);
+        const int here = std::stoi(std::string(number));
+        Require(here >= 1 && here <= 12, "the number runs from 1 to 12");
+        Require(std::stoi(std::string(onward.CompatibilityNumber())) == here % 12 + 1,
+                "the sign after the second gives the next number");
     } else {
         Require(number.empty(), "a text that is not a sign name, exactly spelled, gives nothing");
     }

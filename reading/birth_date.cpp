@@ -1,26 +1,29 @@
 #include "reading/birth_date.h"
 
 #include <algorithm>
+#include <charconv>
+#include <limits>
 #include <optional>
 
 #include "core/compatibility/birth_data_check.h"
 #include "reading/text_output.h"
 #include "core/ephemeris/zodiac.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 namespace {
 
-bool AllDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+// The value of a text of decimal digits and nothing else: no sign, no spaces.
+std::optional<int> DigitsValue(std::string_view text) {
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(value);
 }
 
-// Only for texts of at most four digits.
-int DigitsValue(std::string_view digits) {
-    int value = 0;
-    for (char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
+bool AllDigits(std::string_view text) {
+    return DigitsValue(text).has_value();
 }
 
 char AsciiLower(char c) {
@@ -209,8 +212,8 @@ DateReading Refuse(DateFault fault, std::string_view part = {}) {
 
 // Day and year have passed the digit test.
 DateReading Assemble(std::string_view dayText, int monthIndex, std::string_view yearText) {
-    const int year = DigitsValue(yearText);
-    const int day = DigitsValue(dayText);
+    const int year = DigitsValue(yearText).value_or(0);
+    const int day = DigitsValue(dayText).value_or(0);
     if (year < kFirstTableYear || year > kLastTableYear)
         return Refuse(DateFault::YearOutOfRange, yearText);
     if (day < 1 || day > 31)
@@ -248,7 +251,7 @@ DateReading ReadIso(std::string_view text) {
     const std::string_view day = text.substr(8, 2);
     if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day))
         return Refuse(DateFault::NotADate);
-    const int monthNumber = DigitsValue(month);
+    const int monthNumber = DigitsValue(month).value_or(0);
     if (monthNumber < 1 || monthNumber > 12)
         return Refuse(DateFault::MonthOutOfRange, month);
     return Assemble(day, monthNumber - 1, year);
@@ -342,4 +345,4 @@ void AppendShownDate(std::string& out, CalendarDate date) {
     out.append(year, sizeof year);
 }
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -9,7 +9,7 @@
 
 #include "core/translatable.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 
 struct CalendarDate {
     int year = 1930;
@@ -85,4 +85,4 @@ std::string DateFaultReason(const DateReading& reading, const DateFaultPhrases& 
 void AppendIsoDate(std::string& out, CalendarDate date);
 void AppendShownDate(std::string& out, CalendarDate date);
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -3,7 +3,7 @@
 #include "reading/text_output.h"
 #include "core/compatibility/birth_data_check.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 namespace {
 
 std::string ArgumentError(std::string_view label, std::string_view text, std::string_view why,
@@ -65,4 +65,4 @@ CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language) {
     return checked;
 }
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

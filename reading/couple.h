@@ -9,7 +9,7 @@
 #include "reading/birth_date.h"
 #include "reading/language.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 
 struct CoupleArgs {
     std::string_view name;
@@ -45,4 +45,4 @@ CheckedCouple CheckCouple(const CoupleArgs& args, const Language& language = Lan
 // named as the command line names it.
 std::string DateError(std::string_view label, std::string_view text, const DateReading& reading);
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -9,7 +9,7 @@
 #include "translations/catalogue.h"
 #include "translations/translated_languages.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 namespace {
 
 constexpr std::string_view PlainPhrases::*kPhrases[] = {
@@ -201,4 +201,4 @@ std::span<const DateSpelling> Language::EveryDateSpelling() {
     return spellings;
 }
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

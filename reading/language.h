@@ -17,7 +17,7 @@ namespace amorist {
 class Catalogue;
 }
 
-namespace amorist::cli {
+namespace amorist::reading {
 
 // The words of a plain-text reading around its data; %1 and %2 stand for the
 // data, so a translation may put them where its language wants them.
@@ -110,4 +110,4 @@ private:
     std::shared_ptr<const Texts> texts_;  // shared, so the views into it survive copies
 };
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -4,8 +4,7 @@
 
 #include "reading/text_output.h"
 
-namespace amorist::cli {
-namespace {
+namespace amorist::reading {
 
 bool HasSwatch(const ReadingResult& reading) {
     return reading.number && *reading.number >= 1 && *reading.number <= 12;
@@ -21,6 +20,8 @@ std::string SwatchHex(int number) {
     }
     return hex;
 }
+
+namespace {
 
 // One line: the phrase with its %1 (and %2) filled in.
 void AppendLine(std::string& text, std::string_view phrase,
@@ -163,4 +164,4 @@ std::string PlainCouple(const PersonShown& you, const PersonShown& partner,
     return text;
 }
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

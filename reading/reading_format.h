@@ -10,7 +10,7 @@
 #include "reading/language.h"
 #include "core/compatibility/program_state.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 
 struct PersonShown {
     std::string_view name;
@@ -19,6 +19,10 @@ struct PersonShown {
     ZodiacSign mars;
     ZodiacSign venus;
 };
+
+// Whether the reading has a number with a swatch colour, and that colour as #RRGGBB.
+bool HasSwatch(const ReadingResult& reading);
+std::string SwatchHex(int number);
 
 // {"name": ..., "date": "1975-03-07", "date_shown": "7/March/1975", "mars": ..., "venus": ...}
 void AppendJsonPerson(std::string& out, const PersonShown& person);
@@ -53,4 +57,4 @@ std::string JsonCouple(const Couple& couple, const CoupleReading& reading,
 std::string PlainCouple(const PersonShown& you, const PersonShown& partner,
                         const RequestResult& result, std::size_t width, const Language& language);
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -5,7 +5,7 @@
 #include "core/control_characters.h"
 #include "core/ephemeris/reads_as_number.h"
 
-namespace amorist::cli {
+namespace amorist::reading {
 namespace {
 
 constexpr std::size_t kDefaultWidth = 80;
@@ -285,4 +285,4 @@ std::size_t TerminalWidth(const char* columns, int fd) {
     return kDefaultWidth;
 }
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace amorist::cli {
+namespace amorist::reading {
 
 // Whether the text is well-formed UTF-8 (no overlong forms, surrogates or
 // values past U+10FFFF).
@@ -44,4 +44,4 @@ std::string WrapText(std::string_view text, std::size_t width);
 // else the width of the terminal on fd, else 80.
 std::size_t TerminalWidth(const char* columns, int fd);
 
-}  // namespace amorist::cli
+}  // namespace amorist::reading

@@ -347,6 +347,34 @@
         <source>Your partner&apos;s Mars sign: %1</source>
         <translation>Marszeichen Ihres Partners: %1</translation>
     </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>Bild &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmMain</name>
@@ -613,6 +641,10 @@ Möchten Sie nach einem Update suchen?</translation>
 <context>
     <name>modTellAFriend</name>
     <message>
+        <source>Please Enter At Most %1 Characters In Each Box</source>
+        <translation>Bitte geben Sie in jedes Feld höchstens %1 Zeichen ein.</translation>
+    </message>
+    <message>
         <source>Your Name</source>
         <translation>Ihr Name</translation>
     </message>
@@ -787,6 +819,30 @@ Möchten Sie nach einem Update suchen?</translation>
 <context>
     <name>web</name>
     <message>
+        <source>Getting Ready...</source>
+        <translation>Wird vorbereitet …</translation>
+    </message>
+    <message>
+        <source>Getting the reading ready</source>
+        <translation>Die Deutung wird vorbereitet</translation>
+    </message>
+    <message>
+        <source>The reading needs JavaScript, which is turned off in this browser.</source>
+        <translation>Für die Deutung wird JavaScript benötigt, das in diesem Browser ausgeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>This browser cannot make the reading: it does not run WebAssembly.</source>
+        <translation>Dieser Browser kann die Deutung nicht erstellen, da er kein WebAssembly ausführt.</translation>
+    </message>
+    <message>
+        <source>The reading could not be made. Please try again.</source>
+        <translation>Die Deutung konnte nicht erstellt werden. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please Enter A Name Of At Most %1 Letters !</source>
+        <translation>Bitte geben Sie einen Namen mit höchstens %1 Buchstaben ein!</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
@@ -825,6 +881,54 @@ Möchten Sie nach einem Update suchen?</translation>
     <message>
         <source>Attraction runs both ways, so there are two readings: your Mars with your partner&apos;s Venus, and your Venus with your partner&apos;s Mars. Each has a colour of its own, which sums up its mood.</source>
         <translation>Anziehung wirkt in beide Richtungen, deshalb gibt es zwei Deutungen: Ihr Mars mit der Venus Ihres Partners und Ihre Venus mit dem Mars Ihres Partners. Jede hat eine eigene Farbe, die ihre Stimmung zusammenfasst.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Link copied: %1</source>
+        <translation>Link kopiert: %1</translation>
+    </message>
+    <message>
+        <source>Copy this link: %1</source>
+        <translation>Kopieren Sie diesen Link: %1</translation>
+    </message>
+    <message>
+        <source>A Reading Shared With You</source>
+        <translation>Eine mit Ihnen geteilte Deutung</translation>
+    </message>
+    <message>
+        <source>This link holds only the two readings: no names, dates of birth or signs came with it. Enter your own details below for a reading of your own.</source>
+        <translation>Dieser Link enthält nur die beiden Deutungen: Namen, Geburtsdaten oder Sternzeichen kamen nicht mit. Geben Sie unten Ihre eigenen Angaben ein, um Ihre eigene Deutung zu erhalten.</translation>
+    </message>
+    <message>
+        <source>First Reading</source>
+        <translation>Erste Deutung</translation>
+    </message>
+    <message>
+        <source>Second Reading</source>
+        <translation>Zweite Deutung</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Our romantic compatibility reading from Amorist</source>
+        <translation>Unsere romantische Kompatibilität, gedeutet von Amorist</translation>
     </message>
 </context>
 <context>

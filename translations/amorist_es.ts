@@ -347,6 +347,34 @@
         <source>Your partner&apos;s Mars sign: %1</source>
         <translation>Signo de Marte de tu pareja: %1</translation>
     </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copiar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>No se ha podido guardar la imagen como %1: %2</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmMain</name>
@@ -613,6 +641,10 @@ Do you want to check for an update?</source>
 <context>
     <name>modTellAFriend</name>
     <message>
+        <source>Please Enter At Most %1 Characters In Each Box</source>
+        <translation>Escribe como máximo %1 caracteres en cada campo.</translation>
+    </message>
+    <message>
         <source>Your Name</source>
         <translation>Tu nombre</translation>
     </message>
@@ -787,6 +819,30 @@ Do you want to check for an update?</source>
 <context>
     <name>web</name>
     <message>
+        <source>Getting Ready...</source>
+        <translation>Preparando…</translation>
+    </message>
+    <message>
+        <source>Getting the reading ready</source>
+        <translation>Preparando la lectura</translation>
+    </message>
+    <message>
+        <source>The reading needs JavaScript, which is turned off in this browser.</source>
+        <translation>La lectura necesita JavaScript, que está desactivado en este navegador.</translation>
+    </message>
+    <message>
+        <source>This browser cannot make the reading: it does not run WebAssembly.</source>
+        <translation>Este navegador no puede hacer la lectura: no ejecuta WebAssembly.</translation>
+    </message>
+    <message>
+        <source>The reading could not be made. Please try again.</source>
+        <translation>No se ha podido hacer la lectura. Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Please Enter A Name Of At Most %1 Letters !</source>
+        <translation>Introduce un nombre de %1 letras como máximo.</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
@@ -825,6 +881,54 @@ Do you want to check for an update?</source>
     <message>
         <source>Attraction runs both ways, so there are two readings: your Mars with your partner&apos;s Venus, and your Venus with your partner&apos;s Mars. Each has a colour of its own, which sums up its mood.</source>
         <translation>La atracción va en ambos sentidos, por eso hay dos lecturas: tu Marte con la Venus de tu pareja, y tu Venus con el Marte de tu pareja. Cada una tiene un color propio, que resume su tono.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>Link copied: %1</source>
+        <translation>Enlace copiado: %1</translation>
+    </message>
+    <message>
+        <source>Copy this link: %1</source>
+        <translation>Copia este enlace: %1</translation>
+    </message>
+    <message>
+        <source>A Reading Shared With You</source>
+        <translation>Una lectura compartida contigo</translation>
+    </message>
+    <message>
+        <source>This link holds only the two readings: no names, dates of birth or signs came with it. Enter your own details below for a reading of your own.</source>
+        <translation>Este enlace solo contiene las dos lecturas: con él no llegó ningún nombre, fecha de nacimiento ni signo. Introduce tus datos abajo para obtener tu propia lectura.</translation>
+    </message>
+    <message>
+        <source>First Reading</source>
+        <translation>Primera lectura</translation>
+    </message>
+    <message>
+        <source>Second Reading</source>
+        <translation>Segunda lectura</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>Our romantic compatibility reading from Amorist</source>
+        <translation>Nuestra compatibilidad romántica según Amorist</translation>
     </message>
 </context>
 <context>

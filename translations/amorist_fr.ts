@@ -347,6 +347,34 @@
         <source>Your partner&apos;s Mars sign: %1</source>
         <translation>Signe de Mars de votre partenaire&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Enregistrer l’image...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copier l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>L’image n’a pas pu être enregistrée sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmMain</name>
@@ -613,6 +641,10 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
 <context>
     <name>modTellAFriend</name>
     <message>
+        <source>Please Enter At Most %1 Characters In Each Box</source>
+        <translation>Veuillez saisir au plus %1&#xa0;caractères par champ.</translation>
+    </message>
+    <message>
         <source>Your Name</source>
         <translation>Votre nom</translation>
     </message>
@@ -787,6 +819,30 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
 <context>
     <name>web</name>
     <message>
+        <source>Getting Ready...</source>
+        <translation>Préparation…</translation>
+    </message>
+    <message>
+        <source>Getting the reading ready</source>
+        <translation>Préparation de l’analyse</translation>
+    </message>
+    <message>
+        <source>The reading needs JavaScript, which is turned off in this browser.</source>
+        <translation>L’analyse nécessite JavaScript, qui est désactivé dans ce navigateur.</translation>
+    </message>
+    <message>
+        <source>This browser cannot make the reading: it does not run WebAssembly.</source>
+        <translation>Ce navigateur ne peut pas établir l’analyse&#xa0;: il n’exécute pas WebAssembly.</translation>
+    </message>
+    <message>
+        <source>The reading could not be made. Please try again.</source>
+        <translation>L’analyse n’a pas pu être établie. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Please Enter A Name Of At Most %1 Letters !</source>
+        <translation>Veuillez saisir un nom d’au plus %1&#xa0;lettres.</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
@@ -825,6 +881,54 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>Attraction runs both ways, so there are two readings: your Mars with your partner&apos;s Venus, and your Venus with your partner&apos;s Mars. Each has a colour of its own, which sums up its mood.</source>
         <translation>L&apos;attirance joue dans les deux sens, d&apos;où deux analyses&#xa0;: votre Mars avec la Vénus de votre partenaire, et votre Vénus avec son Mars. Chacune a sa propre couleur, qui en résume l&apos;humeur.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Link copied: %1</source>
+        <translation>Lien copié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Copy this link: %1</source>
+        <translation>Copiez ce lien&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A Reading Shared With You</source>
+        <translation>Une analyse partagée avec vous</translation>
+    </message>
+    <message>
+        <source>This link holds only the two readings: no names, dates of birth or signs came with it. Enter your own details below for a reading of your own.</source>
+        <translation>Ce lien ne contient que les deux analyses&#xa0;: aucun nom, aucune date de naissance ni aucun signe ne l’accompagne. Saisissez vos propres informations ci-dessous pour obtenir votre propre analyse.</translation>
+    </message>
+    <message>
+        <source>First Reading</source>
+        <translation>Première analyse</translation>
+    </message>
+    <message>
+        <source>Second Reading</source>
+        <translation>Deuxième analyse</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copier l’image</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>Our romantic compatibility reading from Amorist</source>
+        <translation>Notre compatibilité amoureuse selon Amorist</translation>
     </message>
 </context>
 <context>

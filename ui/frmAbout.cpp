@@ -8,6 +8,7 @@
 #include "app/platform.h"
 #include "app/program_icon.h"
 #include "ui/link_label.h"
+#include "ui/look.h"
 
 namespace amorist {
 
@@ -21,17 +22,6 @@ constexpr int kWidth = 440;
 constexpr int kMargin = 14;
 constexpr int kIconSize = 32;
 constexpr int kTextWidth = kWidth - 2 * kMargin;
-
-// Verdana where it is installed; the sans-serif fallback (DejaVu Sans) is
-// wider, which is why every text box below is measured rather than fixed.
-QFont LabelFont(int pointSize, bool bold, bool link = false) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    font.setUnderline(link);
-    return font;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QColor& colour,
                   const QFont& font) {
@@ -47,6 +37,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 
 // A word-wrapped label across the window at height y; returns the y below it.
+// Measured, not fixed: the font standing in for a missing Verdana is wider.
 int PlaceParagraph(QLabel* label, int y) {
     label->setWordWrap(true);
     label->setGeometry(kMargin, y, kTextWidth, label->heightForWidth(kTextWidth));
@@ -72,8 +63,8 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     picIcon->setPixmap(ProgramIcon().pixmap(kIconSize, kIconSize));
     picIcon->setGeometry(kMargin, kMargin, kIconSize, kIconSize);
 
-    auto* Label2 =
-        MakeLabel(this, "Label2", QString::fromLatin1(kWindowCaption), kPink, LabelFont(14, true));
+    auto* Label2 = MakeLabel(this, "Label2", QString::fromLatin1(kWindowCaption), kPink,
+                             look::Verdana(14, true));
     const int titleX = kMargin + kIconSize + 10;
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label2->setGeometry(titleX, kMargin, kWidth - kMargin - titleX, kIconSize);
@@ -85,13 +76,13 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
                      "represent yin - yang planets. The software gives you an idea on different "
                      "aspects of your relationship which depend on the Venus and Mars signs. All "
                      "rights in this software belong to Quillmoor Softwares."),
-                  kPeach, LabelFont(9, false));
+                  kPeach, look::Verdana(9, false));
     int y = PlaceParagraph(Label1, kMargin + kIconSize + 14);
 
     lblHomePage_ = MakeLabel(this, "lblHomePage",
                              //: %1 is the maker's web address
                              tr("Click here to visit %1").arg(sites::HomePageAddress()), kPink,
-                             LabelFont(9, true, true));
+                             look::Verdana(9, true, true));
     lblHomePage_->adjustSize();
     lblHomePage_->move(kMargin, y + 12);
     y = lblHomePage_->geometry().bottom() + 1;
@@ -100,11 +91,11 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
         MakeLabel(this, "Label6",
                   tr("Home Business Opportunity. Start your own Internet business and make "
                      "money online. Get this software fully branded for your website."),
-                  kPeach, LabelFont(9, true));
+                  kPeach, look::Verdana(9, true));
     y = PlaceParagraph(Label6, y + 16);
 
     Label5_ = MakeLabel(this, "Label5", tr("Click here for more details"), kPink,
-                        LabelFont(9, true, true));
+                        look::Verdana(9, true, true));
     Label5_->adjustSize();
     Label5_->move(kWidth - kMargin - Label5_->width(), y + 4);
     y = Label5_->geometry().bottom() + 1;

@@ -1,17 +1,28 @@
 #include "ui/frmDisplay.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
+#include "app/checked_save.h"
 #include "app/modHelp.h"
+#include "app/platform.h"
 #include "core/compatibility/reading_content.h"
 #include "ui/frmMain.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/promotions.h"
+#include "ui/reading_picture.h"
 #include "ui/window_frame.h"
 #include "ui/windows.h"
 
@@ -254,6 +265,13 @@ void frmDisplay::BuildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = AddMenu(bar, "mnuFile", tr("&File"));
     mnuFileBack = AddEntry(file, "mnuFileBack", tr("&Back"));
+    mnuSavePicture = AddEntry(file, "mnuSavePicture", tr("&Save Picture..."));
+    mnuSavePicture->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuCopyPicture = AddEntry(file, "mnuCopyPicture", tr("&Copy Picture"));
+    mnuCopyPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    mnuPrint = AddEntry(file, "mnuPrint", tr("&Print..."));
+    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    AddSeparator(file, "mnuFileSepPicture");
     mnuExit = AddEntry(file, "mnuExit", tr("E&xit"));
 
     AddHelpMenus(this, windows_.session().platform(),
@@ -262,6 +280,9 @@ void frmDisplay::BuildMenus() {
                   tr("Make Money &Online"), "mnuFileSep1", "mnuFileSep2"});
 
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
+    connect(mnuSavePicture, &QAction::triggered, this, &frmDisplay::mnuSavePicture_Click);
+    connect(mnuCopyPicture, &QAction::triggered, this, &frmDisplay::mnuCopyPicture_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmDisplay::mnuPrint_Click);
     connect(mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
 }
 
@@ -325,6 +346,45 @@ void frmDisplay::ShowReading(Reading reading, const QPixmap* swatch, const Categ
     WrapInBox(controls.lblCompatibility, layout.paragraph, Qt::AlignLeft, smallestPoints_);
 }
 
+void frmDisplay::ShowCard(const QByteArray& svg) {
+    cardSvg_ = svg;
+}
+
+bool frmDisplay::SavePicture(const QString& path) {
+    const bool asSvg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    const QByteArray contents = asSvg ? cardSvg_ : PngOf(CardImage(cardSvg_));
+    QString why;
+    if (!contents.isEmpty() && saveFileChecked(path, contents, &why))
+        return true;
+    windows_.session().platform().ShowMessage(
+        this, tr("The picture could not be saved as %1: %2").arg(path, why), MessageIcon::Critical);
+    return false;
+}
+
+void frmDisplay::Print(QPrinter& printer) const {
+    const auto spoken = [](std::initializer_list<const QLabel*> labels) {
+        QStringList lines;
+        for (const QLabel* label : labels) {
+            if (!label->text().isEmpty())
+                lines << label->accessibleName();
+        }
+        return lines;
+    };
+    const auto colourOf = [](const QLabel* swatch) {
+        const QPixmap pixmap = swatch->pixmap();
+        return pixmap.isNull() ? QColor() : pixmap.toImage().pixelColor(pixmap.rect().center());
+    };
+    PrintReading({spoken({lblYourName, lblYourDateofBirth, lblYourPartnerName,
+                          lblYourPartnerDateofBirth}),
+                  spoken({lblYourMarsSign, lblYourPartnerVenusSign, lblYourVenusSign,
+                          lblYourPartnersMarsSign}),
+                  {colourOf(picColorOne),
+                   spoken({lblColorNameOne, lblkeywordsOne, lblCompatibilityOne})},
+                  {colourOf(picColorTwo),
+                   spoken({lblColorNameTwo, lblkeywordsTwo, lblCompatibilityTwo})}},
+                 printer);
+}
+
 bool frmDisplay::eventFilter(QObject* watched, QEvent* event) {
     if (ActOnWindowKey(watched, event, cmdExit))
         return true;
@@ -355,6 +415,33 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
 void frmDisplay::mnuFileBack_Click() {
     cmdBack_Click();
 }
+void frmDisplay::mnuSavePicture_Click() {
+    const QString png = tr("PNG picture (*.png)");
+    const QString svg = tr("SVG picture (*.svg)");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString chosenType = png;
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save Picture"), folder + QStringLiteral("/amorist-reading.png"),
+        png + QStringLiteral(";;") + svg, &chosenType);
+    if (path.isEmpty())
+        return;
+    const QString suffix = chosenType == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    if (QFileInfo(path).suffix().isEmpty())
+        path += suffix;
+    SavePicture(path);
+}
+
+void frmDisplay::mnuCopyPicture_Click() {
+    QGuiApplication::clipboard()->setImage(CardImage(cardSvg_));
+}
+
+void frmDisplay::mnuPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        Print(printer);
+}
+
 void frmDisplay::mnuExit_Click() {
     cmdExit_Click();
 }

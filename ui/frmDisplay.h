@@ -5,6 +5,7 @@
 
 class QAction;
 class QLabel;
+class QPrinter;
 class QPushButton;
 
 namespace amorist {
@@ -35,12 +36,23 @@ public:
     void ShowPeople(const Person& you, const Person& partner);
     void ShowSigns(const Signs& you, const Signs& partner);
     void ShowReading(Reading reading, const QPixmap* swatch, const Category* category);
+    // The reading card's SVG, which Save Picture and Copy Picture draw.
+    void ShowCard(const QByteArray& svg);
+
+    // The card as SVG when path ends in .svg, else as PNG. A failure says so
+    // in a message box and leaves no file behind; false then.
+    bool SavePicture(const QString& path);
+    // The whole reading, as this window shows it, on one page.
+    void Print(QPrinter& printer) const;
 
 public slots:
     void cmdBack_Click();
     void cmdExit_Click();
 
     void mnuFileBack_Click();
+    void mnuSavePicture_Click();
+    void mnuCopyPicture_Click();
+    void mnuPrint_Click();
     void mnuExit_Click();
 
     void Label61_Click();
@@ -98,7 +110,12 @@ private:
     LinkLabel* lblFullBrand = nullptr;
 
     QAction* mnuFileBack = nullptr;
+    QAction* mnuSavePicture = nullptr;
+    QAction* mnuCopyPicture = nullptr;
+    QAction* mnuPrint = nullptr;
     QAction* mnuExit = nullptr;
+
+    QByteArray cardSvg_;
 };
 
 }  // namespace amorist

@@ -11,12 +11,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "app/modHelp.h"
-#include "app/startup_trace.h"
 #include "core/compatibility/birth_data_check.h"
 #include "core/ephemeris/zodiac.h"
+#include "reading/card.h"
+#include "reading/language.h"
 #include "ui/frmDisplay.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
@@ -165,12 +167,11 @@ frmMain::frmMain(Windows& windows)
     client->setObjectName(QStringLiteral("client"));
     Fill(client, colour::kMainWindow, colour::kPeriwinkle);
 
-    using startup_trace::Timed;
-    Timed("banner and introduction", [&] { BuildBanner(client); });
-    Timed("entry area", [&] { BuildEntryArea(client); });
-    Timed("bottom bar", [&] { BuildBottomBar(client); });
-    Timed("menus", [&] { BuildMenus(); });
-    Timed("window frame", [&] { SetUpWindow(this, client, kClientSize); });
+    BuildBanner(client);
+    BuildEntryArea(client);
+    BuildBottomBar(client);
+    BuildMenus();
+    SetUpWindow(this, client, kClientSize);
 
     QWidget* const tabOrder[] = {txtName,        cboDate,       cboMonth,
                                  cboYear,        txtFriendName, cboFriendDate,
@@ -181,7 +182,7 @@ frmMain::frmMain(Windows& windows)
     }
     WatchFocusableKeys(this, this);
     txtName->setFocus();
-    Timed("filling the lists", [&] { Form_Load(); });
+    Form_Load();
 }
 
 void frmMain::BuildBanner(QWidget* client) {
@@ -421,6 +422,25 @@ bool frmMain::ValidateBirthData() {
     return false;
 }
 
+QByteArray frmMain::ReadingCard(const RequestResult& result, const QString& name,
+                                const QString& partnerName) {
+    const ProgramState& core = windows_.session().core();
+    const std::string you = name.toStdString();
+    const std::string partner = partnerName.toStdString();
+    const reading::CardContent content{you,
+                                   partner,
+                                   true,
+                                   core.YourMarsSign,
+                                   core.YourVenusSign,
+                                   core.PartnerMarsSign,
+                                   core.PartnerVenusSign,
+                                   &result};
+    const std::optional<reading::Language> language =
+        reading::Language::Named(windows_.session().language().toStdString());
+    return QByteArray::fromStdString(
+        reading::CardSvg(content, language ? *language : reading::Language::English()));
+}
+
 void frmMain::cmdCompatibilityWithFriend_Click() {
     if (!ValidateBirthData())
         return;
@@ -453,6 +473,7 @@ void frmMain::cmdCompatibilityWithFriend_Click() {
     display.ShowSigns(
         {Shown("zodiac", core.YourMarsSign), Shown("zodiac", core.YourVenusSign)},
         {Shown("zodiac", core.PartnerMarsSign), Shown("zodiac", core.PartnerVenusSign)});
+    display.ShowCard(ReadingCard(result, txtName->text(), txtFriendName->text()));
 
     hide();
     ShowAlone(windows_, display);

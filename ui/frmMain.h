@@ -18,6 +18,7 @@ namespace amorist {
 
 class LinkLabel;
 class Windows;
+struct RequestResult;
 
 class frmMain final : public QMainWindow {
     Q_OBJECT
@@ -72,6 +73,9 @@ private:
     bool FilterNameKey(QLineEdit* box, QKeyEvent* key);
 
     bool ValidateBirthData();
+    // The reading card for the result window's picture commands.
+    QByteArray ReadingCard(const RequestResult& result, const QString& name,
+                           const QString& partnerName);
 
     Windows& windows_;
     const qreal smallestPoints_;  // where wrapped texts stop shrinking

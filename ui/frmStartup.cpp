@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 
 #include "app/modHelp.h"
-#include "app/startup_trace.h"
 #include "ui/frmMain.h"
 #include "ui/windows.h"
 
@@ -24,16 +23,10 @@ void frmStartup::Form_Load(const InstanceCheck& anotherInstanceRunning) {
         return;
     }
     platform.SeedRandomFromClock();
-    using startup_trace::Timed;
-    Timed("update reminder", [&] { PromptForUpdate(platform, nullptr); });
-    frmMain& main =
-        Timed("main window: building", [this]() -> frmMain& { return windows_.Main(); });
-    Timed("main window: showing", [&] {
-        main.show();
-        hide();
-    });
-    Timed("promotion offer", [this] { CoBrand_Randomize(); });
-    startup_trace::WatchFirstPaint(&main);
+    PromptForUpdate(platform, nullptr);
+    windows_.Main().show();
+    hide();
+    CoBrand_Randomize();
 }
 
 void frmStartup::CoBrand_Randomize() {

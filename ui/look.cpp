@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/startup_trace.h"
 #include "core/compatibility/program_state.h"
 #include "core/ephemeris/zodiac.h"
 
@@ -87,7 +86,6 @@ void StyleLabel(QLabel* label, const TextStyle& style) {
 }
 
 void SizeToText(QLabel* label, QPoint topLeft, int maxRight) {
-    const startup_trace::Tally fitting("sizing labels to their text");
     label->setWordWrap(false);
     label->adjustSize();
     label->move(topLeft);
@@ -96,7 +94,6 @@ void SizeToText(QLabel* label, QPoint topLeft, int maxRight) {
 }
 
 void CentreOnText(QLabel* label, const QRect& design, int minLeft, int maxRight) {
-    const startup_trace::Tally fitting("sizing labels to their text");
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->adjustSize();
@@ -121,7 +118,6 @@ qreal SmallestPoints(const QString& language) {
 
 void WrapInBox(QLabel* label, const QRect& geometry, Qt::Alignment horizontal,
                qreal smallestPoints) {
-    const startup_trace::Tally fitting("fitting wrapped texts into boxes");
     label->setWordWrap(true);
     label->setAlignment(horizontal | Qt::AlignTop);
     label->setGeometry(geometry);

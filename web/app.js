@@ -1,10 +1,15 @@
 // The page: the entry form, the reading, the dialogs and the language, around
-// the core compiled to WebAssembly (amorist.js, loaded before this module).
-import pageTexts, { catalogueFiles } from "./texts.js";
+// the core compiled to WebAssembly (web/core.js). What needs no core (About,
+// refer-a-friend's dialog, the language switch) is set up first, so nothing
+// that goes wrong with the core can take it down.
+import { textFiles, catalogueFiles, coreSize } from "./built.js";
+import english from "./texts_en.js";
 import { chooseLanguage } from "./language_choice.js";
 import { attachNameFilter } from "./name_filter.js";
 import { setUpReferral } from "./refer_a_friend.js";
-import { showReading } from "./reading_view.js";
+import { loadCore } from "./core.js";
+import { setUpPictures } from "./picture_buttons.js";  // web/share/, beside this file in the site
+import { showReading as showReadingView } from "./reading_view.js";
 import { firstRefusal, standInDate } from "./empty_dates.js";
 
 const byId = (id) => document.getElementById(id);
@@ -15,73 +20,14 @@ for (const list of document.querySelectorAll("select[data-from]")) {
         list.add(new Option(String(n)));
 }
 
-// ---- the core --------------------------------------------------------------
-
-const core = globalThis.AmoristModule({
-    locateFile: () => new URL("amorist.wasm", import.meta.url).href,
-});
-
-async function readingOf(language, you, partner) {
-    const module = await core;
-    const json = module.ccall("amorist_reading", "string",
-        ["string", "string", "string", "string", "string", "number"],
-        [language, you.name, you.date, partner.name, partner.date, 1]);
-    return JSON.parse(json);
-}
-
 // ---- texts -----------------------------------------------------------------
 
-// FNV-1a of the source's UTF-8, as eight hex digits: how the site's catalogues
-// name their sources (Catalogue::SourceHash).
-function sourceHash(source) {
-    let hash = 2166136261;
-    for (const byte of new TextEncoder().encode(source))
-        hash = Math.imul(hash ^ byte, 16777619) >>> 0;
-    return hash.toString(16).padStart(8, "0");
-}
-
-// A catalogue as the build writes it: RS between records, US between fields,
-// the first record its header.
-function readCatalogue(text) {
-    const entries = new Map();
-    for (const record of text.split("\x1e").slice(1)) {
-        const [context, source, comment, form] = record.split("\x1f");
-        if (comment === "" && form)
-            entries.set(`${context}\x1f${source}`, form);
-    }
-    return entries;
-}
-
-const catalogues = new Map([["en", new Map()]]);
-
-async function loadLanguage(code) {
-    if (catalogues.has(code))
-        return;
-    const response = await fetch(new URL(catalogueFiles[code], import.meta.url));
-    const text = await response.text();
-    const module = await core;
-    const bytes = new TextEncoder().encode(text);
-    const data = module._malloc(bytes.length);
-    module.HEAPU8.set(bytes, data);
-    const read = module._amorist_use_catalogue(data, bytes.length);
-    module._free(data);
-    if (read !== 1)
-        throw new Error(`the catalogue of ${code} does not read`);
-    catalogues.set(code, readCatalogue(text));
-}
-
+// Each language's texts as the build wrote them, shortcut markers gone.
+const texts = new Map([["en", english]]);
 let language = "en";
 
-function translate(context, source) {
-    if (language === "en")
-        return source;
-    return catalogues.get(language).get(`${context}\x1f${sourceHash(source)}`) ?? source;
-}
-
-// "&Back" shows as "Back", "&&" as "&"; %1 takes the argument.
 function shown(key, argument = "") {
-    const [context, source] = pageTexts[key];
-    return translate(context, source).replace(/&(.)/g, "$1").replace("%1", argument);
+    return (texts.get(language)[key] ?? english[key]).replace("%1", argument);
 }
 
 function showTexts() {
@@ -96,12 +42,11 @@ function showTexts() {
         element.placeholder = shown(element.dataset.hint);
         element.setAttribute("aria-label", element.placeholder);
     }
+    const months = shown("monthNames").split("\n");
     for (const option of document.querySelectorAll("option[data-month]"))
-        option.textContent = translate("zodiac", option.dataset.month);
+        option.textContent = months[Number(option.value) - 1];
     byId("language").value = language;
 }
-
-// ---- the entry form and the reading ----------------------------------------
 
 const alertLine = byId("alert");
 
@@ -110,6 +55,42 @@ function say(line, message) {
     line.textContent = "";
     requestAnimationFrame(() => { line.textContent = message; });
 }
+
+// ---- the core --------------------------------------------------------------
+
+const progress = byId("loading");
+const readingButton = byId("get-reading");
+
+function showProgress(share) {
+    progress.querySelector("progress").value = share;
+}
+
+const core = loadCore({
+    script: byId("core-script"),
+    wasmUrl: new URL("amorist.wasm", import.meta.url),
+    wasmSize: coreSize,
+    onProgress: showProgress,
+});
+// Settled before anyone awaits it, so a browser without WebAssembly logs no unhandled rejection.
+const coreOrNull = core.then((ready) => ready, () => null);
+
+// The catalogues handed to the core; a language switch waits for its own.
+const catalogues = new Map([["en", Promise.resolve(true)]]);
+
+function catalogueFor(code) {
+    if (!catalogues.has(code)) {
+        catalogues.set(code, (async () => {
+            const ready = await coreOrNull;
+            if (ready === null)
+                return false;
+            const response = await fetch(new URL(catalogueFiles[code], import.meta.url));
+            return ready.useCatalogue(new Uint8Array(await response.arrayBuffer()));
+        })());
+    }
+    return catalogues.get(code);
+}
+
+// ---- the entry form and the reading ----------------------------------------
 
 // A person's entries; a date with a list left on its empty choice is noted
 // with that list, and reads as the stand-in date until the check refuses it.
@@ -121,45 +102,118 @@ function person(prefix) {
 }
 
 const faultFocus = { name: "name", date: "day", partner_name: "partner-name", partner_date: "partner-day" };
-
-let lastCouple = null;
-
 const emptyDateMessage = { date: "missingDate", partner_date: "missingPartnerDate" };
 
+// The field at fault in sight and clear of the message, which sticks to the
+// bottom of the screen: on a small or much zoomed screen both stay in view.
+function bringIntoView(field) {
+    const margin = 8;  // a little room, so that rounding to whole pixels never cuts the field
+    const clear = document.documentElement.clientHeight - alertLine.getBoundingClientRect().height;
+    const { top, bottom } = field.getBoundingClientRect();
+    if (top < 0)
+        window.scrollBy(0, top - margin);
+    else if (bottom > clear)
+        window.scrollBy(0, bottom - clear + margin);
+}
+
+function refuse(fieldId, message) {
+    const field = byId(fieldId);
+    field.focus({ preventScroll: true });
+    say(alertLine, message);
+    requestAnimationFrame(() => bringIntoView(field));
+}
+
+let lastCouple = null;
+const pictures = setUpPictures({ byId, shareLine: () => shown("shareLine") });
+
+// A reading link's code loads only for an address that holds one.
+let sharedReading = null;
+async function showSharedReading() {
+    if (sharedReading === null && !location.hash.startsWith("#r="))
+        return;
+    const { setUpSharedReading } = await import("./share/shared_reading.js");
+    sharedReading ??= setUpSharedReading({ byId, shown, readingOfNumber });
+    await sharedReading.show();
+}
+window.addEventListener("hashchange", showSharedReading);
+
+function showReading(reading) {
+    pictures.show(language, reading);
+    showReadingView(reading, shown);
+    import("./share/share_actions.js").then((share) => share.showShareActions({ byId, shown, say }, reading));
+}
+
+async function readingIn(code, couple) {
+    const ready = await coreOrNull;
+    if (ready === null || !(await catalogueFor(code)))
+        return null;
+    try {
+        return ready.reading(code, couple.you, couple.partner);
+    } catch (error) {
+        console.warn("Amorist: the reading failed:", error);
+        return null;
+    }
+}
+
+async function readingOfNumber(number) {
+    const ready = await coreOrNull;
+    if (ready === null || !(await catalogueFor(language)))
+        throw new Error("the core is not here to read a link");
+    return ready.readingOfNumber(language, number);
+}
+
+// A request made before the core is ready waits for it; only the latest is answered.
+let request = 0;
+
 async function askForReading(couple) {
-    const reading = await readingOf(language, couple.you, couple.partner);
-    const empty = { date: couple.you.emptyList !== null, partner_date: couple.partner.emptyList !== null };
-    const refused = firstRefusal(reading.refused ?? null, empty);
-    if (refused) {
-        if (refused === reading.refused) {
-            byId(faultFocus[refused]).focus();
-            say(alertLine, reading.message);
-        } else {
-            (refused === "date" ? couple.you : couple.partner).emptyList.focus();
-            say(alertLine, shown(emptyDateMessage[refused]));
-        }
-        // On a small screen the field may lie far above: the message is brought into sight too.
-        requestAnimationFrame(() => alertLine.scrollIntoView({ block: "nearest" }));
+    const mine = ++request;
+    const ready = await coreOrNull;
+    if (mine !== request)
+        return;
+    if (ready === null) {
+        say(alertLine, shown("noWebAssembly"));
         return;
     }
+    const longest = ready.longestName;
+    for (const [id, name] of [["name", couple.you.name], ["partner-name", couple.partner.name]]) {
+        if ([...name].length > longest)
+            return refuse(id, shown("nameTooLong", String(longest)));
+    }
+    const reading = await readingIn(language, couple);
+    if (mine !== request)
+        return;
+    if (reading === null || (reading.error && !reading.refused)) {
+        say(alertLine, shown("readingFailed"));
+        return;
+    }
+    const empty = { date: couple.you.emptyList !== null, partner_date: couple.partner.emptyList !== null };
+    const refused = firstRefusal(reading.refused ?? null, empty);
+    if (refused === reading.refused)
+        return refuse(faultFocus[refused], reading.message);
+    if (refused !== null)
+        return refuse((refused === "date" ? couple.you : couple.partner).emptyList.id, shown(emptyDateMessage[refused]));
     alertLine.textContent = "";
     lastCouple = couple;
-    showReading(reading, shown);
+    sharedReading?.leave();
+    showReading(reading);
     byId("entry").hidden = true;
     byId("result").hidden = false;
     byId("result-heading").focus();
 }
 
+// The page ships the button as a plain one, so that nothing submits the form
+// natively before this script runs; from here on Enter in a box asks too.
 byId("entries").addEventListener("submit", (event) => {
     event.preventDefault();
     askForReading({ you: person(""), partner: person("partner-") });
 });
+readingButton.type = "submit";
 
 byId("back").addEventListener("click", () => {
     byId("result").hidden = true;
     byId("entry").hidden = false;
     lastCouple = null;
-    byId("get-reading").focus();
+    readingButton.focus();
 });
 
 for (const id of ["name", "partner-name"])
@@ -179,30 +233,68 @@ function opensDialog(buttonId, dialogId) {
 
 opensDialog("open-about", "about");
 opensDialog("open-refer", "refer");
-setUpReferral({ byId, shown, english: (key) => pageTexts[key][1], say });
+setUpReferral({ byId, shown, say, askCore: async (boxes) => {
+    const ready = await coreOrNull;
+    if (ready === null || !(await catalogueFor(language)))
+        return null;
+    return ready.referral(language, boxes);
+} });
 
 // Which of the two promotions is in front is drawn once per visit, as at start-up.
 document.querySelector(Math.random() < 0.5 ? ".cobrand" : ".fullbrand").classList.add("in-front");
 
+async function textsOf(code) {
+    if (!texts.has(code))
+        texts.set(code, (await import(new URL(textFiles[code], import.meta.url))).default);
+    return texts.get(code);
+}
+
+// The last language chosen wins, however the loads of earlier ones finish.
+let wanted = "en";
+
 async function switchLanguage(code) {
-    await loadLanguage(code);
+    wanted = code;
+    await textsOf(code);
+    if (wanted !== code)
+        return;
     language = code;
     showTexts();
+    await showSharedReading();
     if (lastCouple !== null) {
-        const reading = await readingOf(language, lastCouple.you, lastCouple.partner);
-        showReading(reading, shown);
+        const reading = await readingIn(code, lastCouple);
+        if (wanted === code && reading !== null && !reading.refused && !reading.error)
+            showReading(reading);
     }
 }
 
-byId("language").addEventListener("change", async (event) => {
+byId("language").addEventListener("change", (event) => {
     const code = event.target.value;
     const address = new URL(location.href);
     address.searchParams.set("lang", code);
     history.replaceState(null, "", address);
-    await switchLanguage(code);
+    switchLanguage(code).catch((error) => console.warn(`Amorist: ${code} did not load:`, error));
 });
 
+// ---- ready -----------------------------------------------------------------
+
 const first = chooseLanguage(location.search, navigator.languages ?? []);
-if (first !== "en")
-    await switchLanguage(first);
-document.documentElement.dataset.ready = "true";
+const firstTexts = switchLanguage(first).catch((error) => console.warn("Amorist: texts:", error));
+
+readingButton.dataset.text = "gettingReady";
+readingButton.dataset.label = "gettingReady";
+progress.hidden = false;
+showTexts();
+
+coreOrNull.then(async (ready) => {
+    await firstTexts;
+    progress.hidden = true;
+    readingButton.dataset.text = "getReading";
+    readingButton.dataset.label = "getReadingName";
+    showTexts();
+    if (ready === null) {
+        say(alertLine, shown("noWebAssembly"));
+        return;
+    }
+    await catalogueFor(language);
+    document.documentElement.dataset.ready = "true";
+});

@@ -1,7 +1,10 @@
 // Which language the page speaks: ?lang=xx when it names one the page has,
 // else the first of the browser's languages that has a translation, by the
-// desktop's rule: English listed first ends the search.
-export const pageLanguages = ["en", "de", "fr", "es"];
+// desktop's rule: English listed first ends the search. The languages are
+// those the build has texts for: English and every translation.
+import { textFiles } from "./built.js";
+
+export const pageLanguages = Object.keys(textFiles);
 
 function primary(tag) {
     return tag.split(/[-_]/)[0].toLowerCase();

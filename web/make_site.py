@@ -3,8 +3,9 @@
 
 Fills the page's English texts in from web/page_texts.js (the names of texts
 in the translations, which lupdate reads too) and its lists from the core's
-month names, turns page_texts.js into a module, and writes each translation's
-catalogue, cut down to the texts the page and the reading use. The files keep
+month names, writes the page's texts in each language as a module of their
+own (texts_xx.js, shortcut markers gone), and writes each translation's
+catalogue for the core, cut down to the texts the reading uses. The files keep
 their plain names here: web/app/finish-site.mjs names them after their
 contents when it finishes the site.
 """
@@ -18,9 +19,9 @@ import sys
 
 TEXT_ENTRY = re.compile(r'^\s*(\w+): QT_TRANSLATE_NOOP\(("(?:[^"\\]|\\.)*"), ("(?:[^"\\]|\\.)*")\),$',
                         re.MULTILINE)
-# The contexts of the texts the binding translates: the reading, its dates and signs, and
-# amorist-cli's refusal lines, which the page keeps to the letter.
-READING_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state", "amorist-cli"}
+# The contexts of the texts the core translates: the reading, its dates and signs,
+# amorist-cli's refusal lines, which the page keeps to the letter, and refer-a-friend's checks.
+CORE_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state", "amorist-cli", "modTellAFriend"}
 FIRST_YEAR, LAST_YEAR = 1930, 2012
 # The text each date list shows while nothing is chosen.
 EMPTY_CHOICE = {"days": "dayChoice", "months": "month", "years": "year"}
@@ -49,8 +50,13 @@ def month_names(source_root):
     return names
 
 
+def without_markers(text):
+    """"&Back" shows as "Back", "&&" as "&"."""
+    return re.sub(r"&(.)", r"\1", text)
+
+
 def shown(text, argument=""):
-    return re.sub(r"&(.)", r"\1", text).replace("%1", argument)
+    return without_markers(text).replace("%1", argument)
 
 
 def fill_page(template, texts, months):
@@ -119,15 +125,14 @@ def source_hash(source):
     return f"{value:08x}"
 
 
-def cut_catalogue(text, texts):
-    """The entries the page and the reading use, each source named by its hash."""
-    wanted = set(texts.values())
+def cut_catalogue(text):
+    """The entries the core uses, each source named by its hash."""
     records = text.split("\x1e")
     kept = [records[0] + "\x1fsources-hashed"]
     seen = set()
     for record in records[1:]:
         context, source, *rest = record.split("\x1f")
-        if context in READING_CONTEXTS or (context, source) in wanted:
+        if context in CORE_CONTEXTS:
             key = (context, source_hash(source), rest[0])
             if key in seen:
                 fail(f"two sources of context '{context}' share the hash {key[1]}")
@@ -136,10 +141,31 @@ def cut_catalogue(text, texts):
     return "\x1e".join(kept)
 
 
+def translations(text):
+    """(context, source) -> translation, for the entries without a comment."""
+    found = {}
+    for record in text.split("\x1e")[1:]:
+        context, source, comment, form, *_ = record.split("\x1f") + [""]
+        if comment == "" and form:
+            found[(context, source)] = form
+    return found
+
+
+def texts_module(texts, months, translated=None):
+    """The page's texts in one language, as the page shows them."""
+    translate = (lambda context, source: translated.get((context, source), source)) if translated \
+        else (lambda context, source: source)
+    shown_texts = {key: without_markers(translate(context, source)) for key, (context, source) in texts.items()}
+    shown_texts["monthNames"] = "\n".join(translate("zodiac", month) for month in months)
+    return f"export default {json.dumps(shown_texts, ensure_ascii=False, indent=1)};\n"
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--source", required=True)
     parser.add_argument("--module", required=True, help="amorist.js; amorist.wasm lies beside it")
+    parser.add_argument("--card-module", required=True,
+                        help="amorist-card.js, the picture commands' module; its .wasm lies beside it")
     parser.add_argument("--icon", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("catalogues", nargs="*")
@@ -147,8 +173,9 @@ def main():
 
     source_root = os.path.dirname(os.path.abspath(args.source))
     _, texts = page_texts(os.path.join(args.source, "page_texts.js"))
+    months = month_names(source_root)
     with open(os.path.join(args.source, "index.html"), encoding="utf-8") as f:
-        page = fill_page(f.read(), texts, month_names(source_root))
+        page = fill_page(f.read(), texts, months)
 
     files = {}  # name -> bytes
 
@@ -163,28 +190,44 @@ def main():
     add("amorist.wasm", read(os.path.join(module_dir, "amorist.wasm")))
     add("amorist.js", read(args.module))
     add("amorist.svg", read(args.icon))
+    card_dir = os.path.dirname(args.card_module)
+    # The site is one flat folder; the share modules join the page's own.
+    add("amorist-card.wasm", read(os.path.join(card_dir, "amorist-card.wasm")))
+    add("amorist-card.js", read(args.card_module))
+    for name in ["picture_buttons.js", "card_picture.js"]:
+        add(name, read(os.path.join(args.source, "share", name)))
     catalogue_names = {}
+    text_names = {"en": "texts_en.js"}
+    add("texts_en.js", texts_module(texts, months).encode("utf-8"))
     for path in args.catalogues:
         name = os.path.basename(path)
         code = name[len("amorist_"):-len(".cat")]
         with open(path, encoding="utf-8") as f:
-            add(name, cut_catalogue(f.read(), texts).encode("utf-8"))
+            catalogue = f.read()
+        add(name, cut_catalogue(catalogue).encode("utf-8"))
         catalogue_names[code] = name
-    # The texts as data: the same names, contexts and sources, in fewer bytes than their source.
-    table = json.dumps({key: list(text) for key, text in texts.items()}, ensure_ascii=False, separators=(",", ":"))
-    module = (f"export default {table};\n"
-              f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n")
-    add("texts.js", module.encode("utf-8"))
-    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "reading_view.js",
+        text_names[code] = f"texts_{code}.js"
+        add(text_names[code], texts_module(texts, months, translations(catalogue)).encode("utf-8"))
+    offered = re.findall(r'<option value="(\w+)" lang="\1">', page)
+    if sorted(offered) != sorted(text_names):
+        fail(f"index.html offers the languages {offered}, the translations are {sorted(text_names)}")
+    built = (f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n"
+             f"export const textFiles = {json.dumps(text_names, sort_keys=True)};\n"
+             f"export const coreSize = {len(files['amorist.wasm'])};\n")
+    add("built.js", built.encode("utf-8"))
+    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "core.js", "reading_view.js",
                  "empty_dates.js", "app.js", "style.css"]:
         with open(os.path.join(args.source, name), encoding="utf-8") as f:
             add(name, served_source(name, f.read()).encode("utf-8"))
+    for name in ["share_actions.js", "shared_reading.js", "print.css"]:
+        add(f"share/{name}", read(os.path.join(args.source, "share", name)))
     add("index.html", re.sub(r"(?m)^[ \t]+", "", page).encode("utf-8"))
 
     if os.path.isdir(args.out):
         shutil.rmtree(args.out)
     os.makedirs(args.out)
     for name, data in files.items():
+        os.makedirs(os.path.dirname(os.path.join(args.out, name)), exist_ok=True)
         with open(os.path.join(args.out, name), "wb") as f:
             f.write(data)
 

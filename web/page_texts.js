@@ -1,7 +1,8 @@
 // The page's own words: each names a text of the translations by its context
 // and English source, as the desktop's sources do. lupdate reads this file, so
-// it stays a plain script; the site build turns it into a module, and fills
-// the English into the page. Only "web" texts are the web edition's own.
+// it stays a plain script; the site build fills the English into the page and
+// writes the texts of each language as a module. Only "web" texts are the web
+// edition's own.
 const QT_TRANSLATE_NOOP = (context, source) => [context, source];
 
 const pageTexts = {
@@ -78,16 +79,8 @@ const pageTexts = {
     noSpace: QT_TRANSLATE_NOOP("amorist::frmReferAFriend", "Email Address Cannot Contain Space"),
     hintName: QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
     hintEmail: QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
-    hintMessage: QT_TRANSLATE_NOOP("modTellAFriend", "Your Message"),
     hintFriendName: QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
     hintFriendEmail: QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
-    missingName: QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name"),
-    missingEmail: QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email"),
-    missingMessage: QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message"),
-    missingFriendName: QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name"),
-    missingFriendEmail: QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email"),
-    distinctEmails: QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Distinct Email Addresses"),
-    properEmail: QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Proper Email Address"),
 
     // The messages for a date left on its empty choice: the check's own for that person's date.
     missingDate: QT_TRANSLATE_NOOP("birth_data_check", "Please Enter Your Correct Date of Birth!"),
@@ -95,6 +88,24 @@ const pageTexts = {
 
     // the web edition's own
     language: QT_TRANSLATE_NOOP("web", "Language"),
+    print: QT_TRANSLATE_NOOP("web", "Print"),
+    copyLink: QT_TRANSLATE_NOOP("web", "Copy Link"),
+    linkCopied: QT_TRANSLATE_NOOP("web", "Link copied: %1"),
+    copyLinkByHand: QT_TRANSLATE_NOOP("web", "Copy this link: %1"),
+    sharedHeading: QT_TRANSLATE_NOOP("web", "A Reading Shared With You"),
+    sharedNote: QT_TRANSLATE_NOOP("web", "This link holds only the two readings: no names, dates of birth or signs came with it. Enter your own details below for a reading of your own."),
+    firstReading: QT_TRANSLATE_NOOP("web", "First Reading"),
+    secondReading: QT_TRANSLATE_NOOP("web", "Second Reading"),
+    gettingReady: QT_TRANSLATE_NOOP("web", "Getting Ready..."),
+    loading: QT_TRANSLATE_NOOP("web", "Getting the reading ready"),
+    needsScript: QT_TRANSLATE_NOOP("web", "The reading needs JavaScript, which is turned off in this browser."),
+    noWebAssembly: QT_TRANSLATE_NOOP("web", "This browser cannot make the reading: it does not run WebAssembly."),
+    readingFailed: QT_TRANSLATE_NOOP("web", "The reading could not be made. Please try again."),
+    nameTooLong: QT_TRANSLATE_NOOP("web", "Please Enter A Name Of At Most %1 Letters !"),
+    share: QT_TRANSLATE_NOOP("web", "Share"),
+    copyPicture: QT_TRANSLATE_NOOP("web", "Copy Picture"),
+    savePicture: QT_TRANSLATE_NOOP("web", "Save Picture"),
+    shareLine: QT_TRANSLATE_NOOP("web", "Our romantic compatibility reading from Amorist"),
     pageHeading: QT_TRANSLATE_NOOP("web", "Romantic compatibility from two dates of birth"),
     metaDescription: QT_TRANSLATE_NOOP("web", "Romantic compatibility from two dates of birth: the Mars and Venus signs, two readings and a colour for each. Free, in your browser, nothing stored."),
     dayChoice: QT_TRANSLATE_NOOP("web", "Day"),

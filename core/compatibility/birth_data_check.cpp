@@ -8,19 +8,14 @@ namespace amorist {
 namespace {
 
 constexpr int kFebruary = 1;
+// Any leap year: the longest each month ever is.
+constexpr int kLeapYear = 2000;
 
-// April, June, September and November: the months without a 31st.
-bool IsThirtyDayMonth(int monthIndex) {
-    return monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
+// Whether the entries name a day past the end of their month as it is in `year`.
+bool PastMonthEnd(const BirthEntries& entries, int year) {
+    return entries.monthIndex >= 0 && entries.monthIndex <= 11 &&
+           entries.dayIndex >= DaysInMonth(year, entries.monthIndex);
 }
-
-bool IsLeapYear(int year) {
-    return DaysInMonth(year, kFebruary) == 29;
-}
-
-constexpr int kDay29 = 28;
-constexpr int kDay30 = 29;
-constexpr int kDay31 = 30;
 
 }  // namespace
 
@@ -40,13 +35,13 @@ std::optional<CheckFailure> ValidateBirthData(const BirthEntries& you,
                             QT_TRANSLATE_NOOP("birth_data_check", "Please Enter Your Name"),
                             CheckedEntry::YourName, CheckFocus::YourName};
     }
-    if (you.monthIndex == kFebruary && (you.dayIndex == kDay30 || you.dayIndex == kDay31)) {
+    if (you.monthIndex == kFebruary && PastMonthEnd(you, kLeapYear)) {
         return CheckFailure{
             //: The user's date of birth is 30 or 31 February
             QT_TRANSLATE_NOOP("birth_data_check", "Please Enter Your Correct Date of Birth!"),
             CheckedEntry::YourDate};
     }
-    if (IsThirtyDayMonth(you.monthIndex) && you.dayIndex == kDay31) {
+    if (PastMonthEnd(you, kLeapYear)) {
         return CheckFailure{
             //: The user's date of birth is the 31st of a month of 30 days
             QT_TRANSLATE_NOOP("birth_data_check", "Please Enter Correct Date of Birth !"),
@@ -58,22 +53,20 @@ std::optional<CheckFailure> ValidateBirthData(const BirthEntries& you,
             QT_TRANSLATE_NOOP("birth_data_check", "Please Enter Your Partner's Name"),
             CheckedEntry::PartnerName, CheckFocus::PartnerName};
     }
-    if (!IsLeapYear(you.year) && you.monthIndex == kFebruary && you.dayIndex == kDay29) {
+    if (PastMonthEnd(you, you.year)) {
         return CheckFailure{
             //: The user's date of birth is 29 February of a common year
             QT_TRANSLATE_NOOP("birth_data_check", "Please Enter Correct Date Or Month!"),
             CheckedEntry::YourDate};
     }
-    if (partner.monthIndex == kFebruary &&
-        (partner.dayIndex == kDay30 || partner.dayIndex == kDay31 ||
-         (partner.dayIndex == kDay29 && !IsLeapYear(partner.year)))) {
+    if (partner.monthIndex == kFebruary && PastMonthEnd(partner, partner.year)) {
         return CheckFailure{//: The partner's date of birth is a day February does not have
                             //: ("Friend" is the partner)
                             QT_TRANSLATE_NOOP("birth_data_check",
                                               "Please Enter Correct Date Or Month Of Your Friend!"),
                             CheckedEntry::PartnerDate};
     }
-    if (IsThirtyDayMonth(partner.monthIndex) && partner.dayIndex == kDay31) {
+    if (PastMonthEnd(partner, partner.year)) {
         return CheckFailure{
             //: The partner's date of birth is the 31st of a month of 30 days ("Friend" is the
             //: partner)

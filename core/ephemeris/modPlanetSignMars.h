@@ -9,30 +9,34 @@
 
 namespace amorist {
 
-// Holds the current Mars sign: empty until a search succeeds, then the sign of the last
-// successful search, never cleared. Year and day are texts compared as numbers; a year text
-// that does not read, or a day text that does not read in a month with a change, throws
-// TypeMismatch. The month must be one of kMonthNames exactly.
-class modPlanetSignMars {
+// The search over the Mars table under the module's own names. Holds the current Mars
+// sign: empty until a search succeeds, then the sign of the last successful search, never
+// cleared. Year and day are texts compared as numbers; a year text that does not read, or a day
+// text that does not read in a month with a change, throws TypeMismatch. The month must be one
+// of kMonthNames exactly.
+class modPlanetSignMars : public SignTableSearch {
 public:
+    modPlanetSignMars() : SignTableSearch(kMarsTable) {}
+
     // One search procedure per block of years; each returns the current Mars sign after its
     // own search, unchanged when the date lies outside its block.
     ZodiacSign GetMarsSign1930to1959(std::string_view year, std::string_view month,
-                                     std::string_view day);
+                                     std::string_view day) {
+        return Search(kYears1930to1959, year, month, day);
+    }
     ZodiacSign GetMarsSign1960to1989(std::string_view year, std::string_view month,
-                                     std::string_view day);
+                                     std::string_view day) {
+        return Search(kYears1960to1989, year, month, day);
+    }
     ZodiacSign GetMarsSign1990to2012(std::string_view year, std::string_view month,
-                                     std::string_view day);
-
-    ZodiacSign CurrentSign() const { return search_.CurrentSign(); }
-
-private:
-    SignTableSearch search_{kMarsTable};
+                                     std::string_view day) {
+        return Search(kYears1990to2012, year, month, day);
+    }
 };
 
-// A complete lookup: the three block procedures in order, with the same arguments; the last
-// result stands.
-ZodiacSign GetMarsSign(modPlanetSignMars& mars, std::string_view year, std::string_view month,
-                       std::string_view day);
+inline ZodiacSign GetMarsSign(modPlanetSignMars& mars, std::string_view year,
+                              std::string_view month, std::string_view day) {
+    return mars.SearchEveryBlock(year, month, day);
+}
 
 }  // namespace amorist

@@ -1,46 +1,30 @@
 #include "core/ephemeris/reads_as_number.h"
 
-#include <cstdint>
-#include <limits>
+#include <charconv>
 
 namespace amorist {
 
 std::optional<int> ReadAsNumber(std::string_view text) {
-    // One pass: spaces, an optional sign, digits, spaces. The value is accumulated in a wider
-    // type and reading stops as soon as it leaves int's range, so a text of any length costs
-    // one pass and cannot overflow.
-    std::size_t i = 0;
-    const std::size_t size = text.size();
-    while (i < size && text[i] == ' ') {
-        ++i;
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
     }
-    bool negative = false;
-    if (i < size && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const std::int64_t limit = negative
-                                   ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
-                                   : static_cast<std::int64_t>(std::numeric_limits<int>::max());
-    const std::size_t firstDigit = i;
-    std::int64_t value = 0;
-    while (i < size && text[i] >= '0' && text[i] <= '9') {
-        value = value * 10 + (text[i] - '0');
-        if (value > limit) {
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    // from_chars takes a minus but not a plus, so a plus is dropped here; what follows it must
+    // not be a second sign.
+    if (text.front() == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text.front() == '-') {
             return std::nullopt;
         }
-        ++i;
     }
-    if (i == firstDigit) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end) {
         return std::nullopt;
     }
-    while (i < size && text[i] == ' ') {
-        ++i;
-    }
-    if (i != size) {
-        return std::nullopt;
-    }
-    return static_cast<int>(negative ? -value : value);
+    return value;
 }
 
 int NumberOrThrow(std::string_view text) {

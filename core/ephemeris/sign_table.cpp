@@ -20,4 +20,11 @@ ZodiacSign SignTableSearch::Search(YearBlock block, std::string_view year, std::
     return current_;
 }
 
+ZodiacSign SignTableSearch::SearchEveryBlock(std::string_view year, std::string_view month,
+                                             std::string_view day) {
+    Search(kYears1930to1959, year, month, day);
+    Search(kYears1960to1989, year, month, day);
+    return Search(kYears1990to2012, year, month, day);
+}
+
 }  // namespace amorist

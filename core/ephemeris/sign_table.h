@@ -115,6 +115,11 @@ public:
     ZodiacSign Search(YearBlock block, std::string_view year, std::string_view month,
                       std::string_view day);
 
+    // A complete lookup: the three blocks in order, with the same arguments; the last result
+    // stands.
+    ZodiacSign SearchEveryBlock(std::string_view year, std::string_view month,
+                                std::string_view day);
+
     ZodiacSign CurrentSign() const { return current_; }
 
 private:

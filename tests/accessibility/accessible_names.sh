@@ -24,7 +24,7 @@ fail() {
 }
 
 for tool in Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
-    command -v "$tool" >/dev/null || fail "$tool is needed (scripts/install-deps installs it)"
+    command -v "$tool" >/dev/null || fail "$tool is needed (scripts/install-deps test installs it)"
 done
 # The system's Python: pyatspi comes as a Debian package, which another
 # python3 first on the PATH would not see.

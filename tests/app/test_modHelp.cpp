@@ -48,12 +48,5 @@ TEST(Sites, AddressesShownToTheUserAreTheMakersPagesOverHttps) {
               QStringLiteral("https://www.quillmoor.com/qmqs-refer-a-friend.php"));
 }
 
-TEST(OpenWebPage, HandsTheAddressOverUnchanged) {
-    FakePlatform platform;
-    const QString address = QStringLiteral("https://www.quillmoor.com/a b?x=1&y=é\r\n");
-    OpenWebPage(platform, address);
-    EXPECT_EQ(platform.opened, std::vector<QString>{address});
-}
-
 }  // namespace
 }  // namespace amorist

@@ -264,7 +264,7 @@ TEST(CliLanguage, RefusalsInTheLanguage) {
          "Please Enter Correct Date Or Month Of Your Friend!"},
     };
     for (std::string_view code : {"de", "fr", "es"}) {
-        const std::optional<Language> language = Language::Named(code);
+        const std::optional<reading::Language> language = reading::Language::Named(code);
         ASSERT_TRUE(language) << code;
         for (const Refusal& refusal : refusals) {
             std::vector<std::string> args = refusal.args;
@@ -375,6 +375,7 @@ TEST(CliOutput, AFullDiskIsReportedWithStatus1) {
         {"reading", "ANN", "1975-03-07", "BOB", "1978-11-23"},
         {"batch", "--json"},
         {"--help"},
+        {"card", "ANN", "1975-03-07", "BOB", "1978-11-23"},
     };
     for (const std::vector<std::string>& args : commands) {
         const Finished f =
@@ -516,6 +517,50 @@ TEST(CliBatch, JsonLinesAreWhatReadingPrintsForRandomCouples) {
     EXPECT_EQ(batch.err, expectedErr);
     EXPECT_GT(Lines(expectedOut).size(), 100u);  // most couples are good ones
     EXPECT_FALSE(expectedErr.empty());
+}
+
+TEST(CliCard, ChecksAsReadingDoesWithTheSameMessagesAndStatuses) {
+    const std::vector<std::string> couples[] = {
+        {"ANN", "7/Marc/1975", "BOB", "1975-03-07"},
+        {"ANN", "1975-03-07", "", "1975-03-07"},
+        {"ANN", "29/February/1990", "BOB", "1975-03-07"},
+        {"ANN", "1/January/2013", "BOB", "1975-03-07"},
+        {"--lang", "fr", "ANN", "1975-03-07", "BOB", "2001-02-29"},
+        {"--lang", "de", "", "1975-03-07", "BOB", "1975-03-07"},
+        {"ANN", "1975-03-07", "BOB"},
+        {"ANN", "1975-03-07", "BOB", "1975-03-07", "x"},
+    };
+    for (const std::vector<std::string>& couple : couples) {
+        std::vector<std::string> reading{"reading"}, card{"card"};
+        reading.insert(reading.end(), couple.begin(), couple.end());
+        card.insert(card.end(), couple.begin(), couple.end());
+        const Finished read = RunCli(reading);
+        const Finished drawn = RunCli(card);
+        EXPECT_EQ(drawn.exitCode, kBadInput) << couple[1];
+        EXPECT_EQ(drawn.out, "");
+        EXPECT_EQ(drawn.err, std::regex_replace(read.err, std::regex("reading"), "card"));
+    }
+    EXPECT_NE(RunCli({"card", "--json", "A", "1975-03-07", "B", "1975-03-07"})
+                  .err.find("option --json does not apply to card"),
+              std::string::npos);
+    EXPECT_NE(RunCli({"reading", "--no-names", "A", "1975-03-07", "B", "1975-03-07"})
+                  .err.find("option --no-names does not apply to reading"),
+              std::string::npos);
+}
+
+TEST(CliCard, WritesTheSvgWithOrWithoutTheNames) {
+    const Finished named = RunCli({"card", "ALEX MORGAN", "7/March/1975", "SAM", "1978-11-23"});
+    EXPECT_EQ(named.exitCode, 0);
+    EXPECT_EQ(named.err, "");
+    EXPECT_TRUE(named.out.starts_with("<?xml")) << named.out;
+    EXPECT_NE(named.out.find(">ALEX MORGAN</text>"), std::string::npos);
+    EXPECT_NE(named.out.find(">Fiery</text>"), std::string::npos);
+    const Finished anonymous = RunCli(
+        {"card", "--no-names", "--lang", "de", "ALEX MORGAN", "7/March/1975", "SAM", "1978-11-23"});
+    EXPECT_EQ(anonymous.exitCode, 0);
+    EXPECT_EQ(anonymous.out.find("ALEX"), std::string::npos);
+    EXPECT_EQ(anonymous.out.find(">SAM<"), std::string::npos);
+    EXPECT_NE(anonymous.out.find("Wassermann"), std::string::npos);  // Aquarius
 }
 
 struct BadInput {

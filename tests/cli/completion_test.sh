@@ -18,12 +18,13 @@ expect() {
     fi
 }
 
-expect "reading batch signs" ""
+expect "reading batch signs card" ""
 expect "reading" re
 expect "signs" --json s
 expect "--json" batch --j
 expect "--json -h --help -V --version" signs 1975-03-07 -
 expect "--json --lang -h --help -V --version" reading -
+expect "--lang --no-names -h --help -V --version" card -
 expect "en es" --lang e
 expect "reading" --lang de re
 expect "" reading -- --j

@@ -157,7 +157,8 @@ TEST(WindowMenus, BothWindowsHaveTheirMenusInOrderWithAccessKeys) {
          {"mnuOnline &Online Help", "mnuVisit &Visit Us Online", "mnuHelp1 -",
           "mnuUpdate Check for Software &Update", "mnuHelp2 -", "mnuAbout &About Software"}},
         {Which::Display,
-         {"mnuFileBack &Back", "mnuExit E&xit"},
+         {"mnuFileBack &Back", "mnuSavePicture &Save Picture...", "mnuCopyPicture &Copy Picture",
+          "mnuPrint &Print...", "mnuFileSepPicture -", "mnuExit E&xit"},
          {"mnuOnline &Online Help", "mnuVisit &Visit Us Online", "mnuFileSep1 -",
           "mnuUpdate &Check for Software Update", "mnuFileSep2 -", "mnuAbout &About Software"}},
     };

@@ -77,6 +77,16 @@ function appRows({ browserName, buildWeb, open, check, axe, readingWorks }) {
     const rows = [
         offline("en"),
         offline("de"),
+        ["offline, a deeper address gets the page at its own address, with its styles and scripts", async (context) => {
+            const server = await serveSite(site);
+            const page = await open({ ...context, server });
+            await workerActive(page);
+            await server.close();
+            await page.goto(`${server.origin}/some/deep/path?lang=fr`);
+            await page.waitForSelector("html[data-ready]", { timeout: 10000 });
+            check(new URL(page.url()).pathname === "/", `the page stays at ${page.url()}`);
+            await readingWorks(page, "fr");
+        }],
         ["a new build replaces an old one, and a tab of the old one keeps working", async (context) => {
             const first = builtSite(site);
             const next = nextVersion(buildWeb);
@@ -141,4 +151,4 @@ function appRows({ browserName, buildWeb, open, check, axe, readingWorks }) {
     return rows;
 }
 
-module.exports = { appRows, startNginx };
+module.exports = { appRows, startNginx, workerActive };

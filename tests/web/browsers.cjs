@@ -14,7 +14,8 @@ function launch(name, languages = "en-US,en", scheme = "light") {
     // Firefox wants a HOME it can write to.
     process.env.HOME = fs.mkdtempSync(path.join(os.tmpdir(), "amorist-firefox-"));
     return puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true,
-        extraPrefsFirefox: { "intl.accept_languages": languages,
+        // The page's clipboard is read back without the paste prompt a person would see.
+        extraPrefsFirefox: { "intl.accept_languages": languages, "dom.events.testing.asyncClipboard": true,
             "layout.css.prefers-color-scheme.content-override": scheme === "dark" ? 0 : 1 } });
 }
 

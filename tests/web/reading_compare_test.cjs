@@ -69,17 +69,32 @@ function runCli(args) {
 
 async function main() {
     const factory = require(site("amorist.js"));
-    const core = await factory({ wasmBinary: fs.readFileSync(site("amorist.wasm")) });
+    // The page's own way into the core: every string through the heap.
+    const { Core } = await import(require("node:url").pathToFileURL(site("core.js")).href);
+    const core = new Core(await factory({ wasmBinary: fs.readFileSync(site("amorist.wasm")) }));
     for (const code of languages.slice(1)) {
-        const bytes = fs.readFileSync(site(`amorist_${code}.cat`));
-        const data = core._malloc(bytes.length);
-        core.HEAPU8.set(bytes, data);
-        if (core._amorist_use_catalogue(data, bytes.length) !== 1)
+        if (!core.useCatalogue(fs.readFileSync(site(`amorist_${code}.cat`))))
             throw new Error(`the catalogue of ${code} does not read`);
-        core._free(data);
     }
-    const reading = (language, couple) => core.ccall("amorist_reading", "string",
-        ["string", "string", "string", "string", "string", "number"], [language, ...couple, 0]);
+    const reading = (language, couple, flags = 0) => core.callWithStrings("amorist_reading", [language, ...couple], flags);
+
+    // Whatever the page passes, the core answers and stays usable: names of a million letters are
+    // turned away, and on the page (flag 2) a name of spaces only is no name.
+    const million = "A".repeat(1 << 20);
+    const pageAnswers = [
+        [[million, "1975-03-07", "BOB", "1978-11-23"], 0, "error"],
+        [["ANN", "1975-03-07", million, "1978-11-23"], 0, "error"],
+        [["ANN", "1975-03-07".repeat(1000), "BOB", "1978-11-23"], 0, "error"],
+        [["A".repeat(core.longestName), "1975-03-07", "BOB", "1978-11-23"], 0, "readings"],
+        [["   ", "1975-03-07", "BOB", "1978-11-23"], 2, "refused"],
+        [["ANN", "1975-03-07", " ", "1978-11-23"], 2, "refused"],
+        [["   ", "1975-03-07", "BOB", "1978-11-23"], 0, "readings"],
+    ];
+    for (const [couple, flags, key] of pageAnswers) {
+        const answer = JSON.parse(reading("en", couple, flags));
+        if (!(key in answer))
+            throw new Error(`${couple.map((text) => text.slice(0, 12))} with flags ${flags}: ${JSON.stringify(answer).slice(0, 200)}`);
+    }
 
     const next = random(20);
     const couples = [...Array.from({ length: 1000 }, () => randomCouple(next)), ...edges, ...refusals];

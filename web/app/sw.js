@@ -41,10 +41,22 @@ async function fromCache(request, options) {
     return cache.match(request, options);
 }
 
+// The page's own addresses: the scope itself and its index.html. The page refers to its files by
+// relative names, so served at any deeper address it would find none of them.
+function isPageAddress(url) {
+    const scope = new URL(self.registration.scope);
+    return url.pathname === scope.pathname || url.pathname === `${scope.pathname}index.html`;
+}
+
 async function page(request) {
     try {
         return await fetch(request);
     } catch (offline) {
+        const url = new URL(request.url);
+        if (!isPageAddress(url)) {
+            // Offline, a deeper address gets the page at its own address, keeping the query.
+            return Response.redirect(new URL(url.search, self.registration.scope).href, 302);
+        }
         const cached = await fromCache('./', { ignoreSearch: true });
         if (cached) {
             return cached;
