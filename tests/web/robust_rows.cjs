@@ -66,7 +66,7 @@ function robustRows({ browserName, buildWeb, open, check, readingWorks, expectRe
             await page.keyboard.press("Escape");
             await page.select("#language", "fr");
             await page.waitForFunction(() => document.documentElement.lang === "fr", { timeout: 5000 });
-            check(await page.$eval("#open-refer", (e) => e.textContent) === "Recommander à un ami",
+            check(await page.$eval("#open-refer", (e) => e.textContent) === "Recommander à un proche",
                 "the switch shows the page in French");
             await page.click("#get-reading");
             await alertSays(page, "Ce navigateur ne peut pas établir l’analyse\u00a0: il n’exécute pas WebAssembly.");
