@@ -70,8 +70,9 @@ test-sanitize: deps-build deps-test web web-test-tools
 # The sign lookups and batch's lean path in process, then batch over a file of
 # a million couples against reading run once per couple, then start-up time and
 # peak memory against a Qt window showing one label (20 interleaved starts each, in an X
-# server and session bus of its own), then the web edition's three budgets in headless Chromium.
-bench: deps-bench build web web-test-tools
+# server and session bus of its own), then the web edition's three budgets in headless Chromium,
+# then Lighthouse on the site served through the nginx config (mobile and desktop).
+bench: deps-bench deps-nginx build web web-test-tools
 	@build/bin/amorist-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@echo
 	@bench/batch_throughput.sh build/bin/amorist-cli build/bench
@@ -79,6 +80,8 @@ bench: deps-bench build web web-test-tools
 	@bench/startup_bench.sh build/bin/amorist-startup-bench build/bin/amorist build/bin/amorist-label-window
 	@echo
 	@NODE_PATH=build-web/npm/node_modules node bench/web_budgets.cjs build-web
+	@echo
+	@node bench/web_lighthouse.cjs build-web
 
 tables: deps-tables configure
 	@cmake --build --preset default --target tables
@@ -100,10 +103,17 @@ WEB_NGINX_PORT ?= 8081
 run-web-nginx: deps-nginx web
 	@web/nginx/run-nginx.sh build-web/site build-web/nginx $(WEB_NGINX_PORT)
 
-# The web edition in Chromium and Firefox ESR, at 320 and 1024 px, in every language.
+# The web edition in Chromium and Firefox ESR, at 375 and 1280 px, light and dark.
 .PHONY: web-screenshots
 web-screenshots: web web-test-tools
 	@NODE_PATH=build-web/npm/node_modules node tools/web_screenshots/web_screenshots.cjs build-web build-web/screenshots
+
+# The web edition's pictures the README shows, refreshed from a new render.
+.PHONY: docs-web-screenshots
+docs-web-screenshots: web-screenshots
+	@mkdir -p docs/screenshots/web
+	@cp build-web/screenshots/readme/*.png docs/screenshots/web/
+	@echo "docs/screenshots/web/ refreshed from build-web/screenshots/readme/"
 
 # The pictures the README shows, refreshed from a new render.
 docs-screenshots: screenshots

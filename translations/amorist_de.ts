@@ -852,6 +852,42 @@ Möchten Sie nach einem Update suchen?</translation>
         <translation>Sprache</translation>
     </message>
     <message>
+        <source>Romantic compatibility from two dates of birth</source>
+        <translation>Romantische Kompatibilität aus zwei Geburtsdaten</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>The same reading both ways</source>
+        <translation>In beide Richtungen dieselbe Deutung</translation>
+    </message>
+    <message>
+        <source>About your reading</source>
+        <translation>Über Ihre Deutung</translation>
+    </message>
+    <message>
+        <source>The four fields go to the maker&apos;s site, in the address this button opens, and nowhere else.</source>
+        <translation>Die vier Felder gehen an die Website des Herstellers, in der Adresse, die diese Schaltfläche öffnet, und sonst nirgendwohin.</translation>
+    </message>
+    <message>
+        <source>Romantic compatibility from two dates of birth: the Mars and Venus signs, two readings and a colour for each. Free, in your browser, nothing stored.</source>
+        <translation>Romantische Kompatibilität aus zwei Geburtsdaten: Mars- und Venuszeichen, zwei Deutungen und zu jeder eine Farbe. Kostenlos, im Browser, ohne Speicherung.</translation>
+    </message>
+    <message>
+        <source>The Mars sign is the sign Mars stood in on the day of birth. Here it stands for desire: how a person goes after love.</source>
+        <translation>Das Marszeichen ist das Zeichen, in dem Mars am Tag der Geburt stand. Hier steht es für das Begehren: wie ein Mensch um Liebe wirbt.</translation>
+    </message>
+    <message>
+        <source>The Venus sign is the sign Venus stood in that day. It stands for affection: what a person finds attractive.</source>
+        <translation>Das Venuszeichen ist das Zeichen, in dem an diesem Tag die Venus stand. Es steht für die Zuneigung: was ein Mensch anziehend findet.</translation>
+    </message>
+    <message>
+        <source>Attraction runs both ways, so there are two readings: your Mars with your partner&apos;s Venus, and your Venus with your partner&apos;s Mars. Each has a colour of its own, which sums up its mood.</source>
+        <translation>Anziehung wirkt in beide Richtungen, deshalb gibt es zwei Deutungen: Ihr Mars mit der Venus Ihres Partners und Ihre Venus mit dem Mars Ihres Partners. Jede hat eine eigene Farbe, die ihre Stimmung zusammenfasst.</translation>
+    </message>
+    <message>
         <source>Print</source>
         <translation>Drucken</translation>
     </message>

@@ -852,6 +852,42 @@ Do you want to check for an update?</source>
         <translation>Idioma</translation>
     </message>
     <message>
+        <source>Romantic compatibility from two dates of birth</source>
+        <translation>Compatibilidad romántica a partir de dos fechas de nacimiento</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>The same reading both ways</source>
+        <translation>La misma lectura en ambos sentidos</translation>
+    </message>
+    <message>
+        <source>About your reading</source>
+        <translation>Sobre tu lectura</translation>
+    </message>
+    <message>
+        <source>The four fields go to the maker&apos;s site, in the address this button opens, and nowhere else.</source>
+        <translation>Los cuatro campos van al sitio del fabricante, en la dirección que abre este botón, y a ningún otro lugar.</translation>
+    </message>
+    <message>
+        <source>Romantic compatibility from two dates of birth: the Mars and Venus signs, two readings and a colour for each. Free, in your browser, nothing stored.</source>
+        <translation>Compatibilidad romántica a partir de dos fechas de nacimiento: signos de Marte y de Venus, dos lecturas y un color para cada una. Gratis, en tu navegador, sin guardar nada.</translation>
+    </message>
+    <message>
+        <source>The Mars sign is the sign Mars stood in on the day of birth. Here it stands for desire: how a person goes after love.</source>
+        <translation>El signo de Marte es el signo en el que estaba Marte el día del nacimiento. Aquí representa el deseo: cómo una persona busca el amor.</translation>
+    </message>
+    <message>
+        <source>The Venus sign is the sign Venus stood in that day. It stands for affection: what a person finds attractive.</source>
+        <translation>El signo de Venus es el signo en el que estaba Venus ese día. Representa el afecto: lo que una persona encuentra atractivo.</translation>
+    </message>
+    <message>
+        <source>Attraction runs both ways, so there are two readings: your Mars with your partner&apos;s Venus, and your Venus with your partner&apos;s Mars. Each has a colour of its own, which sums up its mood.</source>
+        <translation>La atracción va en ambos sentidos, por eso hay dos lecturas: tu Marte con la Venus de tu pareja, y tu Venus con el Marte de tu pareja. Cada una tiene un color propio, que resume su tono.</translation>
+    </message>
+    <message>
         <source>Print</source>
         <translation>Imprimir</translation>
     </message>

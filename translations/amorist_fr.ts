@@ -852,6 +852,42 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
         <translation>Langue</translation>
     </message>
     <message>
+        <source>Romantic compatibility from two dates of birth</source>
+        <translation>La compatibilité amoureuse d&apos;après deux dates de naissance</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>The same reading both ways</source>
+        <translation>La même analyse dans les deux sens</translation>
+    </message>
+    <message>
+        <source>About your reading</source>
+        <translation>À propos de votre analyse</translation>
+    </message>
+    <message>
+        <source>The four fields go to the maker&apos;s site, in the address this button opens, and nowhere else.</source>
+        <translation>Les quatre champs vont au site de l&apos;éditeur, dans l&apos;adresse qu&apos;ouvre ce bouton, et nulle part ailleurs.</translation>
+    </message>
+    <message>
+        <source>Romantic compatibility from two dates of birth: the Mars and Venus signs, two readings and a colour for each. Free, in your browser, nothing stored.</source>
+        <translation>La compatibilité amoureuse d&apos;après deux dates de naissance&#xa0;: signes de Mars et de Vénus, deux analyses et une couleur pour chacune. Gratuit, dans votre navigateur, rien n&apos;est conservé.</translation>
+    </message>
+    <message>
+        <source>The Mars sign is the sign Mars stood in on the day of birth. Here it stands for desire: how a person goes after love.</source>
+        <translation>Le signe de Mars est le signe où se trouvait Mars le jour de la naissance. Ici, il représente le désir&#xa0;: la manière dont une personne recherche l&apos;amour.</translation>
+    </message>
+    <message>
+        <source>The Venus sign is the sign Venus stood in that day. It stands for affection: what a person finds attractive.</source>
+        <translation>Le signe de Vénus est le signe où se trouvait Vénus ce jour-là. Il représente l&apos;affection&#xa0;: ce qu&apos;une personne trouve séduisant.</translation>
+    </message>
+    <message>
+        <source>Attraction runs both ways, so there are two readings: your Mars with your partner&apos;s Venus, and your Venus with your partner&apos;s Mars. Each has a colour of its own, which sums up its mood.</source>
+        <translation>L&apos;attirance joue dans les deux sens, d&apos;où deux analyses&#xa0;: votre Mars avec la Vénus de votre partenaire, et votre Vénus avec son Mars. Chacune a sa propre couleur, qui en résume l&apos;humeur.</translation>
+    </message>
+    <message>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>

@@ -9,8 +9,16 @@ import { attachNameFilter } from "./name_filter.js";
 import { setUpReferral } from "./refer_a_friend.js";
 import { loadCore } from "./core.js";
 import { setUpPictures } from "./picture_buttons.js";  // web/share/, beside this file in the site
+import { showReading as showReadingView } from "./reading_view.js";
+import { firstRefusal, standInDate } from "./empty_dates.js";
 
 const byId = (id) => document.getElementById(id);
+
+// The days and the years, from the range the build wrote on their lists.
+for (const list of document.querySelectorAll("select[data-from]")) {
+    for (let n = Number(list.dataset.from); n <= Number(list.dataset.to); ++n)
+        list.add(new Option(String(n)));
+}
 
 // ---- texts -----------------------------------------------------------------
 
@@ -26,6 +34,8 @@ function showTexts() {
     document.documentElement.lang = language;
     for (const element of document.querySelectorAll("[data-text]"))
         element.textContent = shown(element.dataset.text, element.dataset.arg);
+    for (const element of document.querySelectorAll("meta[data-meta]"))
+        element.content = shown(element.dataset.meta);
     for (const element of document.querySelectorAll("[data-label]"))
         element.setAttribute("aria-label", shown(element.dataset.label));
     for (const element of document.querySelectorAll("[data-hint]")) {
@@ -82,14 +92,17 @@ function catalogueFor(code) {
 
 // ---- the entry form and the reading ----------------------------------------
 
+// A person's entries; a date with a list left on its empty choice is noted
+// with that list, and reads as the stand-in date until the check refuses it.
 function person(prefix) {
-    const pick = (id) => byId(prefix + id);
-    const iso = [pick("year").value, pick("month").value, pick("day").value]
-        .map((part) => part.padStart(2, "0")).join("-");
-    return { name: pick("name").value, date: iso };
+    const lists = ["year", "month", "day"].map((id) => byId(prefix + id));
+    const empty = lists.findLast((list) => list.value === "") ?? null;
+    const iso = lists.map((list) => list.value.padStart(2, "0")).join("-");
+    return { name: byId(prefix + "name").value, date: empty ? standInDate : iso, emptyList: empty };
 }
 
 const faultFocus = { name: "name", date: "day", partner_name: "partner-name", partner_date: "partner-day" };
+const emptyDateMessage = { date: "missingDate", partner_date: "missingPartnerDate" };
 
 // The field at fault in sight and clear of the message, which sticks to the
 // bottom of the screen: on a small or much zoomed screen both stay in view.
@@ -126,25 +139,7 @@ window.addEventListener("hashchange", showSharedReading);
 
 function showReading(reading) {
     pictures.show(language, reading);
-    const fill = (id, text) => { byId(id).textContent = text; };
-    fill("shown-name", reading.you.name);
-    fill("shown-partner-name", reading.partner.name);
-    fill("shown-date", reading.shown.you.date);
-    fill("shown-partner-date", reading.shown.partner.date);
-    fill("your-mars", reading.shown.you.mars);
-    fill("partner-venus", reading.shown.partner.venus);
-    fill("your-venus", reading.shown.you.venus);
-    fill("partner-mars", reading.shown.partner.mars);
-    reading.readings.forEach((one, index) => {
-        const which = index === 0 ? "one" : "two";
-        const swatch = byId(`swatch-${which}`);
-        swatch.hidden = one.swatch === null;
-        swatch.style.backgroundColor = one.swatch ?? "";
-        swatch.setAttribute("aria-label", shown(index === 0 ? "firstColour" : "secondColour", one.colour ?? ""));
-        fill(`colour-${which}`, one.colour ?? "");
-        fill(`keywords-${which}`, one.category ?? "");
-        fill(`paragraph-${which}`, one.paragraph ?? "");
-    });
+    showReadingView(reading, shown);
     import("./share/share_actions.js").then((share) => share.showShareActions({ byId, shown, say }, reading));
 }
 
@@ -187,12 +182,16 @@ async function askForReading(couple) {
     const reading = await readingIn(language, couple);
     if (mine !== request)
         return;
-    if (reading?.refused)
-        return refuse(faultFocus[reading.refused], reading.message);
-    if (reading === null || reading.error) {
+    if (reading === null || (reading.error && !reading.refused)) {
         say(alertLine, shown("readingFailed"));
         return;
     }
+    const empty = { date: couple.you.emptyList !== null, partner_date: couple.partner.emptyList !== null };
+    const refused = firstRefusal(reading.refused ?? null, empty);
+    if (refused === reading.refused)
+        return refuse(faultFocus[refused], reading.message);
+    if (refused !== null)
+        return refuse((refused === "date" ? couple.you : couple.partner).emptyList.id, shown(emptyDateMessage[refused]));
     alertLine.textContent = "";
     lastCouple = couple;
     sharedReading?.leave();
@@ -222,9 +221,13 @@ for (const id of ["name", "partner-name"])
 
 // ---- dialogs, promotion and language ---------------------------------------
 
+// A dialog opens on its heading, not on its first control, which may be a link to another site.
 function opensDialog(buttonId, dialogId) {
     const dialog = byId(dialogId);
-    byId(buttonId).addEventListener("click", () => dialog.showModal());
+    byId(buttonId).addEventListener("click", () => {
+        dialog.showModal();
+        dialog.querySelector("h2").focus();
+    });
     dialog.addEventListener("close", () => byId(buttonId).focus());
 }
 

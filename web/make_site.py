@@ -23,6 +23,8 @@ TEXT_ENTRY = re.compile(r'^\s*(\w+): QT_TRANSLATE_NOOP\(("(?:[^"\\]|\\.)*"), ("(
 # amorist-cli's refusal lines, which the page keeps to the letter, and refer-a-friend's checks.
 CORE_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state", "amorist-cli", "modTellAFriend"}
 FIRST_YEAR, LAST_YEAR = 1930, 2012
+# The text each date list shows while nothing is chosen.
+EMPTY_CHOICE = {"days": "dayChoice", "months": "month", "years": "year"}
 
 
 def fail(message):
@@ -76,22 +78,43 @@ def fill_page(template, texts, months):
         if hint:
             words = html.escape(shown(text_of(hint)))
             tag = tag[:-1] + f' placeholder="{words}" aria-label="{words}">'
+        meta = attribute(tag, "data-meta")
+        if meta:
+            tag = tag[:-1] + f' content="{html.escape(shown(text_of(meta)))}">'
         key = attribute(tag, "data-text")
         if key:
             content = html.escape(shown(text_of(key), attribute(tag, "data-arg") or ""), quote=False)
         listed = attribute(tag, "data-list")
+        if listed:
+            # Each list starts on an empty choice, so no date is read that nobody picked.
+            choice = EMPTY_CHOICE[listed]
+            content = f'<option value="" data-text="{choice}">{html.escape(shown(text_of(choice)))}</option>'
+        # The numbers of days and years are written by the page's script from their range,
+        # which costs the first visit less than a hundred options each.
         if listed == "days":
-            content = "".join(f'<option value="{d}">{d}</option>' for d in range(1, 32))
+            tag = tag[:-1] + ' data-from="1" data-to="31">'
         elif listed == "months":
-            content = "".join(f'<option value="{i + 1}" data-month="{m}">{m}</option>'
-                              for i, m in enumerate(months))
+            content += "".join(f'<option value="{i + 1}" data-month="{m}">{m}</option>'
+                               for i, m in enumerate(months))
         elif listed == "years":
-            content = "".join(f"<option>{y}</option>" for y in range(FIRST_YEAR, LAST_YEAR + 1))
+            tag = tag[:-1] + f' data-from="{FIRST_YEAR}" data-to="{LAST_YEAR}">'
         return tag + content + end
 
     # Elements whose content the build writes are empty in the template.
-    return re.sub(r"(<(\w+)\b[^<>]*\bdata-(?:text|list|label|hint)=[^<>]*>)(</\2>)?", element,
+    return re.sub(r"(<(\w+)\b[^<>]*\bdata-(?:text|list|label|hint|meta)=[^<>]*>)(</\2>)?", element,
                   template)
+
+
+def served_source(name, text):
+    """A script or style sheet as the site serves it: without its comment lines and
+    indentation, which the first visit's budget would otherwise pay for. The page's
+    scripts hold no multi-line strings, so no line's leading space is content."""
+    if name.endswith(".js"):
+        text = re.sub(r"(?m)^[ \t]*//.*\n", "", text)
+    elif name.endswith(".css"):
+        text = re.sub(r"/\*.*?\*/\n?", "", text, flags=re.S)
+        text = re.sub(r"\s*([{};,>])\s*", r"\1", re.sub(r":[ \t]+", ":", text))
+    return re.sub(r"(?m)^[ \t]+", "", text)
 
 
 def source_hash(source):
@@ -192,11 +215,13 @@ def main():
              f"export const textFiles = {json.dumps(text_names, sort_keys=True)};\n"
              f"export const coreSize = {len(files['amorist.wasm'])};\n")
     add("built.js", built.encode("utf-8"))
-    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "core.js", "app.js", "style.css"]:
-        add(name, read(os.path.join(args.source, name)))
+    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "core.js", "reading_view.js",
+                 "empty_dates.js", "app.js", "style.css"]:
+        with open(os.path.join(args.source, name), encoding="utf-8") as f:
+            add(name, served_source(name, f.read()).encode("utf-8"))
     for name in ["share_actions.js", "shared_reading.js", "print.css"]:
         add(f"share/{name}", read(os.path.join(args.source, "share", name)))
-    add("index.html", page.encode("utf-8"))
+    add("index.html", re.sub(r"(?m)^[ \t]+", "", page).encode("utf-8"))
 
     if os.path.isdir(args.out):
         shutil.rmtree(args.out)

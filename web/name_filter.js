@@ -1,10 +1,20 @@
-// The name boxes' filter, as on the desktop: letters A to Z are taken, in
-// upper case, and spaces; anything else is refused with the desktop's message
-// and dropped, the letters around it kept. It runs on every change, so pasted,
-// dropped and composed text passes the same filter as typed text.
+// The name boxes' filter: people's names as they write them. Letters of every
+// alphabet (with the marks that combine with them), spaces, hyphens and
+// apostrophes are taken and upper-cased by Unicode's full rules (ß becomes SS),
+// as the desktop upper-cases; anything else is refused with the desktop's
+// message and dropped, the letters around it kept. It runs on every change, so
+// pasted, dropped and composed text passes the same filter as typed text.
+
+// What a name may hold, outside the letters: the space, hyphens and apostrophes.
+const notInNames = /[^\p{L}\p{M} \-\u2010\u2011'\u2019]/gu;
+
+export function nameCharacters(text) {
+    return text.replace(notInNames, "");
+}
+
 export function filterName(text) {
-    const upper = text.replace(/[a-z]/g, (letter) => letter.toUpperCase());
-    const kept = upper.replace(/[^A-Z ]/g, "");
+    const upper = text.toUpperCase();
+    const kept = nameCharacters(upper);
     return { kept, refused: kept.length !== upper.length };
 }
 

@@ -82,6 +82,10 @@ const pageTexts = {
     hintFriendName: QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
     hintFriendEmail: QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
 
+    // The messages for a date left on its empty choice: the check's own for that person's date.
+    missingDate: QT_TRANSLATE_NOOP("birth_data_check", "Please Enter Your Correct Date of Birth!"),
+    missingPartnerDate: QT_TRANSLATE_NOOP("birth_data_check", "Please Enter Correct Date Or Month Of Your Friend!"),
+
     // the web edition's own
     language: QT_TRANSLATE_NOOP("web", "Language"),
     print: QT_TRANSLATE_NOOP("web", "Print"),
@@ -102,4 +106,13 @@ const pageTexts = {
     copyPicture: QT_TRANSLATE_NOOP("web", "Copy Picture"),
     savePicture: QT_TRANSLATE_NOOP("web", "Save Picture"),
     shareLine: QT_TRANSLATE_NOOP("web", "Our romantic compatibility reading from Amorist"),
+    pageHeading: QT_TRANSLATE_NOOP("web", "Romantic compatibility from two dates of birth"),
+    metaDescription: QT_TRANSLATE_NOOP("web", "Romantic compatibility from two dates of birth: the Mars and Venus signs, two readings and a colour for each. Free, in your browser, nothing stored."),
+    dayChoice: QT_TRANSLATE_NOOP("web", "Day"),
+    bothWays: QT_TRANSLATE_NOOP("web", "The same reading both ways"),
+    aboutReading: QT_TRANSLATE_NOOP("web", "About your reading"),
+    aboutMars: QT_TRANSLATE_NOOP("web", "The Mars sign is the sign Mars stood in on the day of birth. Here it stands for desire: how a person goes after love."),
+    aboutVenus: QT_TRANSLATE_NOOP("web", "The Venus sign is the sign Venus stood in that day. It stands for affection: what a person finds attractive."),
+    aboutTwoWays: QT_TRANSLATE_NOOP("web", "Attraction runs both ways, so there are two readings: your Mars with your partner's Venus, and your Venus with your partner's Mars. Each has a colour of its own, which sums up its mood."),
+    referralNote: QT_TRANSLATE_NOOP("web", "The four fields go to the maker's site, in the address this button opens, and nowhere else."),
 };

@@ -84,6 +84,10 @@ function shareRows({ browserName, buildWeb, open, check, axe, enter, names, cliR
                     // A reading of one's own puts the link's away.
                     await opened.type("#name", "KIM");
                     await opened.type("#partner-name", "LOU");
+                    for (const id of ["day", "month", "partner-day", "partner-month"])
+                        await opened.select(`#${id}`, "1");
+                    for (const id of ["year", "partner-year"])
+                        await opened.select(`#${id}`, "1930");
                     await opened.click("#get-reading");
                     await opened.waitForSelector("#result:not([hidden])");
                     check(!(await shows(opened, "#shared")) && new URL(opened.url()).hash === "", "the link's reading is put away");
