@@ -28,7 +28,7 @@ run build run
 test browsers build test web
 test-sanitize browsers build test web
 web build web
-bench bench browsers build web
+bench bench browsers build nginx web
 package build package web
 fuzz build fuzz
 tables build tables

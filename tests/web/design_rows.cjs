@@ -128,8 +128,8 @@ function designRows({ browserName, open, check, axe }) {
                 return { note: visible("both-ways"), secondText: visible("paragraph-two"),
                     notes: [...document.querySelectorAll("#result *")].filter((e) => e.getClientRects().length > 0
                         && e.textContent === "The same reading both ways").length,
-                    colours: [...document.querySelectorAll(".swatch-colour")].map((e) => e.getAttribute("aria-label")),
-                    words: [...document.querySelectorAll(".category")].map((e) => e.textContent) };
+                    colours: [...document.querySelectorAll("#result .swatch-colour")].map((e) => e.getAttribute("aria-label")),
+                    words: [...document.querySelectorAll("#result .category")].map((e) => e.textContent) };
             });
             check(seen.note && seen.notes === 1 && !seen.secondText, `both ways: ${JSON.stringify(seen)}`);
             check(/^First reading colour: \w/.test(seen.colours[0]) && /^Second reading colour: \w/.test(seen.colours[1])
