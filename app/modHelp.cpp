@@ -11,8 +11,8 @@ namespace amorist {
 
 namespace {
 
-QString Address(const char* host, const char* path) {
-    return QStringLiteral("https://") + QLatin1String(host) + QLatin1String(path);
+QString WebAddress(const char* host, const char* path) {
+    return QString::fromStdString(sites::Address(host, path));
 }
 
 constexpr qint64 kQuietDays = 14;
@@ -41,13 +41,13 @@ QDate ReminderDate(const QString& stored) {
 }
 
 QString sites::HomePageAddress() {
-    return Address(kMainHost, "");
+    return WebAddress(kMainHost, "");
 }
 QString sites::ProductRootAddress() {
-    return Address(kProductHost, "/");
+    return WebAddress(kProductHost, "/");
 }
 QString sites::MainSiteAddress(const char* path) {
-    return Address(kMainHost, path);
+    return WebAddress(kMainHost, path);
 }
 
 void OpenWebPage(Platform& platform, const QString& address) {
@@ -61,19 +61,19 @@ void OpenSoftwarePage(Platform& platform) {
     OpenWebPage(platform, sites::MainSiteAddress("/quillmoorsoftwares"));
 }
 void OpenDonatePage(Platform& platform) {
-    OpenWebPage(platform, Address(sites::kHelpHost, "/donate.html"));
+    OpenWebPage(platform, WebAddress(sites::kHelpHost, "/donate.html"));
 }
 void OpenOnlineHelp(Platform& platform) {
-    OpenWebPage(platform, Address(sites::kProductHost, "/amorist-help.html"));
+    OpenWebPage(platform, WebAddress(sites::kProductHost, "/amorist-help.html"));
 }
 void OpenFullBrandPage(Platform& platform) {
-    OpenWebPage(platform, Address(sites::kHelpHost, "/fully-branded.html"));
+    OpenWebPage(platform, WebAddress(sites::kHelpHost, "/fully-branded.html"));
 }
 void OpenCoBrandPage(Platform& platform) {
-    OpenWebPage(platform, Address(sites::kHelpHost, "/co-brand.html"));
+    OpenWebPage(platform, WebAddress(sites::kHelpHost, "/co-brand.html"));
 }
 void OpenDownloadPage(Platform& platform) {
-    OpenWebPage(platform, Address(sites::kProductHost, "/download-amorist.html"));
+    OpenWebPage(platform, WebAddress(sites::kProductHost, "/download-amorist.html"));
 }
 
 void PromptForUpdate(Platform& platform, QWidget* parent) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "core/sites.h"
+
 class QWidget;
 
 namespace amorist {
@@ -13,12 +15,6 @@ namespace amorist {
 class Platform;
 
 namespace sites {
-// Every text that shows a host is derived from these, so they change in one place.
-// Every address is https: the referral's query carries names and e-mail addresses.
-inline constexpr char kMainHost[] = "www.quillmoor.com";
-inline constexpr char kHelpHost[] = "help.quillmoor.com";
-inline constexpr char kProductHost[] = "amorist.quillmoor.com";
-
 QString HomePageAddress();                  // main site root, no path: https://www.quillmoor.com
 QString ProductRootAddress();               // product site root ending in "/"
 QString MainSiteAddress(const char* path);  // path starts with "/"

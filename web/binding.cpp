@@ -14,6 +14,7 @@
 #include "core/compatibility/birth_data_check.h"
 #include "core/compatibility/reading_content.h"
 #include "core/referral/referral_check.h"
+#include "core/sites.h"
 #include "core/translatable.h"
 #include "reading/couple.h"
 #include "reading/language.h"
@@ -32,8 +33,8 @@ constexpr int kLongestName = 200;
 constexpr std::size_t kLongestShortText = 64;
 
 // What amorist_reading's flags ask for.
-constexpr int kShown = 1;           // the dates and signs as the language shows them
-constexpr int kBlankIsEmpty = 2;    // a name of spaces only counts as no name (the page's rule)
+constexpr int kShown = 1;         // the dates and signs as the language shows them
+constexpr int kBlankIsEmpty = 2;  // a name of spaces only counts as no name (the page's rule)
 
 std::map<std::string, reading::Language, std::less<>>& Languages() {
     static std::map<std::string, reading::Language, std::less<>> languages{
@@ -101,7 +102,8 @@ std::string Refusal(const reading::CheckedCouple& checked) {
     return text;
 }
 
-void AppendShown(std::string& out, const reading::PersonShown& person, const reading::Language& language) {
+void AppendShown(std::string& out, const reading::PersonShown& person,
+                 const reading::Language& language) {
     std::string date;
     language.AppendDate(date, person.date);
     out.append("{\"date\": ");
@@ -146,7 +148,7 @@ std::string Reading(std::string_view code, const reading::CoupleArgs& args, int 
         return ErrorAnswer("no catalogue for this language");
     const reading::Language& language = found->second;
     const reading::CoupleArgs page{PageName(args.name, flags), args.date,
-                               PageName(args.partnerName, flags), args.partnerDate};
+                                   PageName(args.partnerName, flags), args.partnerDate};
     const reading::CheckedCouple checked = reading::CheckCouple(page, language);
     if (!checked.ok())
         return Refusal(checked);
@@ -155,10 +157,6 @@ std::string Reading(std::string_view code, const reading::CoupleArgs& args, int 
         return ShownReading(checked.couple, reading, language);
     return reading::JsonCouple(checked.couple, reading, language);
 }
-
-// Where a referral goes, as the desktop sends it.
-constexpr std::string_view kReferralPage = "https://www.quillmoor.com/qmqs-refer-a-friend.php";
-constexpr std::string_view kProductRoot = "https://amorist.quillmoor.com/";
 
 std::string ReferralRefusal(const reading::Language& language, std::string_view english,
                             std::string_view argument = {}) {
@@ -192,13 +190,16 @@ std::string Referral(std::string_view code, const ReferralTexts& boxes) {
     }
     texts[static_cast<std::size_t>(ReferralField::Message)] = message;
     if (HasFieldTooLong(texts))
-        return ReferralRefusal(language, kFieldTooLongMessage, std::to_string(kLongestReferralField));
+        return ReferralRefusal(language, kFieldTooLongMessage,
+                               std::to_string(kLongestReferralField));
     if (const auto problem = EmailAddressProblem(texts))
         return ReferralRefusal(language, *problem);
     if (const auto missing = MissingFieldMessage(texts, shownHints))
         return ReferralRefusal(language, *missing);
     std::string text = "{\"address\": ";
-    reading::AppendJsonString(text, ReferralAddress(texts, kReferralPage, kProductRoot));
+    reading::AppendJsonString(
+        text, ReferralAddress(texts, sites::Address(sites::kMainHost, kReferralPagePath),
+                              sites::Address(sites::kProductHost, "/")));
     text.append("}\n");
     return text;
 }
@@ -232,15 +233,14 @@ EMSCRIPTEN_KEEPALIVE int amorist_longest_name() {
 // "message": the check's message, "error": amorist-cli's message line};
 // anything the binding cannot take gives {"error": why}.
 EMSCRIPTEN_KEEPALIVE const char* amorist_reading(const char* language, int languageSize,
-                                                 const char* name, int nameSize,
-                                                 const char* date, int dateSize,
-                                                 const char* partnerName, int partnerNameSize,
-                                                 const char* partnerDate, int partnerDateSize,
-                                                 int flags) {
+                                                 const char* name, int nameSize, const char* date,
+                                                 int dateSize, const char* partnerName,
+                                                 int partnerNameSize, const char* partnerDate,
+                                                 int partnerDateSize, int flags) {
     using namespace amorist;
     const reading::CoupleArgs args{web::View(name, nameSize), web::View(date, dateSize),
-                               web::View(partnerName, partnerNameSize),
-                               web::View(partnerDate, partnerDateSize)};
+                                   web::View(partnerName, partnerNameSize),
+                                   web::View(partnerDate, partnerDateSize)};
     return web::Answer(web::Reading(web::View(language, languageSize), args, flags));
 }
 
@@ -249,12 +249,14 @@ EMSCRIPTEN_KEEPALIVE const char* amorist_reading(const char* language, int langu
 // {"address": where to open it}, or {"refused": the message of the first
 // check that fails}.
 EMSCRIPTEN_KEEPALIVE const char* amorist_referral(const char* language, int languageSize,
-                                                  const char* name, int nameSize,
-                                                  const char* email, int emailSize,
-                                                  const char* friendName, int friendNameSize,
-                                                  const char* friendEmail, int friendEmailSize) {
+                                                  const char* name, int nameSize, const char* email,
+                                                  int emailSize, const char* friendName,
+                                                  int friendNameSize, const char* friendEmail,
+                                                  int friendEmailSize) {
     using namespace amorist;
-    const ReferralTexts boxes{web::View(name, nameSize), web::View(email, emailSize), {},
+    const ReferralTexts boxes{web::View(name, nameSize),
+                              web::View(email, emailSize),
+                              {},
                               web::View(friendName, friendNameSize),
                               web::View(friendEmail, friendEmailSize)};
     return web::Answer(web::Referral(web::View(language, languageSize), boxes));
