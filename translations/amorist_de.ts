@@ -935,6 +935,18 @@ Möchten Sie nach einem Update suchen?</translation>
         <source>Our romantic compatibility reading from Amorist</source>
         <translation>Unsere romantische Kompatibilität, gedeutet von Amorist</translation>
     </message>
+    <message>
+        <source>Picture copied</source>
+        <translation>Bild kopiert</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied. Save Picture keeps it as a file.</source>
+        <translation>Das Bild konnte nicht kopiert werden. Mit „Bild speichern“ erhalten Sie es als Datei.</translation>
+    </message>
+    <message>
+        <source>The picture could not be made. Please try again.</source>
+        <translation>Das Bild konnte nicht erstellt werden. Bitte versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>zodiac</name>

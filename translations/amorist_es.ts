@@ -935,6 +935,18 @@ Do you want to check for an update?</source>
         <source>Our romantic compatibility reading from Amorist</source>
         <translation>Nuestra compatibilidad romántica según Amorist</translation>
     </message>
+    <message>
+        <source>Picture copied</source>
+        <translation>Imagen copiada</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied. Save Picture keeps it as a file.</source>
+        <translation>No se ha podido copiar la imagen. Con «Guardar imagen» la guardas como archivo.</translation>
+    </message>
+    <message>
+        <source>The picture could not be made. Please try again.</source>
+        <translation>No se ha podido crear la imagen. Inténtalo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>zodiac</name>

@@ -159,7 +159,7 @@
     <message>
         <source>&apos;%1&apos;</source>
         <extracomment>The quotes around a word as typed in a message: „%1“, « %1 » ...</extracomment>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -934,6 +934,18 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>Our romantic compatibility reading from Amorist</source>
         <translation>Notre compatibilité amoureuse selon Amorist</translation>
+    </message>
+    <message>
+        <source>Picture copied</source>
+        <translation>Image copiée</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied. Save Picture keeps it as a file.</source>
+        <translation>L’image n’a pas pu être copiée. «&#xa0;Enregistrer l’image&#xa0;» la conserve dans un fichier.</translation>
+    </message>
+    <message>
+        <source>The picture could not be made. Please try again.</source>
+        <translation>L’image n’a pas pu être créée. Veuillez réessayer.</translation>
     </message>
 </context>
 <context>

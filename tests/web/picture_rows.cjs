@@ -37,6 +37,9 @@ async function savedPicture(page, count) {
     return { name: saved.name, bytes: Buffer.from(saved.base64, "base64") };
 }
 
+const statusSays = (page, message) => page.waitForFunction(
+    (m) => document.getElementById("share-status").textContent === m, { timeout: 20000 }, message);
+
 const cardLoaded = (page) => page.evaluate(() =>
     performance.getEntriesByType("resource").some((entry) => entry.name.includes("amorist-card")));
 
@@ -74,9 +77,28 @@ function pictureRows({ browserName, open, check, readingWorks }) {
                     const items = await navigator.clipboard.read();
                     return items.some((item) => item.types.includes("image/png"));
                 }, { timeout: 20000, polling: 200 });
+                await statusSays(page, "Picture copied");
                 await page.close();
             }],
         ]),
+        ["a picture that cannot be made, or copied, says so under the commands, in the page's language",
+            async (context) => {
+                const page = await open(context, "?lang=de");
+                await readingWorks(page, "de");
+                // A canvas that gives no PNG, as a browser out of memory does, and a clipboard that
+                // refuses the picture.
+                await page.evaluate(() => {
+                    HTMLCanvasElement.prototype.toBlob = function (done) { done(null); };
+                    navigator.clipboard.write = () => Promise.reject(new DOMException("refused", "NotAllowedError"));
+                    for (const id of ["copy-picture", "share-picture"])
+                        document.getElementById(id).hidden = false;
+                });
+                await page.click("#save-picture");
+                await statusSays(page, "Das Bild konnte nicht erstellt werden. Bitte versuchen Sie es erneut.");
+                await page.click("#copy-picture");
+                await statusSays(page, "Das Bild konnte nicht kopiert werden. Mit „Bild speichern“ erhalten Sie es als Datei.");
+                await page.close();
+            }],
     ];
 }
 

@@ -21,29 +21,41 @@ function download(blob) {
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
 }
 
-// shareLine: the one line that goes with a shared picture, in the page's language.
-export function setUpPictures({ byId, shareLine }) {
+// Each command says how it went on the status line under the commands, in the
+// page's language (shown); a picture that cannot be made says so too.
+export function setUpPictures({ byId, shown, say }) {
     let current = null;  // { language, reading } of the reading on screen
+    const status = byId("share-status");
     const share = byId("share-picture");
     const copy = byId("copy-picture");
     share.hidden = !canShareFiles();
     copy.hidden = !(typeof ClipboardItem === "function" && navigator.clipboard?.write);
 
-    byId("save-picture").addEventListener("click", async () => download(await picture(current)));
-    copy.addEventListener("click", async () => {
-        // Handed over as a promise, so the browser still counts the click as the user's.
-        await navigator.clipboard.write([new ClipboardItem({ "image/png": picture(current) })]);
-    });
-    share.addEventListener("click", async () => {
-        const file = new File([await picture(current)], fileName, { type: "image/png" });
-        const address = new URL(".", location.href).href;
+    const command = (button, run, failure) => button.addEventListener("click", async () => {
+        status.textContent = "";
         try {
-            await navigator.share({ files: [file], text: shareLine(), url: address });
+            await run();
         } catch (error) {
-            if (error.name !== "AbortError")  // the person closed the share sheet
-                throw error;
+            if (error.name === "AbortError")  // the person closed the share sheet
+                return;
+            console.warn("Amorist: a picture command failed:", error);
+            say(status, shown(failure));
         }
     });
+    command(byId("save-picture"), async () => download(await picture(current)), "pictureFailed");
+    command(copy, async () => {
+        // Handed over as a promise, so the browser still counts the click as the user's. A
+        // clipboard that refuses at once leaves it unread, and its failure is not the page's.
+        const png = picture(current);
+        png.catch(() => {});
+        await navigator.clipboard.write([new ClipboardItem({ "image/png": png })]);
+        say(status, shown("pictureCopied"));
+    }, "pictureNotCopied");
+    command(share, async () => {
+        const file = new File([await picture(current)], fileName, { type: "image/png" });
+        const address = new URL(".", location.href).href;
+        await navigator.share({ files: [file], text: shown("shareLine"), url: address });
+    }, "pictureFailed");
 
     return {
         show(language, reading) {
