@@ -3,28 +3,14 @@
 // in Debian's Chromium: accessibility, best practices and SEO should be 1.0, performance at
 // least 0.95. Prints each score against its goal (make bench).
 // Usage: node web_lighthouse.cjs BUILD_WEB_DIR (the npm tools in BUILD_WEB_DIR/npm)
-const { execFileSync, spawn } = require("node:child_process");
+const { execFileSync } = require("node:child_process");
 const fs = require("node:fs");
 const path = require("node:path");
 
 const [buildWeb] = process.argv.slice(2);
-const source = path.join(__dirname, "..");
+const { startNginx } = require("../tests/web/app_rows.cjs");
 const lighthouse = path.join(buildWeb, "npm", "node_modules", ".bin", "lighthouse");
 const goals = { performance: 0.95, accessibility: 1, "best-practices": 1, seo: 1 };
-
-function serve() {
-    const nginx = spawn(path.join(source, "web", "nginx", "run-nginx.sh"),
-        [path.join(buildWeb, "site"), path.join(buildWeb, "nginx-lighthouse")], { stdio: ["ignore", "pipe", "inherit"] });
-    const origin = new Promise((resolve, reject) => {
-        nginx.stdout.on("data", (data) => {
-            const address = String(data).match(/http:\/\/[\d.:]+/);
-            if (address)
-                resolve(address[0]);
-        });
-        nginx.on("exit", (code) => reject(new Error(`nginx ended with status ${code}`)));
-    });
-    return { origin, stop: () => nginx.kill() };
-}
 
 function audit(origin, preset) {
     const report = path.join(buildWeb, `lighthouse-${preset}.json`);
@@ -36,7 +22,7 @@ function audit(origin, preset) {
 }
 
 async function main() {
-    const server = serve();
+    const server = startNginx(path.join(buildWeb, "site"), path.join(buildWeb, "nginx-lighthouse"));
     let missed = false;
     try {
         const origin = await server.origin;

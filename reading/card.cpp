@@ -107,7 +107,8 @@ double AdvanceEms(char32_t c, bool bold) {
     const std::span<const char32_t> starts =
         bold ? std::span<const char32_t>(card_font::kBoldStarts) : card_font::kRegularStarts;
     const std::span<const std::uint16_t> advances =
-        bold ? std::span<const std::uint16_t>(card_font::kBoldAdvances) : card_font::kRegularAdvances;
+        bold ? std::span<const std::uint16_t>(card_font::kBoldAdvances)
+             : card_font::kRegularAdvances;
     const auto run = std::upper_bound(starts.begin(), starts.end(), c);
     if (run != starts.begin()) {
         const std::uint16_t advance = advances[static_cast<std::size_t>(run - starts.begin() - 1)];
@@ -193,13 +194,12 @@ void AddReading(CardLayout& layout, double top, const ReadingResult& reading, st
                 const Language& language) {
     constexpr double kHeight = 330;
     const bool swatch = HasSwatch(reading);
-    const Rgb colour = swatch ? kSwatchColours[static_cast<std::size_t>(*reading.number - 1)]
-                              : Rgb{128, 128, 128};
+    const Rgb colour =
+        swatch ? kSwatchColours[static_cast<std::size_t>(*reading.number - 1)] : Rgb{128, 128, 128};
     layout.blocks.push_back({top, kHeight, swatch ? SwatchHex(*reading.number) : "#808080"});
     const std::string_view ink = InkOn(colour);
     if (const Category* category = language.Shown(reading.category)) {
-        layout.lines.push_back(
-            Fitted(CardText(category->word), top + 130, 96, 40, true, ink));
+        layout.lines.push_back(Fitted(CardText(category->word), top + 130, 96, 40, true, ink));
         layout.lines.push_back(
             Fitted(CardText(category->colourName), top + 205, 44, 28, false, ink));
     }
@@ -226,8 +226,8 @@ std::string CardText(std::string_view text) {
 }
 
 CardContent CardFor(const Couple& couple, const CoupleReading& reading, bool withNames) {
-    return {couple.name,         couple.partnerName,   withNames,
-            reading.yourMars,    reading.yourVenus,    reading.partnerMars,
+    return {couple.name,          couple.partnerName, withNames,
+            reading.yourMars,     reading.yourVenus,  reading.partnerMars,
             reading.partnerVenus, &reading.result};
 }
 
@@ -260,12 +260,23 @@ namespace {
 void AppendEscaped(std::string& out, std::string_view text) {
     for (const char c : text) {
         switch (c) {
-            case '&': out.append("&amp;"); break;
-            case '<': out.append("&lt;"); break;
-            case '>': out.append("&gt;"); break;
-            case '"': out.append("&quot;"); break;
-            case '\'': out.append("&apos;"); break;
-            default: out += c;
+            case '&':
+                out.append("&amp;");
+                break;
+            case '<':
+                out.append("&lt;");
+                break;
+            case '>':
+                out.append("&gt;");
+                break;
+            case '"':
+                out.append("&quot;");
+                break;
+            case '\'':
+                out.append("&apos;");
+                break;
+            default:
+                out += c;
         }
     }
 }

@@ -2,12 +2,12 @@
 // the core compiled to WebAssembly (web/core.js). What needs no core (About,
 // refer-a-friend's dialog, the language switch) is set up first, so nothing
 // that goes wrong with the core can take it down. What only some visits use
-// (refer-a-friend, the commands under a reading) is imported when first needed.
+// (refer-a-friend, the reading's view and its commands) is imported when first
+// needed.
 import { textFiles, catalogueFiles, coreSize } from "./built.js";
 import { chooseLanguage } from "./language_choice.js";
 import { attachNameFilter } from "./name_filter.js";
 import { loadCore } from "./core.js";
-import { showReading as showReadingView } from "./reading_view.js";
 import { firstRefusal, standInDate } from "./empty_dates.js";
 
 const byId = (id) => document.getElementById(id);
@@ -125,22 +125,22 @@ function refuse(fieldId, message) {
 
 let lastCouple = null;
 
-// The commands under a reading. Their code is fetched once someone starts
-// entering a couple, so it is here by the time the reading is.
-let readingCommands = null;
-function loadReadingCommands() {
-    readingCommands ??= Promise.all([
+// The reading's view and the commands under it. Their code is fetched once
+// someone starts entering a couple, so it is here by the time the reading is.
+let readingModules = null;
+function loadReadingModules() {
+    readingModules ??= Promise.all([
+        import("./reading_view.js"),
         import("./picture_buttons.js").then(({ setUpPictures }) =>  // web/share/, served beside this file
-            setUpPictures({ byId, shareLine: () => shown("shareLine") })),
+            setUpPictures({ byId, shown, say })),
         import("./share/share_actions.js"),
     ]).catch((error) => {
-        console.warn("Amorist: the commands under the reading did not load:", error);
-        readingCommands = null;
-        return null;
+        readingModules = null;
+        throw error;
     });
-    return readingCommands;
+    return readingModules;
 }
-byId("entries").addEventListener("input", loadReadingCommands, { once: true });
+byId("entries").addEventListener("input", () => loadReadingModules().catch(() => {}), { once: true });
 
 // A reading link's code loads only for an address that holds one.
 let sharedReading = null;
@@ -154,13 +154,10 @@ async function showSharedReading() {
 window.addEventListener("hashchange", showSharedReading);
 
 async function showReading(reading) {
-    const commands = await loadReadingCommands();
-    showReadingView(reading, shown);
-    if (commands !== null) {
-        const [pictures, share] = commands;
-        pictures.show(language, reading);
-        share.showShareActions({ byId, shown, say }, reading);
-    }
+    const [view, pictures, share] = await loadReadingModules();
+    view.showReading(reading, shown);
+    pictures.show(language, reading);
+    share.showShareActions({ byId, shown, say }, reading);
 }
 
 async function readingIn(code, couple) {
@@ -213,7 +210,13 @@ async function askForReading(couple) {
         return refuse(faultFocus[refused], reading.message);
     if (refused !== null)
         return refuse((refused === "date" ? couple.you : couple.partner).emptyList.id, shown(emptyDateMessage[refused]));
-    await showReading(reading);
+    try {
+        await showReading(reading);
+    } catch (error) {
+        console.warn("Amorist: the reading's view did not load:", error);
+        say(alertLine, shown("readingFailed"));
+        return;
+    }
     if (mine !== request)
         return;
     alertLine.textContent = "";
@@ -294,7 +297,7 @@ async function switchLanguage(code) {
     if (lastCouple !== null) {
         const reading = await readingIn(code, lastCouple);
         if (wanted === code && reading !== null && !reading.refused && !reading.error)
-            showReading(reading);
+            await showReading(reading);
     }
 }
 
