@@ -248,33 +248,47 @@ for (const id of ["name", "partner-name"])
 // ---- dialogs, promotion and language ---------------------------------------
 
 // A dialog opens on its heading, not on its first control, which may be a link
-// to another site; its texts, which the page's markup leaves out, come first.
-function opensDialog(buttonId, dialogId, setUp = async () => {}) {
+// to another site. Its words, which the page's markup leaves out, are the
+// texts module's.
+function opensDialog(buttonId, dialogId, whenOpened = () => {}) {
     const dialog = byId(dialogId);
-    byId(buttonId).addEventListener("click", async () => {
-        await Promise.all([firstTexts, setUp().catch((error) => console.warn(`Amorist: ${dialogId}:`, error))]);
+    byId(buttonId).addEventListener("click", () => {
+        whenOpened();
         dialog.showModal();
         dialog.querySelector("h2").focus();
     });
     dialog.addEventListener("close", () => byId(buttonId).focus());
 }
 
+// Refer-a-friend's code is fetched as its dialog first opens; the form is the
+// page's to send, never the browser's, whether or not that code has come.
 let referral = null;
-const setUpReferralOnce = () => (referral ??= import("./refer_a_friend.js").then(({ setUpReferral }) =>
-    setUpReferral({ byId, shown, say, askCore: async (boxes) => {
-        const ready = await coreOrNull;
-        if (ready === null || !(await catalogueFor(language)))
-            return null;
-        return ready.referral(language, boxes);
-    } })));
-// Never sent by the browser itself, whether or not its code has come.
-byId("referral").addEventListener("submit", (event) => event.preventDefault());
+function loadReferral() {
+    referral ??= import("./refer_a_friend.js").then(({ setUpReferral }) =>
+        setUpReferral({ byId, shown, say, askCore: async (boxes) => {
+            const ready = await coreOrNull;
+            if (ready === null || !(await catalogueFor(language)))
+                return null;
+            return ready.referral(language, boxes);
+        } })).catch((error) => {
+        referral = null;
+        throw error;
+    });
+    return referral;
+}
+byId("referral").addEventListener("submit", async (event) => {
+    event.preventDefault();
+    const referAFriend = await loadReferral().catch((error) => console.warn("Amorist: refer-a-friend:", error));
+    await referAFriend?.submit();
+});
 
 opensDialog("open-about", "about");
-opensDialog("open-refer", "refer", setUpReferralOnce);
+opensDialog("open-refer", "refer", () => loadReferral().catch(() => {}));
 
-// Which of the two promotions is in front is drawn once per visit, as at start-up.
+// Which of the two promotions is in front, and which of the four support messages
+// refer-a-friend shows, are drawn once per visit, as the desktop draws them once per run.
 document.querySelector(Math.random() < 0.5 ? ".cobrand" : ".fullbrand").classList.add("in-front");
+byId("support").dataset.text = `support${Math.floor(Math.random() * 4)}`;
 
 async function textsOf(code) {
     if (!texts.has(code))
