@@ -2,8 +2,8 @@
 """Assembles the static site of the web edition.
 
 Fills the page's English texts in from web/page_texts.js (the names of texts
-in the translations, which lupdate reads too) and its lists from the core's
-month names, writes the page's texts in each language as a module of their
+in the translations, which lupdate reads too), its lists from the core's
+month names and its language switch from the languages the build lists, writes the page's texts in each language as a module of their
 own (texts_xx.js, shortcut markers gone), and writes each translation's
 catalogue for the core, cut down to the texts the reading uses. The files keep
 their plain names here: web/app/finish-site.mjs names them after their
@@ -48,6 +48,16 @@ def month_names(source_root):
     if len(names) != 12:
         fail("the twelve month names were not found in core/ephemeris/zodiac.h")
     return names
+
+
+def fill_languages(page, languages):
+    """The language switch offers every language, each in its own name."""
+    options = "".join(f'\n<option value="{code}" lang="{code}">{html.escape(name)}</option>'
+                      for code, name in languages)
+    page, count = re.subn(r"(<select\b[^<>]*?) data-languages>", lambda m: m.group(1) + ">" + options, page)
+    if count != 1:
+        fail("index.html holds no <select data-languages> for the language switch")
+    return page
 
 
 def without_markers(text):
@@ -167,6 +177,8 @@ def main():
     parser.add_argument("--card-module", required=True,
                         help="amorist-card.js, the picture commands' module; its .wasm lies beside it")
     parser.add_argument("--icon", required=True)
+    parser.add_argument("--language", action="append", default=[], metavar="xx=NAME",
+                        help="a language of the switch, in its own name; English first")
     parser.add_argument("--out", required=True)
     parser.add_argument("catalogues", nargs="*")
     args = parser.parse_args()
@@ -174,8 +186,9 @@ def main():
     source_root = os.path.dirname(os.path.abspath(args.source))
     _, texts = page_texts(os.path.join(args.source, "page_texts.js"))
     months = month_names(source_root)
+    languages = [language.split("=", 1) for language in args.language]
     with open(os.path.join(args.source, "index.html"), encoding="utf-8") as f:
-        page = fill_page(f.read(), texts, months)
+        page = fill_languages(fill_page(f.read(), texts, months), languages)
 
     files = {}  # name -> bytes
 
@@ -208,9 +221,9 @@ def main():
         catalogue_names[code] = name
         text_names[code] = f"texts_{code}.js"
         add(text_names[code], texts_module(texts, months, translations(catalogue)).encode("utf-8"))
-    offered = re.findall(r'<option value="(\w+)" lang="\1">', page)
+    offered = [code for code, _ in languages]
     if sorted(offered) != sorted(text_names):
-        fail(f"index.html offers the languages {offered}, the translations are {sorted(text_names)}")
+        fail(f"the languages are {offered}, the translations {sorted(text_names)}")
     built = (f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n"
              f"export const textFiles = {json.dumps(text_names, sort_keys=True)};\n"
              f"export const coreSize = {len(files['amorist.wasm'])};\n")
