@@ -81,9 +81,14 @@ def main():
     plural_rules = dict(rule.split("=", 1) for rule in args.plural_rule)
     os.makedirs(args.out, exist_ok=True)
     catalogues = [catalogue(path, plural_rules) for path in args.ts]
+    written = {f"amorist_{code}.cat" for code, _ in catalogues}
     for code, text in catalogues:
         with open(os.path.join(args.out, f"amorist_{code}.cat"), "w", encoding="utf-8", newline="") as f:
             f.write(text)
+    # A language taken off the list leaves no catalogue behind.
+    for name in os.listdir(args.out):
+        if name.startswith("amorist_") and name.endswith(".cat") and name not in written:
+            os.remove(os.path.join(args.out, name))
     if args.cpp:
         rows = []
         for code, text in [] if args.embed_none else catalogues:
