@@ -12,6 +12,7 @@
 #include "reading/language.h"
 #include "cli/output.h"
 #include "reading/text_output.h"
+#include "translations/translated_languages.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
@@ -97,8 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         at = end + 1;
     }
 
-    static const std::string_view kCodes[] = {"en", "de", "fr", "es"};
-    const std::string_view lang = kCodes[size < 2 ? 0 : data[1] % 4];
+    // English or one of the translations.
+    const std::size_t choice = size < 2 ? 0 : data[1] % (amorist::kTranslatedLanguages.size() + 1);
+    const std::string_view lang = choice == 0 ? "en" : amorist::kTranslatedLanguages[choice - 1];
     // Refusals speak the language of the output, so JSON is held to CSV in the same language.
     const Printed json = RunBatch(input, true, piece, *Language::Named(lang));
     const Printed csvInLanguage = RunBatch(input, false, piece, *Language::Named(lang));

@@ -9,24 +9,20 @@ disambiguating comment, then the translation, or its numerus forms in order.
 Entries still unfinished, vanished or obsolete are left out, so they show in
 English, as they would through Qt.
 
-    make_catalogues.py --out DIR [--cpp FILE [--embed-none]] TS...
+    make_catalogues.py --out DIR [--cpp FILE [--embed-none]]
+                       --plural-rule xx=RULE... TS...
 
 writes DIR/amorist_xx.cat for each TS, and with --cpp a C++ source that embeds
 them all for amorist::EmbeddedCatalogue(), or none with --embed-none (the web
-edition fetches a language's catalogue only when it is chosen).
+edition fetches a language's catalogue only when it is chosen). Each
+language's plural rule comes from translations/languages.txt: "one-is-1" where
+"1 Tag" / "2 Tage" (German, Spanish), "one-below-2" where 0 and 1 go alike
+(French).
 """
 import argparse
 import os
 import sys
 import xml.etree.ElementTree as ET
-
-# Qt's plural rule of each language, by the number of forms its .ts files give:
-# German and Spanish say "1 Tag" / "2 Tage", French treats 0 and 1 alike.
-PLURAL_RULES = {
-    "de": "one-is-1",
-    "es": "one-is-1",
-    "fr": "one-below-2",
-}
 
 RS, US = "\x1e", "\x1f"
 
@@ -38,11 +34,11 @@ def language_of(path):
     return name[len("amorist_"):-len(".ts")]
 
 
-def catalogue(path):
+def catalogue(path, plural_rules):
     code = language_of(path)
-    if code not in PLURAL_RULES:
-        sys.exit(f"make_catalogues.py: {path}: no plural rule for '{code}' in PLURAL_RULES")
-    records = [US.join(["amorist-catalogue", code, PLURAL_RULES[code]])]
+    if code not in plural_rules:
+        sys.exit(f"make_catalogues.py: {path}: no plural rule for '{code}'")
+    records = [US.join(["amorist-catalogue", code, plural_rules[code]])]
     for context in ET.parse(path).getroot().iter("context"):
         context_name = context.findtext("name", "")
         for message in context.iter("message"):
@@ -79,13 +75,20 @@ def main():
     parser.add_argument("--out", required=True)
     parser.add_argument("--cpp")
     parser.add_argument("--embed-none", action="store_true")
+    parser.add_argument("--plural-rule", action="append", default=[], metavar="xx=RULE")
     parser.add_argument("ts", nargs="+")
     args = parser.parse_args()
+    plural_rules = dict(rule.split("=", 1) for rule in args.plural_rule)
     os.makedirs(args.out, exist_ok=True)
-    catalogues = [catalogue(path) for path in args.ts]
+    catalogues = [catalogue(path, plural_rules) for path in args.ts]
+    written = {f"amorist_{code}.cat" for code, _ in catalogues}
     for code, text in catalogues:
         with open(os.path.join(args.out, f"amorist_{code}.cat"), "w", encoding="utf-8", newline="") as f:
             f.write(text)
+    # A language taken off the list leaves no catalogue behind.
+    for name in os.listdir(args.out):
+        if name.startswith("amorist_") and name.endswith(".cat") and name not in written:
+            os.remove(os.path.join(args.out, name))
     if args.cpp:
         rows = []
         for code, text in [] if args.embed_none else catalogues:

@@ -2,12 +2,13 @@
 """Assembles the static site of the web edition.
 
 Fills the page's English texts in from web/page_texts.js (the names of texts
-in the translations, which lupdate reads too) and its lists from the core's
-month names, writes the page's texts in each language as a module of their
-own (texts_xx.js, shortcut markers gone), and writes each translation's
-catalogue for the core, cut down to the texts the reading uses. The files keep
-their plain names here: web/app/finish-site.mjs names them after their
-contents when it finishes the site.
+in the translations, which lupdate reads too), its lists from the core's
+month names and its language switch from the languages the build lists,
+writes the page's texts in each language as a module of their own
+(texts_xx.js, shortcut markers gone), and adds each translation's catalogue
+for the core as amorist-site-texts cut it down to the texts the reading uses.
+The files keep their plain names here: web/app/finish-site.mjs names them
+after their contents when it finishes the site.
 """
 import argparse
 import html
@@ -19,9 +20,6 @@ import sys
 
 TEXT_ENTRY = re.compile(r'^\s*(\w+): QT_TRANSLATE_NOOP\(("(?:[^"\\]|\\.)*"), ("(?:[^"\\]|\\.)*")\),$',
                         re.MULTILINE)
-# The contexts of the texts the core translates: the reading, its dates and signs,
-# amorist-cli's refusal lines, which the page keeps to the letter, and refer-a-friend's checks.
-CORE_CONTEXTS = {"zodiac", "reading", "birth_data_check", "program_state", "amorist-cli", "modTellAFriend"}
 FIRST_YEAR, LAST_YEAR = 1930, 2012
 # The text each date list shows while nothing is chosen.
 EMPTY_CHOICE = {"days": "dayChoice", "months": "month", "years": "year"}
@@ -41,13 +39,22 @@ def page_texts(path):
     return source, texts
 
 
-def month_names(source_root):
-    with open(os.path.join(source_root, "core/ephemeris/zodiac.h"), encoding="utf-8") as f:
-        declaration = re.search(r"kMonthNames\s*=\s*\{([^}]*)\}", f.read())
-    names = re.findall(r'QT_TRANSLATE_NOOP\("zodiac", "(\w+)"\)', declaration.group(1)) if declaration else []
+def month_names(site_texts):
+    with open(os.path.join(site_texts, "months.txt"), encoding="utf-8") as f:
+        names = f.read().splitlines()
     if len(names) != 12:
-        fail("the twelve month names were not found in core/ephemeris/zodiac.h")
+        fail(f"{site_texts}/months.txt does not hold the twelve month names")
     return names
+
+
+def fill_languages(page, languages):
+    """The language switch offers every language, each in its own name."""
+    options = "".join(f'\n<option value="{code}" lang="{code}">{html.escape(name)}</option>'
+                      for code, name in languages)
+    page, count = re.subn(r"(<select\b[^<>]*?) data-languages>", lambda m: m.group(1) + ">" + options, page)
+    if count != 1:
+        fail("index.html holds no <select data-languages> for the language switch")
+    return page
 
 
 def without_markers(text):
@@ -141,30 +148,6 @@ def served_source(name, text):
     return re.sub(r"(?m)^[ \t]+", "", text)
 
 
-def source_hash(source):
-    """FNV-1a of the source's UTF-8, as Catalogue::SourceHash and the page compute it."""
-    value = 2166136261
-    for byte in source.encode("utf-8"):
-        value = ((value ^ byte) * 16777619) & 0xFFFFFFFF
-    return f"{value:08x}"
-
-
-def cut_catalogue(text):
-    """The entries the core uses, each source named by its hash."""
-    records = text.split("\x1e")
-    kept = [records[0] + "\x1fsources-hashed"]
-    seen = set()
-    for record in records[1:]:
-        context, source, *rest = record.split("\x1f")
-        if context in CORE_CONTEXTS:
-            key = (context, source_hash(source), rest[0])
-            if key in seen:
-                fail(f"two sources of context '{context}' share the hash {key[1]}")
-            seen.add(key)
-            kept.append("\x1f".join([context, key[1], *rest]))
-    return "\x1e".join(kept)
-
-
 def translations(text):
     """(context, source) -> translation, for the entries without a comment."""
     found = {}
@@ -191,15 +174,19 @@ def main():
     parser.add_argument("--card-module", required=True,
                         help="amorist-card.js, the picture commands' module; its .wasm lies beside it")
     parser.add_argument("--icon", required=True)
+    parser.add_argument("--site-texts", required=True,
+                        help="amorist-site-texts' folder: months.txt and the cut catalogues")
+    parser.add_argument("--language", action="append", default=[], metavar="xx=NAME",
+                        help="a language of the switch, in its own name; English first")
     parser.add_argument("--out", required=True)
     parser.add_argument("catalogues", nargs="*")
     args = parser.parse_args()
 
-    source_root = os.path.dirname(os.path.abspath(args.source))
     _, texts = page_texts(os.path.join(args.source, "page_texts.js"))
-    months = month_names(source_root)
+    months = month_names(args.site_texts)
+    languages = [language.split("=", 1) for language in args.language]
     with open(os.path.join(args.source, "index.html"), encoding="utf-8") as f:
-        page = fill_page(f.read(), texts, months)
+        page = fill_languages(fill_page(f.read(), texts, months), languages)
 
     files = {}  # name -> bytes
 
@@ -228,13 +215,13 @@ def main():
         code = name[len("amorist_"):-len(".cat")]
         with open(path, encoding="utf-8") as f:
             catalogue = f.read()
-        add(name, cut_catalogue(catalogue).encode("utf-8"))
+        add(name, read(os.path.join(args.site_texts, name)))
         catalogue_names[code] = name
         text_names[code] = f"texts_{code}.js"
         add(text_names[code], texts_module(texts, months, translations(catalogue)).encode("utf-8"))
-    offered = re.findall(r'<option value="(\w+)" lang="\1">', page)
+    offered = [code for code, _ in languages]
     if sorted(offered) != sorted(text_names):
-        fail(f"index.html offers the languages {offered}, the translations are {sorted(text_names)}")
+        fail(f"the languages are {offered}, the translations {sorted(text_names)}")
     built = (f"export const catalogueFiles = {json.dumps(catalogue_names, sort_keys=True)};\n"
              f"export const textFiles = {json.dumps(text_names, sort_keys=True)};\n"
              f"export const coreSize = {len(files['amorist.wasm'])};\n")

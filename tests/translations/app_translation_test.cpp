@@ -6,6 +6,8 @@
 
 #include "translations/app_translation.h"
 #include "translations/catalogue.h"
+#include "translations/hashed_catalogue.h"
+#include "translations/translated_languages.h"
 
 namespace amorist {
 namespace {
@@ -76,6 +78,65 @@ TEST(Catalogue, TranslatesEveryEntryAsQTranslatorDoes) {
                                      "amorist-catalogue\x1f" "de\x1fone-is-1\x1fsources"}) {
         EXPECT_FALSE(Catalogue::Read(broken)) << broken;
     }
+}
+
+// The web page's cut of a catalogue translates what the core asks for as the
+// whole catalogue does, and nothing else.
+TEST(HashedCatalogue, TranslatesTheKeptContextsAsTheWholeCatalogueDoes) {
+    static constexpr std::string_view kKept[] = {"zodiac", "reading"};
+    for (std::string_view code : kTranslatedLanguages) {
+        const std::string whole(EmbeddedCatalogue(code));
+        std::string error;
+        const std::optional<std::string> cut = HashedCatalogue(whole, kKept, error);
+        ASSERT_TRUE(cut) << code << ": " << error;
+        const std::optional<Catalogue> original = Catalogue::Read(whole);
+        const std::optional<Catalogue> hashed = Catalogue::Read(*cut);
+        ASSERT_TRUE(original && hashed) << code;
+        EXPECT_LT(cut->size(), whole.size() / 2) << code;
+        int kept = 0;
+        for (const std::string& record : Split(whole, '\x1e')) {
+            const std::vector<std::string> fields = Split(record, '\x1f');
+            if (fields.size() < 4)
+                continue;
+            const bool keeps = fields[0] == "zodiac" || fields[0] == "reading";
+            kept += keeps;
+            for (int n : {-1, 1, 2}) {
+                const auto found = hashed->Find(fields[0], fields[1], fields[2], n);
+                EXPECT_EQ(found, keeps ? original->Find(fields[0], fields[1], fields[2], n)
+                                       : std::nullopt)
+                    << code << ": " << fields[0] << " " << fields[1];
+            }
+        }
+        EXPECT_GT(kept, 30) << code;
+    }
+}
+
+TEST(HashedCatalogue, RefusesWhatItCannotCutFaithfully) {
+    static constexpr std::string_view kKept[] = {"zodiac"};
+    std::string error;
+    const std::string de(EmbeddedCatalogue("de"));
+    const std::optional<std::string> once = HashedCatalogue(de, kKept, error);
+    ASSERT_TRUE(once) << error;
+    // "costarring" and "liquid" share their FNV-1a hash.
+    const std::string header = "amorist-catalogue\x1f" "de\x1fone-is-1";
+    const std::string colliding = header + "\x1ezodiac\x1f" "costarring\x1f\x1f" "a" +
+                                  "\x1ezodiac\x1fliquid\x1f\x1f" "b";
+    const struct {
+        std::string data;
+        std::string_view why;
+    } refused[] = {
+        {"", "not a catalogue"},
+        {*once, "not a catalogue"},
+        {colliding, "two sources of context 'zodiac' share the hash 5e4daa9d"},
+    };
+    for (const auto& [data, why] : refused) {
+        error.clear();
+        EXPECT_FALSE(HashedCatalogue(data, kKept, error)) << why;
+        EXPECT_NE(error.find(why), std::string::npos) << error;
+    }
+    // Another context keeps both.
+    static constexpr std::string_view kOther[] = {"reading"};
+    EXPECT_TRUE(HashedCatalogue(colliding, kOther, error));
 }
 
 }  // namespace

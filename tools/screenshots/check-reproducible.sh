@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Renders every window twice into fresh folders and compares the two sets
-# byte for byte: check-reproducible.sh <amorist-screenshots binary>
+# byte for byte: check-reproducible.sh <amorist-screenshots binary> <translation>...
 set -uo pipefail
 
 readonly tool=$1
+shift
+readonly translations=("$@")
 readonly pictures=(frmMain.png frmMain-entries.png frmDisplay-1.png frmDisplay-2.png
                    frmAbout.png frmReferAFriend.png)
 work=$(mktemp -d)
@@ -25,15 +27,13 @@ for round in first second; do
     fi
 done
 
-# English at the top, each translation in a folder of its own: German, French
-# and Spanish at least, and any language added since.
+# English at the top, each translation in a folder of its own: every one the
+# build lists, and no other.
 languages=$(cd "$work/first" && find . -mindepth 1 -maxdepth 1 -type d | sed 's|^\./||' | sort)
-for language in de fr es; do
-    if ! grep -qx "$language" <<<"$languages"; then
-        echo "FAIL: no $language pictures" >&2
-        exit 1
-    fi
-done
+if [ "$languages" != "$(printf '%s\n' "${translations[@]}" | sort)" ]; then
+    echo "FAIL: pictures in the languages '$(echo $languages)', not '${translations[*]}'" >&2
+    exit 1
+fi
 expected=("${pictures[@]}")
 for language in $languages; do
     expected+=("$language" "${pictures[@]/#/$language/}")
