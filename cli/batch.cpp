@@ -67,6 +67,25 @@ void LineSplitter::DropBefore(std::size_t offset) {
     }
 }
 
+bool LineSplitter::QuotesCloseOn(std::string_view line) {
+    // A quote outside a quoted field opens one only where a field begins; in
+    // the middle of a bare field it is the field's business, not the record's.
+    for (std::size_t quote = line.find('"'); quote != std::string_view::npos;
+         quote = line.find('"', quote + 1)) {
+        if (quote > 0 && line[quote - 1] != ',')
+            continue;
+        for (;;) {  // to the closing quote, past each doubled one
+            quote = line.find('"', quote + 1);
+            if (quote == std::string_view::npos)
+                return false;
+            if (quote + 1 == line.size() || line[quote + 1] != '"')
+                break;
+            ++quote;
+        }
+    }
+    return true;
+}
+
 CsvCouple SplitCsvCouple(std::string_view line, char* scratch) {
     CsvCouple couple;
     std::string_view* fields[4] = {&couple.args.name, &couple.args.date, &couple.args.partnerName,

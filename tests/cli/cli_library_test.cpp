@@ -313,6 +313,11 @@ TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
         {"a\n\"b,c\nd\r\ne", {"1:a", "2?", "3:d", "4:e"}},
         {"\"x\n" + longLine + "\nz\n", {"1?", "2!", "3:z"}},
         {"\"" + longLine + "\nz\"\n", {"1?", "2:z\""}},
+        // Where a quote opens a field, and where a doubled one does not close it.
+        {"\"a\"\",\nb\"\nz\n", {"1:\"a\"\",\nb\"", "3:z"}},
+        {"a\"b,\"c\nd\"\nz\n", {"1:a\"b,\"c\nd\"", "3:z"}},
+        {"\"a\"b\"c,\"d\ne\"\n\"\"\n", {"1:\"a\"b\"c,\"d\ne\"", "3:\"\""}},
+        {"a\rb\nc\r\n", {"1:a", "2:b", "3:c"}},
     };
     for (const auto& c : cases) {
         for (std::size_t piece : {1u, 7u, 1u << 20}) {
