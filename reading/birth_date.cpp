@@ -22,10 +22,6 @@ std::optional<int> DigitsValue(std::string_view text) {
     return static_cast<int>(value);
 }
 
-bool AllDigits(std::string_view text) {
-    return DigitsValue(text).has_value();
-}
-
 char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -210,27 +206,41 @@ DateReading Refuse(DateFault fault, std::string_view part = {}) {
     return reading;
 }
 
-// Day and year have passed the digit test.
-DateReading Assemble(std::string_view dayText, int monthIndex, std::string_view yearText) {
-    const int year = DigitsValue(yearText).value_or(0);
-    const int day = DigitsValue(dayText).value_or(0);
-    if (year < kFirstTableYear || year > kLastTableYear)
-        return Refuse(DateFault::YearOutOfRange, yearText);
-    if (day < 1 || day > 31)
-        return Refuse(DateFault::DayOutOfRange, dayText);
+// A day or a year as read from its digits, and as typed, for a refusal to quote.
+struct Number {
+    int value;
+    std::string_view text;
+};
+
+// A text of at most `longest` decimal digits, read once for its value.
+std::optional<Number> ReadNumber(std::string_view text, std::size_t longest) {
+    if (text.size() > longest)
+        return std::nullopt;
+    const std::optional<int> value = DigitsValue(text);
+    if (!value)
+        return std::nullopt;
+    return Number{*value, text};
+}
+
+DateReading Assemble(Number day, int monthIndex, Number year) {
+    if (year.value < kFirstTableYear || year.value > kLastTableYear)
+        return Refuse(DateFault::YearOutOfRange, year.text);
+    if (day.value < 1 || day.value > 31)
+        return Refuse(DateFault::DayOutOfRange, day.text);
     DateReading reading;
-    reading.date = {year, monthIndex, day};
+    reading.date = {year.value, monthIndex, day.value};
     return reading;
 }
 
 DateReading ReadParts(const DateParts& parts, std::span<const DateSpelling> spellings) {
-    if (!AllDigits(parts.day) || parts.day.size() > 2 || !AllDigits(parts.year) ||
-        parts.year.size() != 4)
+    const std::optional<Number> day = ReadNumber(parts.day, 2);
+    const std::optional<Number> year = ReadNumber(parts.year, 4);
+    if (!day || !year || year->text.size() != 4)
         return Refuse(DateFault::NotADate);
     const std::optional<int> monthIndex = MonthFromName(parts.month, spellings);
     if (!monthIndex)
         return Refuse(DateFault::NotAMonthName, parts.month);
-    return Assemble(parts.day, *monthIndex, parts.year);
+    return Assemble(*day, *monthIndex, *year);
 }
 
 DateReading ReadSlashed(std::string_view text, std::span<const DateSpelling> spellings) {
@@ -246,15 +256,14 @@ DateReading ReadSlashed(std::string_view text, std::span<const DateSpelling> spe
 DateReading ReadIso(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return Refuse(DateFault::NotADate);
-    const std::string_view year = text.substr(0, 4);
-    const std::string_view month = text.substr(5, 2);
-    const std::string_view day = text.substr(8, 2);
-    if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day))
+    const std::optional<Number> year = ReadNumber(text.substr(0, 4), 4);
+    const std::optional<Number> month = ReadNumber(text.substr(5, 2), 2);
+    const std::optional<Number> day = ReadNumber(text.substr(8, 2), 2);
+    if (!year || !month || !day)
         return Refuse(DateFault::NotADate);
-    const int monthNumber = DigitsValue(month).value_or(0);
-    if (monthNumber < 1 || monthNumber > 12)
-        return Refuse(DateFault::MonthOutOfRange, month);
-    return Assemble(day, monthNumber - 1, year);
+    if (month->value < 1 || month->value > 12)
+        return Refuse(DateFault::MonthOutOfRange, month->text);
+    return Assemble(*day, month->value - 1, *year);
 }
 
 // Writes n (0 to 9999) as decimal digits, at least width of them, backwards
