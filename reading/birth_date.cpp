@@ -268,7 +268,8 @@ DateReading ReadIso(std::string_view text) {
 
 // Writes n (0 to 9999) as decimal digits, at least width of them, backwards
 // from end; gives where they start.
-char* Digits(char* end, int n, int width) {
+char* Digits(char* end, int number, int width) {
+    auto n = static_cast<unsigned>(number);  // divided by 10 without a sign to mind
     do {
         *--end = static_cast<char>('0' + n % 10);
         n /= 10;
@@ -346,12 +347,16 @@ void AppendIsoDate(std::string& out, CalendarDate date) {
 }
 
 void AppendShownDate(std::string& out, CalendarDate date) {
-    char day[2];
-    const std::string_view dayDigits(Digits(day + 2, date.day, 1), date.day < 10 ? 1 : 2);
-    char year[4];
-    Digits(year + 4, date.year, 4);
-    out.append(dayDigits).append("/").append(kMonthNames[date.monthIndex]).append("/");
-    out.append(year, sizeof year);
+    // Made up whole and appended once: batch writes two for every couple.
+    const std::string_view month = kMonthNames[date.monthIndex];
+    char text[2 + 1 + 9 + 1 + 4];
+    char* end = std::copy(month.begin(), month.end(), text + 3);
+    *end++ = '/';
+    end += 4;
+    Digits(end, date.year, 4);
+    text[2] = '/';
+    const char* start = Digits(text + 2, date.day, 1);
+    out.append(start, static_cast<std::size_t>(end - start));
 }
 
 }  // namespace amorist::reading
