@@ -266,16 +266,16 @@ DateReading ReadIso(std::string_view text) {
     return Assemble(*day, month->value - 1, *year);
 }
 
-// Writes n (0 to 9999) as decimal digits, at least width of them, backwards
-// from end; gives where they start.
-char* Digits(char* end, int number, int width) {
-    auto n = static_cast<unsigned>(number);  // divided by 10 without a sign to mind
-    do {
-        *--end = static_cast<char>('0' + n % 10);
-        n /= 10;
-        --width;
-    } while (n > 0 || width > 0);
-    return end;
+// Writes the last Width decimal digits of n, leading zeros included, at `at`;
+// gives where they end. A fixed width lets the compiler unroll the loop.
+template <int Width>
+char* PutDigits(char* at, int n) {
+    auto rest = static_cast<unsigned>(n);  // divided by 10 without a sign to mind
+    for (int k = Width - 1; k >= 0; --k) {
+        at[k] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    }
+    return at + Width;
 }
 
 }  // namespace
@@ -338,11 +338,11 @@ std::string DateFaultReason(const DateReading& reading, const DateFaultPhrases& 
 
 void AppendIsoDate(std::string& out, CalendarDate date) {
     char text[10];
-    Digits(text + 4, date.year, 4);
-    text[4] = '-';
-    Digits(text + 7, date.monthIndex + 1, 2);
-    text[7] = '-';
-    Digits(text + 10, date.day, 2);
+    char* end = PutDigits<4>(text, date.year);
+    *end++ = '-';
+    end = PutDigits<2>(end, date.monthIndex + 1);
+    *end++ = '-';
+    PutDigits<2>(end, date.day);
     out.append(text, sizeof text);
 }
 
@@ -350,13 +350,12 @@ void AppendShownDate(std::string& out, CalendarDate date) {
     // Made up whole and appended once: batch writes two for every couple.
     const std::string_view month = kMonthNames[date.monthIndex];
     char text[2 + 1 + 9 + 1 + 4];
-    char* end = std::copy(month.begin(), month.end(), text + 3);
+    char* end = date.day < 10 ? PutDigits<1>(text, date.day) : PutDigits<2>(text, date.day);
     *end++ = '/';
-    end += 4;
-    Digits(end, date.year, 4);
-    text[2] = '/';
-    const char* start = Digits(text + 2, date.day, 1);
-    out.append(start, static_cast<std::size_t>(end - start));
+    end = std::copy(month.begin(), month.end(), end);
+    *end++ = '/';
+    end = PutDigits<4>(end, date.year);
+    out.append(text, static_cast<std::size_t>(end - text));
 }
 
 }  // namespace amorist::reading
