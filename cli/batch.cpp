@@ -195,14 +195,21 @@ std::string CsvFaultMessage(const CsvCouple& couple, const Language& language) {
 // reading command's: index first sign * 12 + second sign.
 struct PairText {
     std::string json;  // the reading's JSON object
-    std::string csv;   // number,category
+    std::string csv;   // ,number,category
 };
+
+std::size_t PairIndex(Sign first, Sign second) {
+    return static_cast<std::size_t>(first) * 12 + static_cast<std::size_t>(second);
+}
 
 struct PairTexts {
     std::array<PairText, 144> pairs;
+    // A person's Mars and Venus signs as their CSV line shows them: ,mars,venus
+    std::array<std::string, 144> csvSigns;
 
-    const PairText& Of(Sign first, Sign second) const {
-        return pairs[static_cast<std::size_t>(first) * 12 + static_cast<std::size_t>(second)];
+    const PairText& Of(Sign first, Sign second) const { return pairs[PairIndex(first, second)]; }
+    const std::string& CsvSigns(Sign mars, Sign venus) const {
+        return csvSigns[PairIndex(mars, venus)];
     }
 };
 
@@ -217,11 +224,16 @@ std::unique_ptr<const PairTexts> WritePairTexts(const Language& language) {
                 ReadingForPair(compatibility, kZodiacSigns[first], kZodiacSigns[second]);
             PairText& text = texts->pairs[first * 12 + second];
             AppendJsonReading(text.json, reading, language);
+            text.csv = ',';
             if (reading.number)
-                text.csv = std::to_string(*reading.number);
+                text.csv += std::to_string(*reading.number);
             text.csv += ',';
             if (const Category* category = language.Shown(reading.category))
                 AppendCsvField(text.csv, category->word);
+            texts->csvSigns[first * 12 + second].append(",")
+                .append(kZodiacSigns[first])
+                .append(",")
+                .append(kZodiacSigns[second]);
         }
     }
     return texts;
@@ -314,14 +326,12 @@ void Batch::WriteCouple(const Couple& couple) {
         AppendCsvField(text_, couple.name);
         text_ += ',';
         AppendIsoDate(text_, couple.date);
-        text_.append(",").append(SignName(yourMars)).append(",").append(SignName(yourVenus));
-        text_ += ',';
+        text_.append(texts_->CsvSigns(yourMars, yourVenus)) += ',';
         AppendCsvField(text_, couple.partnerName);
         text_ += ',';
         AppendIsoDate(text_, couple.partnerDate);
-        text_.append(",").append(SignName(partnersMars)).append(",");
-        text_.append(SignName(partnersVenus)).append(",");
-        text_.append(one.csv).append(",").append(two.csv).append("\n");
+        text_.append(texts_->CsvSigns(partnersMars, partnersVenus));
+        text_.append(one.csv).append(two.csv) += '\n';
     }
     out_.Write(text_);
 }
