@@ -12,16 +12,6 @@
 namespace amorist::reading {
 namespace {
 
-// The value of a text of decimal digits and nothing else: no sign, no spaces.
-std::optional<int> DigitsValue(std::string_view text) {
-    unsigned value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end || value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(value);
-}
-
 char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -212,14 +202,19 @@ struct Number {
     std::string_view text;
 };
 
-// A text of at most `longest` decimal digits, read once for its value.
+// A text of at most `longest` decimal digits and nothing else (no sign, no
+// spaces), read once for its value. It comes back with its text: an optional
+// int, put together in memory and read back as one register, held up the
+// processor on every date a batch reads.
 std::optional<Number> ReadNumber(std::string_view text, std::size_t longest) {
     if (text.size() > longest)
         return std::nullopt;
-    const std::optional<int> value = DigitsValue(text);
-    if (!value)
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value > std::numeric_limits<int>::max())
         return std::nullopt;
-    return Number{*value, text};
+    return Number{static_cast<int>(value), text};
 }
 
 DateReading Assemble(Number day, int monthIndex, Number year) {
