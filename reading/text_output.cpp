@@ -188,8 +188,7 @@ void AppendCsvField(std::string& out, std::string_view text) {
     out += '"';
 }
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
+void AppendJsonEscaped(std::string& out, std::string_view text) {
     std::size_t plainFrom = 0;
     std::size_t at = 0;
     while ((at = PlainRunEnd(text, at, kPlainJson)) < text.size()) {
@@ -211,6 +210,11 @@ void AppendJsonString(std::string& out, std::string_view text) {
         at += step.length;
     }
     out.append(text.substr(plainFrom));
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    AppendJsonEscaped(out, text);
     out += '"';
 }
 
