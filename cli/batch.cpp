@@ -230,7 +230,8 @@ std::unique_ptr<const PairTexts> WritePairTexts(const Language& language) {
             text.csv += ',';
             if (const Category* category = language.Shown(reading.category))
                 AppendCsvField(text.csv, category->word);
-            texts->csvSigns[first * 12 + second].append(",")
+            texts->csvSigns[first * 12 + second]
+                .append(",")
                 .append(kZodiacSigns[first])
                 .append(",")
                 .append(kZodiacSigns[second]);

@@ -215,7 +215,7 @@ bool LineSplitter::GiveUpQuote(OnLine& onLine) {
 
 template <typename OnLine>
 void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
-    std::size_t from = 0;  // the record's bytes in this piece start here
+    std::size_t from = 0;      // the record's bytes in this piece start here
     std::size_t lineFeed = 0;  // the first LF from `at` on, bytes.size() for none
     bool lineFeedKnown = false;
     for (std::size_t at = 0; at < bytes.size(); ++at) {
@@ -224,8 +224,8 @@ void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
         // is left to the loop below. A search never passes the next LF, or
         // the first CR or unclosed quote of the line, so each byte is still
         // looked at a bounded number of times.
-        if (from == at && carry_.empty() && inner_.empty() && field_ == Field::Start &&
-            !afterCr_ && !skipping_) {
+        if (from == at && carry_.empty() && inner_.empty() && field_ == Field::Start && !afterCr_ &&
+            !skipping_) {
             if (!lineFeedKnown || lineFeed < at) {
                 lineFeed = std::min(bytes.find('\n', at), bytes.size());
                 lineFeedKnown = true;

@@ -108,7 +108,8 @@ using PlainBytes = std::array<bool, 256>;
 constexpr PlainBytes PrintableAsciiBut(std::string_view excepted) {
     PlainBytes plain{};
     for (int c = 0x20; c < 0x7F; ++c)
-        plain[static_cast<std::size_t>(c)] = excepted.find(static_cast<char>(c)) == std::string_view::npos;
+        plain[static_cast<std::size_t>(c)] =
+            excepted.find(static_cast<char>(c)) == std::string_view::npos;
     return plain;
 }
 constexpr PlainBytes kPlainText = PrintableAsciiBut("");
