@@ -78,28 +78,37 @@ async function main() {
         const times = await reading.evaluate(async () => {
             document.getElementById("name").value = "ALEX MORGAN";
             document.getElementById("partner-name").value = "SAM RIVERS";
+            // The dates start on their empty choices, which a reading refuses.
+            for (const [id, value] of [["day", "7"], ["month", "3"], ["year", "1975"],
+                ["partner-day", "23"], ["partner-month", "11"], ["partner-year", "1978"]])
+                document.getElementById(id).value = value;
             const result = document.getElementById("result");
             const painted = () => new Promise((resolve) => requestAnimationFrame(() => {
                 const channel = new MessageChannel();  // runs after the frame's paint
                 channel.port1.onmessage = () => resolve(performance.now());
                 channel.port2.postMessage(null);
             }));
-            const times = [];
+            const times = [], frames = [];
             for (let i = 0; i < 50; ++i) {
                 const start = performance.now();
                 document.getElementById("get-reading").click();
                 let end = await painted();
-                while (result.hidden)
+                let count = 1;
+                for (; result.hidden; ++count)
                     end = await painted();
                 times.push(end - start);
+                frames.push(count);
                 document.getElementById("back").click();
                 await painted();
             }
-            return times;
+            return { times, frames };
         });
-        const frame = 1000 / 60;
-        console.log(`3. click to painted reading: median ${median(times).toFixed(1)} ms over 50 clicks ` +
-            `(one frame is ${frame.toFixed(1)} ms): ${median(times) <= frame ? "within" : "OVER"} one frame`);
+        // The time to the next paint is a frame whatever happens in it, so what is counted is
+        // whether the reading is on that first paint after the click.
+        const onFirstFrame = times.frames.filter((count) => count === 1).length;
+        console.log(`3. click to painted reading: median ${median(times.times).toFixed(1)} ms over 50 clicks, ` +
+            `on the first frame after the click in ${onFirstFrame} of 50: ` +
+            `${median(times.frames) === 1 ? "within" : "OVER"} one frame`);
 
         // Everything the service worker keeps (the page, all four languages, the install icons).
         const worker = fs.readFileSync(path.join(siteDir, "sw.js"), "utf8");

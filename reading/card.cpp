@@ -104,15 +104,16 @@ bool ZeroWidth(char32_t c) {
 }
 
 double AdvanceEms(char32_t c, bool bold) {
-    const std::span<const card_font::AdvanceRun> runs =
-        bold ? std::span<const card_font::AdvanceRun>(card_font::kBold)
-             : std::span<const card_font::AdvanceRun>(card_font::kRegular);
-    const auto run = std::upper_bound(runs.begin(), runs.end(), c,
-                                      [](char32_t value, const card_font::AdvanceRun& r) {
-                                          return value < r.first;
-                                      });
-    if (run != runs.begin() && c <= std::prev(run)->last)
-        return static_cast<double>(std::prev(run)->advance) / card_font::kUnitsPerEm;
+    const std::span<const char32_t> starts =
+        bold ? std::span<const char32_t>(card_font::kBoldStarts) : card_font::kRegularStarts;
+    const std::span<const std::uint16_t> advances =
+        bold ? std::span<const std::uint16_t>(card_font::kBoldAdvances) : card_font::kRegularAdvances;
+    const auto run = std::upper_bound(starts.begin(), starts.end(), c);
+    if (run != starts.begin()) {
+        const std::uint16_t advance = advances[static_cast<std::size_t>(run - starts.begin() - 1)];
+        if (advance != card_font::kNotInFont)
+            return static_cast<double>(advance) / card_font::kUnitsPerEm;
+    }
     return ZeroWidth(c) ? 0.0 : kFallbackEms;
 }
 

@@ -1,14 +1,12 @@
 // The page: the entry form, the reading, the dialogs and the language, around
 // the core compiled to WebAssembly (web/core.js). What needs no core (About,
 // refer-a-friend's dialog, the language switch) is set up first, so nothing
-// that goes wrong with the core can take it down.
+// that goes wrong with the core can take it down. What only some visits use
+// (refer-a-friend, the commands under a reading) is imported when first needed.
 import { textFiles, catalogueFiles, coreSize } from "./built.js";
-import english from "./texts_en.js";
 import { chooseLanguage } from "./language_choice.js";
 import { attachNameFilter } from "./name_filter.js";
-import { setUpReferral } from "./refer_a_friend.js";
 import { loadCore } from "./core.js";
-import { setUpPictures } from "./picture_buttons.js";  // web/share/, beside this file in the site
 import { showReading as showReadingView } from "./reading_view.js";
 import { firstRefusal, standInDate } from "./empty_dates.js";
 
@@ -22,12 +20,14 @@ for (const list of document.querySelectorAll("select[data-from]")) {
 
 // ---- texts -----------------------------------------------------------------
 
-// Each language's texts as the build wrote them, shortcut markers gone.
-const texts = new Map([["en", english]]);
-let language = "en";
+// Each language's texts as the build wrote them, whole and shortcut markers
+// gone; only the language shown is fetched. The page's English stands in the
+// markup until its texts arrive, so nothing is said before they do.
+const texts = new Map();
+let language = null;
 
 function shown(key, argument = "") {
-    return (texts.get(language)[key] ?? english[key]).replace("%1", argument);
+    return texts.get(language)[key].replace("%1", argument);
 }
 
 function showTexts() {
@@ -124,7 +124,23 @@ function refuse(fieldId, message) {
 }
 
 let lastCouple = null;
-const pictures = setUpPictures({ byId, shareLine: () => shown("shareLine") });
+
+// The commands under a reading. Their code is fetched once someone starts
+// entering a couple, so it is here by the time the reading is.
+let readingCommands = null;
+function loadReadingCommands() {
+    readingCommands ??= Promise.all([
+        import("./picture_buttons.js").then(({ setUpPictures }) =>  // web/share/, served beside this file
+            setUpPictures({ byId, shareLine: () => shown("shareLine") })),
+        import("./share/share_actions.js"),
+    ]).catch((error) => {
+        console.warn("Amorist: the commands under the reading did not load:", error);
+        readingCommands = null;
+        return null;
+    });
+    return readingCommands;
+}
+byId("entries").addEventListener("input", loadReadingCommands, { once: true });
 
 // A reading link's code loads only for an address that holds one.
 let sharedReading = null;
@@ -137,10 +153,14 @@ async function showSharedReading() {
 }
 window.addEventListener("hashchange", showSharedReading);
 
-function showReading(reading) {
-    pictures.show(language, reading);
+async function showReading(reading) {
+    const commands = await loadReadingCommands();
     showReadingView(reading, shown);
-    import("./share/share_actions.js").then((share) => share.showShareActions({ byId, shown, say }, reading));
+    if (commands !== null) {
+        const [pictures, share] = commands;
+        pictures.show(language, reading);
+        share.showShareActions({ byId, shown, say }, reading);
+    }
 }
 
 async function readingIn(code, couple) {
@@ -168,6 +188,7 @@ let request = 0;
 async function askForReading(couple) {
     const mine = ++request;
     const ready = await coreOrNull;
+    await firstTexts;
     if (mine !== request)
         return;
     if (ready === null) {
@@ -192,10 +213,12 @@ async function askForReading(couple) {
         return refuse(faultFocus[refused], reading.message);
     if (refused !== null)
         return refuse((refused === "date" ? couple.you : couple.partner).emptyList.id, shown(emptyDateMessage[refused]));
+    await showReading(reading);
+    if (mine !== request)
+        return;
     alertLine.textContent = "";
     lastCouple = couple;
     sharedReading?.leave();
-    showReading(reading);
     byId("entry").hidden = true;
     byId("result").hidden = false;
     byId("result-heading").focus();
@@ -217,28 +240,35 @@ byId("back").addEventListener("click", () => {
 });
 
 for (const id of ["name", "partner-name"])
-    attachNameFilter(byId(id), () => say(alertLine, shown("onlyLetters")));
+    attachNameFilter(byId(id), () => firstTexts.then(() => say(alertLine, shown("onlyLetters"))));
 
 // ---- dialogs, promotion and language ---------------------------------------
 
-// A dialog opens on its heading, not on its first control, which may be a link to another site.
-function opensDialog(buttonId, dialogId) {
+// A dialog opens on its heading, not on its first control, which may be a link
+// to another site; its texts, which the page's markup leaves out, come first.
+function opensDialog(buttonId, dialogId, setUp = async () => {}) {
     const dialog = byId(dialogId);
-    byId(buttonId).addEventListener("click", () => {
+    byId(buttonId).addEventListener("click", async () => {
+        await Promise.all([firstTexts, setUp().catch((error) => console.warn(`Amorist: ${dialogId}:`, error))]);
         dialog.showModal();
         dialog.querySelector("h2").focus();
     });
     dialog.addEventListener("close", () => byId(buttonId).focus());
 }
 
+let referral = null;
+const setUpReferralOnce = () => (referral ??= import("./refer_a_friend.js").then(({ setUpReferral }) =>
+    setUpReferral({ byId, shown, say, askCore: async (boxes) => {
+        const ready = await coreOrNull;
+        if (ready === null || !(await catalogueFor(language)))
+            return null;
+        return ready.referral(language, boxes);
+    } })));
+// Never sent by the browser itself, whether or not its code has come.
+byId("referral").addEventListener("submit", (event) => event.preventDefault());
+
 opensDialog("open-about", "about");
-opensDialog("open-refer", "refer");
-setUpReferral({ byId, shown, say, askCore: async (boxes) => {
-    const ready = await coreOrNull;
-    if (ready === null || !(await catalogueFor(language)))
-        return null;
-    return ready.referral(language, boxes);
-} });
+opensDialog("open-refer", "refer", setUpReferralOnce);
 
 // Which of the two promotions is in front is drawn once per visit, as at start-up.
 document.querySelector(Math.random() < 0.5 ? ".cobrand" : ".fullbrand").classList.add("in-front");
@@ -250,12 +280,13 @@ async function textsOf(code) {
 }
 
 // The last language chosen wins, however the loads of earlier ones finish.
-let wanted = "en";
+let wanted = null;
 
 async function switchLanguage(code) {
     wanted = code;
     await textsOf(code);
-    if (wanted !== code)
+    // Until some language is shown, the first to arrive is; the one wanted follows.
+    if (wanted !== code && language !== null)
         return;
     language = code;
     showTexts();
@@ -277,13 +308,14 @@ byId("language").addEventListener("change", (event) => {
 
 // ---- ready -----------------------------------------------------------------
 
-const first = chooseLanguage(location.search, navigator.languages ?? []);
-const firstTexts = switchLanguage(first).catch((error) => console.warn("Amorist: texts:", error));
+// Should the texts of the page's language not come (a deploy half done), English's do.
+const firstTexts = switchLanguage(chooseLanguage(location.search, navigator.languages ?? []))
+    .catch(() => switchLanguage("en"))
+    .catch((error) => console.warn("Amorist: texts:", error));
 
 readingButton.dataset.text = "gettingReady";
 readingButton.dataset.label = "gettingReady";
 progress.hidden = false;
-showTexts();
 
 coreOrNull.then(async (ready) => {
     await firstTexts;

@@ -51,15 +51,37 @@ def month_names(source_root):
 
 
 def without_markers(text):
-    """"&Back" shows as "Back", "&&" as "&"."""
-    return re.sub(r"&(.)", r"\1", text)
+    """"&Back" shows as "Back", "&&" as "&"; an "&" before a space is the word "and"
+    ("Venus & Mars"), which a label shows as it is."""
+    return re.sub(r"&(&|(?! ))", r"\1", text)
 
 
 def shown(text, argument=""):
     return without_markers(text).replace("%1", argument)
 
 
+def script_only_spans(template):
+    """Where the markup is seen only once the page's script runs: the dialogs, which
+    open from it, and the views it reveals (a section of class "view" that starts
+    hidden). Their texts come from the page's texts module in the visitor's
+    language, so the first visit does not carry them in English as well."""
+    spans = []
+    opening = re.compile(r'<(dialog)\b[^<>]*>|<(section)\b(?=[^<>]*\bclass="view")(?=[^<>]*\shidden\b)[^<>]*>')
+    for found in opening.finditer(template):
+        tag = found.group(1) or found.group(2)
+        depth, at = 0, found.start()
+        for nested in re.compile(rf"<(/?){tag}\b[^<>]*>").finditer(template, at):
+            depth += -1 if nested.group(1) else 1
+            if depth == 0:
+                spans.append((found.start(), nested.end()))
+                break
+        else:
+            fail(f"index.html: a <{tag}> is not closed")
+    return spans
+
+
 def fill_page(template, texts, months):
+    later = script_only_spans(template)
     def attribute(tag, name):
         found = re.search(rf'\s{name}="([^"]*)"', tag)
         return found.group(1) if found else None
@@ -71,6 +93,8 @@ def fill_page(template, texts, months):
 
     def element(match):
         tag, content, end = match.group(1), "", match.group(3) or ""
+        if any(start <= match.start() < stop for start, stop in later):
+            return tag + end
         label = attribute(tag, "data-label")
         if label:
             tag = tag[:-1] + f' aria-label="{html.escape(shown(text_of(label)))}">'
@@ -94,7 +118,7 @@ def fill_page(template, texts, months):
         if listed == "days":
             tag = tag[:-1] + ' data-from="1" data-to="31">'
         elif listed == "months":
-            content += "".join(f'<option value="{i + 1}" data-month="{m}">{m}</option>'
+            content += "".join(f'<option value="{i + 1}" data-month>{m}</option>'
                                for i, m in enumerate(months))
         elif listed == "years":
             tag = tag[:-1] + f' data-from="{FIRST_YEAR}" data-to="{LAST_YEAR}">'
@@ -157,7 +181,7 @@ def texts_module(texts, months, translated=None):
         else (lambda context, source: source)
     shown_texts = {key: without_markers(translate(context, source)) for key, (context, source) in texts.items()}
     shown_texts["monthNames"] = "\n".join(translate("zodiac", month) for month in months)
-    return f"export default {json.dumps(shown_texts, ensure_ascii=False, indent=1)};\n"
+    return f"export default {json.dumps(shown_texts, ensure_ascii=False, separators=(',', ':'))};\n"
 
 
 def main():
@@ -219,6 +243,9 @@ def main():
                  "empty_dates.js", "app.js", "style.css"]:
         with open(os.path.join(args.source, name), encoding="utf-8") as f:
             add(name, served_source(name, f.read()).encode("utf-8"))
+    # The script that registers the service worker, which the finished site adds to the page.
+    with open(os.path.join(args.source, "app", "register.js"), encoding="utf-8") as f:
+        add("register.js", served_source("register.js", f.read()).encode("utf-8"))
     for name in ["share_actions.js", "shared_reading.js", "print.css"]:
         add(f"share/{name}", read(os.path.join(args.source, "share", name)))
     add("index.html", re.sub(r"(?m)^[ \t]+", "", page).encode("utf-8"))

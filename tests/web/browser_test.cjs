@@ -224,6 +224,9 @@ const pageRows = [
         const page = await open(context);
         await (await page.$(button("About Software"))).click();
         check(await page.$eval("#about", (e) => e.open), "About is open");
+        // Its words come from the texts module; "&" in a label is the word, not a shortcut marker.
+        const about = await text(page, "#about .description");
+        check(about.includes("signs. Venus & Mars signs are opposite"), `About says: ${about}`);
         await axe(page, "About");
         await page.keyboard.press("Escape");
         check(!(await page.$eval("#about", (e) => e.open)), "Esc closes About");

@@ -9,6 +9,14 @@ readonly pictures=(frmMain.png frmMain-entries.png frmDisplay-1.png frmDisplay-2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# Options are options, never a folder to write into.
+cd "$work" || exit 1
+if ! "$tool" --help | grep -q "folder" || ! { ! "$tool" --no-such-option 2>/dev/null; } ||
+   [ -n "$(ls -A "$work")" ]; then
+    echo "FAIL: --help or an unknown option was not answered as one, or wrote: $(ls -A "$work")" >&2
+    exit 1
+fi
+
 for round in first second; do
     if ! "$tool" "$work/$round" >"$work/$round.log" 2>&1; then
         echo "FAIL: the $round render failed:" >&2

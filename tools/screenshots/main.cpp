@@ -10,6 +10,7 @@
 // aside), fixed sample data, and a platform whose random draws are fixed.
 #include <QApplication>
 #include <QComboBox>
+#include <QCommandLineParser>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -223,7 +224,16 @@ int main(int argc, char** argv) {
         return 1;
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Renders Amorist's windows to PNG files."));
+    options.addHelpOption();
+    options.addPositionalArgument(QStringLiteral("folder"),
+                                  QStringLiteral("Where the pictures go (default: screenshots)."));
+    options.process(app);  // --help and unknown options end the run here
+    const QStringList folders = options.positionalArguments();
+    if (folders.size() > 1)
+        options.showHelp(1);
+    const QDir folder(folders.value(0, QStringLiteral("screenshots")));
 
     bool rendered = true;
     {

@@ -145,11 +145,11 @@ if (!nginxConf) fail('usage: node finish-site.mjs PLAIN_SITE OUT_SITE ICON_SVG N
 
 const site = readTree(plainSite);
 if (!site.has('index.html')) fail(`${plainSite} has no index.html`);
-for (const own of ['register.js', 'manifest.webmanifest', 'sw.js']) {
+if (!site.has('register.js')) fail(`${plainSite} has no register.js`);
+for (const own of ['manifest.webmanifest', 'sw.js']) {
     if (site.has(own)) fail(`${plainSite} already has a ${own}`);
 }
 site.set('index.html', Buffer.from(addToHead(site.get('index.html').toString('utf8'), pagePolicy(nginxConf))));
-site.set('register.js', fs.readFileSync(path.join(appSources, 'register.js')));
 site.set('manifest.webmanifest', fs.readFileSync(path.join(appSources, 'manifest.webmanifest')));
 for (const [name, bytes] of renderIcons(iconSvg)) site.set(name, bytes);
 site.set('sw.js', fs.readFileSync(path.join(appSources, 'sw.js')));
