@@ -221,9 +221,9 @@ void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
     for (std::size_t at = 0; at < bytes.size(); ++at) {
         // Most records are one line whose quotes, if any, close on it. Such a
         // record is found by a few searches instead of byte by byte; any other
-        // is left to the loop below. A search never passes the next LF, or
-        // the first CR or unclosed quote of the line, so each byte is still
-        // looked at a bounded number of times.
+        // is left to the loop below. The next LF is looked for once and kept,
+        // and the other searches end within the record's first line, so each
+        // byte is still looked at a bounded number of times.
         if (from == at && carry_.empty() && inner_.empty() && field_ == Field::Start && !afterCr_ &&
             !skipping_) {
             if (!lineFeedKnown || lineFeed < at) {
