@@ -67,6 +67,25 @@ void LineSplitter::DropBefore(std::size_t offset) {
     }
 }
 
+bool LineSplitter::QuotesCloseOn(std::string_view line) {
+    // A quote outside a quoted field opens one only where a field begins; in
+    // the middle of a bare field it is the field's business, not the record's.
+    for (std::size_t quote = line.find('"'); quote != std::string_view::npos;
+         quote = line.find('"', quote + 1)) {
+        if (quote > 0 && line[quote - 1] != ',')
+            continue;
+        for (;;) {  // to the closing quote, past each doubled one
+            quote = line.find('"', quote + 1);
+            if (quote == std::string_view::npos)
+                return false;
+            if (quote + 1 == line.size() || line[quote + 1] != '"')
+                break;
+            ++quote;
+        }
+    }
+    return true;
+}
+
 CsvCouple SplitCsvCouple(std::string_view line, char* scratch) {
     CsvCouple couple;
     std::string_view* fields[4] = {&couple.args.name, &couple.args.date, &couple.args.partnerName,
@@ -176,14 +195,21 @@ std::string CsvFaultMessage(const CsvCouple& couple, const Language& language) {
 // reading command's: index first sign * 12 + second sign.
 struct PairText {
     std::string json;  // the reading's JSON object
-    std::string csv;   // number,category
+    std::string csv;   // ,number,category
 };
+
+std::size_t PairIndex(Sign first, Sign second) {
+    return static_cast<std::size_t>(first) * 12 + static_cast<std::size_t>(second);
+}
 
 struct PairTexts {
     std::array<PairText, 144> pairs;
+    // A person's Mars and Venus signs as their CSV line shows them: ,mars,venus
+    std::array<std::string, 144> csvSigns;
 
-    const PairText& Of(Sign first, Sign second) const {
-        return pairs[static_cast<std::size_t>(first) * 12 + static_cast<std::size_t>(second)];
+    const PairText& Of(Sign first, Sign second) const { return pairs[PairIndex(first, second)]; }
+    const std::string& CsvSigns(Sign mars, Sign venus) const {
+        return csvSigns[PairIndex(mars, venus)];
     }
 };
 
@@ -198,11 +224,17 @@ std::unique_ptr<const PairTexts> WritePairTexts(const Language& language) {
                 ReadingForPair(compatibility, kZodiacSigns[first], kZodiacSigns[second]);
             PairText& text = texts->pairs[first * 12 + second];
             AppendJsonReading(text.json, reading, language);
+            text.csv = ',';
             if (reading.number)
-                text.csv = std::to_string(*reading.number);
+                text.csv += std::to_string(*reading.number);
             text.csv += ',';
             if (const Category* category = language.Shown(reading.category))
                 AppendCsvField(text.csv, category->word);
+            texts->csvSigns[first * 12 + second]
+                .append(",")
+                .append(kZodiacSigns[first])
+                .append(",")
+                .append(kZodiacSigns[second]);
         }
     }
     return texts;
@@ -295,14 +327,12 @@ void Batch::WriteCouple(const Couple& couple) {
         AppendCsvField(text_, couple.name);
         text_ += ',';
         AppendIsoDate(text_, couple.date);
-        text_.append(",").append(SignName(yourMars)).append(",").append(SignName(yourVenus));
-        text_ += ',';
+        text_.append(texts_->CsvSigns(yourMars, yourVenus)) += ',';
         AppendCsvField(text_, couple.partnerName);
         text_ += ',';
         AppendIsoDate(text_, couple.partnerDate);
-        text_.append(",").append(SignName(partnersMars)).append(",");
-        text_.append(SignName(partnersVenus)).append(",");
-        text_.append(one.csv).append(",").append(two.csv).append("\n");
+        text_.append(texts_->CsvSigns(partnersMars, partnersVenus));
+        text_.append(one.csv).append(two.csv) += '\n';
     }
     out_.Write(text_);
 }

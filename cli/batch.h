@@ -85,6 +85,8 @@ private:
 
     template <typename OnLine>
     void Scan(std::string_view bytes, OnLine& onLine);
+    // Whether every field of line that opens a quote closes it on the line.
+    static bool QuotesCloseOn(std::string_view line);
     // Reports the record as unclosed and goes on with its later lines as
     // records of their own; false when the record has a single line.
     template <typename OnLine>
@@ -213,8 +215,34 @@ bool LineSplitter::GiveUpQuote(OnLine& onLine) {
 
 template <typename OnLine>
 void LineSplitter::Scan(std::string_view bytes, OnLine& onLine) {
-    std::size_t from = 0;  // the record's bytes in this piece start here
+    std::size_t from = 0;      // the record's bytes in this piece start here
+    std::size_t lineFeed = 0;  // the first LF from `at` on, bytes.size() for none
+    bool lineFeedKnown = false;
     for (std::size_t at = 0; at < bytes.size(); ++at) {
+        // Most records are one line whose quotes, if any, close on it. Such a
+        // record is found by a few searches instead of byte by byte; any other
+        // is left to the loop below. The next LF is looked for once and kept,
+        // and the other searches end within the record's first line, so each
+        // byte is still looked at a bounded number of times.
+        if (from == at && carry_.empty() && inner_.empty() && field_ == Field::Start && !afterCr_ &&
+            !skipping_) {
+            if (!lineFeedKnown || lineFeed < at) {
+                lineFeed = std::min(bytes.find('\n', at), bytes.size());
+                lineFeedKnown = true;
+            }
+            std::string_view line = bytes.substr(at, lineFeed - at);
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);  // CRLF
+            if (lineFeed < bytes.size() && line.size() <= kLongestLine &&
+                line.find('\r') == std::string_view::npos && QuotesCloseOn(line)) {
+                ++lineEnds_;
+                onLine(Line{recordLine_, line, false});
+                StartRecord();
+                at = lineFeed;
+                from = at + 1;
+                continue;
+            }
+        }
         // Within a line, the bytes up to the next line end, comma or (in a
         // quoted field) quote change nothing, as long as the record stays
         // within its length: they are passed over in a tight loop.

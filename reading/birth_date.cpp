@@ -12,20 +12,6 @@
 namespace amorist::reading {
 namespace {
 
-// The value of a text of decimal digits and nothing else: no sign, no spaces.
-std::optional<int> DigitsValue(std::string_view text) {
-    unsigned value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end || value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(value);
-}
-
-bool AllDigits(std::string_view text) {
-    return DigitsValue(text).has_value();
-}
-
 char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -210,27 +196,46 @@ DateReading Refuse(DateFault fault, std::string_view part = {}) {
     return reading;
 }
 
-// Day and year have passed the digit test.
-DateReading Assemble(std::string_view dayText, int monthIndex, std::string_view yearText) {
-    const int year = DigitsValue(yearText).value_or(0);
-    const int day = DigitsValue(dayText).value_or(0);
-    if (year < kFirstTableYear || year > kLastTableYear)
-        return Refuse(DateFault::YearOutOfRange, yearText);
-    if (day < 1 || day > 31)
-        return Refuse(DateFault::DayOutOfRange, dayText);
+// A day or a year as read from its digits, and as typed, for a refusal to quote.
+struct Number {
+    int value;
+    std::string_view text;
+};
+
+// A text of at most `longest` decimal digits and nothing else (no sign, no
+// spaces), read once for its value. It comes back with its text: an optional
+// int, put together in memory and read back as one register, held up the
+// processor on every date a batch reads.
+std::optional<Number> ReadNumber(std::string_view text, std::size_t longest) {
+    if (text.size() > longest)
+        return std::nullopt;
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return Number{static_cast<int>(value), text};
+}
+
+DateReading Assemble(Number day, int monthIndex, Number year) {
+    if (year.value < kFirstTableYear || year.value > kLastTableYear)
+        return Refuse(DateFault::YearOutOfRange, year.text);
+    if (day.value < 1 || day.value > 31)
+        return Refuse(DateFault::DayOutOfRange, day.text);
     DateReading reading;
-    reading.date = {year, monthIndex, day};
+    reading.date = {year.value, monthIndex, day.value};
     return reading;
 }
 
 DateReading ReadParts(const DateParts& parts, std::span<const DateSpelling> spellings) {
-    if (!AllDigits(parts.day) || parts.day.size() > 2 || !AllDigits(parts.year) ||
-        parts.year.size() != 4)
+    const std::optional<Number> day = ReadNumber(parts.day, 2);
+    const std::optional<Number> year = ReadNumber(parts.year, 4);
+    if (!day || !year || year->text.size() != 4)
         return Refuse(DateFault::NotADate);
     const std::optional<int> monthIndex = MonthFromName(parts.month, spellings);
     if (!monthIndex)
         return Refuse(DateFault::NotAMonthName, parts.month);
-    return Assemble(parts.day, *monthIndex, parts.year);
+    return Assemble(*day, *monthIndex, *year);
 }
 
 DateReading ReadSlashed(std::string_view text, std::span<const DateSpelling> spellings) {
@@ -246,26 +251,26 @@ DateReading ReadSlashed(std::string_view text, std::span<const DateSpelling> spe
 DateReading ReadIso(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return Refuse(DateFault::NotADate);
-    const std::string_view year = text.substr(0, 4);
-    const std::string_view month = text.substr(5, 2);
-    const std::string_view day = text.substr(8, 2);
-    if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day))
+    const std::optional<Number> year = ReadNumber(text.substr(0, 4), 4);
+    const std::optional<Number> month = ReadNumber(text.substr(5, 2), 2);
+    const std::optional<Number> day = ReadNumber(text.substr(8, 2), 2);
+    if (!year || !month || !day)
         return Refuse(DateFault::NotADate);
-    const int monthNumber = DigitsValue(month).value_or(0);
-    if (monthNumber < 1 || monthNumber > 12)
-        return Refuse(DateFault::MonthOutOfRange, month);
-    return Assemble(day, monthNumber - 1, year);
+    if (month->value < 1 || month->value > 12)
+        return Refuse(DateFault::MonthOutOfRange, month->text);
+    return Assemble(*day, month->value - 1, *year);
 }
 
-// Writes n (0 to 9999) as decimal digits, at least width of them, backwards
-// from end; gives where they start.
-char* Digits(char* end, int n, int width) {
-    do {
-        *--end = static_cast<char>('0' + n % 10);
-        n /= 10;
-        --width;
-    } while (n > 0 || width > 0);
-    return end;
+// Writes the last Width decimal digits of n, leading zeros included, at `at`;
+// gives where they end. A fixed width lets the compiler unroll the loop.
+template <int Width>
+char* PutDigits(char* at, int n) {
+    auto rest = static_cast<unsigned>(n);  // divided by 10 without a sign to mind
+    for (int k = Width - 1; k >= 0; --k) {
+        at[k] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    }
+    return at + Width;
 }
 
 }  // namespace
@@ -328,21 +333,24 @@ std::string DateFaultReason(const DateReading& reading, const DateFaultPhrases& 
 
 void AppendIsoDate(std::string& out, CalendarDate date) {
     char text[10];
-    Digits(text + 4, date.year, 4);
-    text[4] = '-';
-    Digits(text + 7, date.monthIndex + 1, 2);
-    text[7] = '-';
-    Digits(text + 10, date.day, 2);
+    char* end = PutDigits<4>(text, date.year);
+    *end++ = '-';
+    end = PutDigits<2>(end, date.monthIndex + 1);
+    *end++ = '-';
+    PutDigits<2>(end, date.day);
     out.append(text, sizeof text);
 }
 
 void AppendShownDate(std::string& out, CalendarDate date) {
-    char day[2];
-    const std::string_view dayDigits(Digits(day + 2, date.day, 1), date.day < 10 ? 1 : 2);
-    char year[4];
-    Digits(year + 4, date.year, 4);
-    out.append(dayDigits).append("/").append(kMonthNames[date.monthIndex]).append("/");
-    out.append(year, sizeof year);
+    // Made up whole and appended once: batch writes two for every couple.
+    const std::string_view month = kMonthNames[date.monthIndex];
+    char text[2 + 1 + 9 + 1 + 4];
+    char* end = date.day < 10 ? PutDigits<1>(text, date.day) : PutDigits<2>(text, date.day);
+    *end++ = '/';
+    end = std::copy(month.begin(), month.end(), end);
+    *end++ = '/';
+    end = PutDigits<4>(end, date.year);
+    out.append(text, static_cast<std::size_t>(end - text));
 }
 
 }  // namespace amorist::reading

@@ -65,18 +65,20 @@ void AppendPlainReading(std::string& text, std::string_view title, const Reading
 
 }  // namespace
 
+// The quotes around each string are part of the fixed text: batch writes two
+// people for every couple.
 void AppendJsonPerson(std::string& out, const PersonShown& person) {
-    out.append("{\"name\": ");
-    AppendJsonString(out, person.name);
-    out.append(", \"date\": \"");
+    out.append("{\"name\": \"");
+    AppendJsonEscaped(out, person.name);
+    out.append("\", \"date\": \"");
     AppendIsoDate(out, person.date);
-    out.append("\", \"date_shown\": ");
-    AppendJsonString(out, person.dateShown);
-    out.append(", \"mars\": ");
-    AppendJsonString(out, person.mars);
-    out.append(", \"venus\": ");
-    AppendJsonString(out, person.venus);
-    out.append("}");
+    out.append("\", \"date_shown\": \"");
+    AppendJsonEscaped(out, person.dateShown);
+    out.append("\", \"mars\": \"");
+    AppendJsonEscaped(out, person.mars);
+    out.append("\", \"venus\": \"");
+    AppendJsonEscaped(out, person.venus);
+    out.append("\"}");
 }
 
 void AppendJsonReading(std::string& out, const ReadingResult& reading, const Language& language) {

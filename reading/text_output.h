@@ -28,6 +28,8 @@ void AppendCsvField(std::string& out, std::string_view text);
 // and each byte that is not part of a valid sequence becomes U+FFFD, so the
 // result is valid JSON whatever the text holds.
 void AppendJsonString(std::string& out, std::string_view text);
+// The same without the quotes, for a writer whose fixed text holds them.
+void AppendJsonEscaped(std::string& out, std::string_view text);
 std::string JsonString(std::string_view text);
 
 // The text quoted for an error line, shown as AppendVisible shows it so the

@@ -3,9 +3,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "cli/batch.h"
@@ -144,6 +146,34 @@ TEST(ReadCalendarDay, RefusesDaysTheCalendarDoesNotHave) {
     EXPECT_FALSE(ReadCalendarDay("1975-02-29").ok());
     EXPECT_FALSE(ReadCalendarDay("31/april/1975").ok());
     EXPECT_FALSE(ReadCalendarDay("1975-13-01").ok());
+}
+
+// Both written forms, for the first and last days of the tables, one-digit and
+// two-digit days and the longest month name, read back as the same date.
+TEST(AppendDate, WritesBothFormsThatReadBack) {
+    const struct {
+        CalendarDate date;
+        std::string_view iso, shown;
+    } cases[] = {
+        {{1930, 0, 1}, "1930-01-01", "1/January/1930"},
+        {{1975, 8, 9}, "1975-09-09", "9/September/1975"},
+        {{1999, 4, 10}, "1999-05-10", "10/May/1999"},
+        {{2012, 11, 31}, "2012-12-31", "31/December/2012"},
+    };
+    for (const auto& c : cases) {
+        std::string iso = "[", shown = "[";
+        AppendIsoDate(iso, c.date);
+        AppendShownDate(shown, c.date);
+        EXPECT_EQ(iso, "[" + std::string(c.iso));
+        EXPECT_EQ(shown, "[" + std::string(c.shown));
+        for (std::string_view written : {c.iso, c.shown}) {
+            const DateReading reading = ReadBirthDate(written, Language::EveryDateSpelling());
+            ASSERT_TRUE(reading.ok()) << written;
+            EXPECT_EQ(std::tie(reading.date.year, reading.date.monthIndex, reading.date.day),
+                      std::tie(c.date.year, c.date.monthIndex, c.date.day))
+                << written;
+        }
+    }
 }
 
 TEST(JsonString, EscapesQuotesBackslashesAndControlCharacters) {
@@ -313,6 +343,11 @@ TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
         {"a\n\"b,c\nd\r\ne", {"1:a", "2?", "3:d", "4:e"}},
         {"\"x\n" + longLine + "\nz\n", {"1?", "2!", "3:z"}},
         {"\"" + longLine + "\nz\"\n", {"1?", "2:z\""}},
+        // Where a quote opens a field, and where a doubled one does not close it.
+        {"\"a\"\",\nb\"\nz\n", {"1:\"a\"\",\nb\"", "3:z"}},
+        {"a\"b,\"c\nd\"\nz\n", {"1:a\"b,\"c\nd\"", "3:z"}},
+        {"\"a\"b\"c,\"d\ne\"\n\"\"\n", {"1:\"a\"b\"c,\"d\ne\"", "3:\"\""}},
+        {"a\rb\nc\r\n", {"1:a", "2:b", "3:c"}},
     };
     for (const auto& c : cases) {
         for (std::size_t piece : {1u, 7u, 1u << 20}) {
@@ -329,6 +364,32 @@ TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
             splitter.Finish(keep);
             EXPECT_EQ(records, c.records) << c.input.substr(0, 20) << " in pieces of " << piece;
         }
+    }
+}
+
+// The records of an input in one piece, where most are found by a quick
+// search, are those found byte by byte: random inputs of the characters that
+// matter to a record's end.
+TEST(LineSplitter, OnePieceAndByteByByteAgree) {
+    auto split = [](std::string_view input, std::size_t piece) {
+        std::vector<std::string> records;
+        LineSplitter splitter;
+        auto keep = [&](const LineSplitter::Line& line) {
+            records.push_back(std::to_string(line.number) + (line.unclosedQuote ? "?" : ":") +
+                              std::string(line.text));
+        };
+        for (std::size_t at = 0; at < input.size(); at += piece)
+            splitter.Feed(input.substr(at, piece), keep);
+        splitter.Finish(keep);
+        return records;
+    };
+    constexpr std::string_view kCharacters = "a,\"\r\n";
+    std::mt19937 random(27);
+    for (int round = 0; round < 5000; ++round) {
+        std::string input(random() % 24, ' ');
+        for (char& c : input)
+            c = kCharacters[random() % kCharacters.size()];
+        ASSERT_EQ(split(input, input.size() + 1), split(input, 1)) << input;
     }
 }
 
