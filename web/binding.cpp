@@ -21,6 +21,7 @@
 #include "reading/reading_format.h"
 #include "reading/text_output.h"
 #include "translations/catalogue.h"
+#include "web/module_state.h"
 
 namespace amorist::web {
 namespace {
@@ -35,18 +36,6 @@ constexpr std::size_t kLongestShortText = 64;
 // What amorist_reading's flags ask for.
 constexpr int kShown = 1;         // the dates and signs as the language shows them
 constexpr int kBlankIsEmpty = 2;  // a name of spaces only counts as no name (the page's rule)
-
-std::map<std::string, reading::Language, std::less<>>& Languages() {
-    static std::map<std::string, reading::Language, std::less<>> languages{
-        {"en", reading::Language::English()}};
-    return languages;
-}
-
-const char* Answer(std::string text) {
-    static std::string answer;  // the page copies it out before its next call
-    answer = std::move(text);
-    return answer.c_str();
-}
 
 std::string_view View(const char* data, int size) {
     return size > 0 ? std::string_view(data, static_cast<std::size_t>(size)) : std::string_view();
@@ -211,13 +200,7 @@ extern "C" {
 
 // Takes a language's catalogue, as the build wrote it; 1 when it reads.
 EMSCRIPTEN_KEEPALIVE int amorist_use_catalogue(const char* data, int size) {
-    using namespace amorist;
-    const std::optional<Catalogue> catalogue = Catalogue::Read(web::View(data, size));
-    if (!catalogue)
-        return 0;
-    web::Languages().insert_or_assign(std::string(catalogue->code()),
-                                      reading::Language::Using(*catalogue));
-    return 1;
+    return amorist::web::UseCatalogue(amorist::web::View(data, size)) ? 1 : 0;
 }
 
 // The longest name a reading takes, in characters.

@@ -4,7 +4,6 @@
 // so it carries no sign tables and sees no date.
 #include <emscripten/emscripten.h>
 
-#include <map>
 #include <optional>
 #include <string>
 
@@ -13,21 +12,10 @@
 #include "reading/card.h"
 #include "reading/language.h"
 #include "translations/catalogue.h"
+#include "web/module_state.h"
 
 namespace amorist::web {
 namespace {
-
-std::map<std::string, reading::Language, std::less<>>& Languages() {
-    static std::map<std::string, reading::Language, std::less<>> languages{
-        {"en", reading::Language::English()}};
-    return languages;
-}
-
-const char* Answer(std::string text) {
-    static std::string answer;  // the page copies it out before its next call
-    answer = std::move(text);
-    return answer.c_str();
-}
 
 std::optional<ZodiacSign> Sign(const char* english) {
     const std::optional<int> index = SignIndex(english);
@@ -53,14 +41,8 @@ extern "C" {
 
 // Takes a language's catalogue, as the build wrote it; 1 when it reads.
 EMSCRIPTEN_KEEPALIVE int amorist_card_use_catalogue(const char* data, int size) {
-    using namespace amorist;
-    const std::optional<Catalogue> catalogue =
-        Catalogue::Read(std::string_view(data, static_cast<std::size_t>(size)));
-    if (!catalogue)
-        return 0;
-    web::Languages().insert_or_assign(std::string(catalogue->code()),
-                                      reading::Language::Using(*catalogue));
-    return 1;
+    const std::string_view catalogue(data, static_cast<std::size_t>(size));
+    return amorist::web::UseCatalogue(catalogue) ? 1 : 0;
 }
 
 // The card's SVG, or an empty text for a language without its catalogue or a
@@ -81,7 +63,7 @@ EMSCRIPTEN_KEEPALIVE const char* amorist_card(const char* language, const char* 
     result.one = web::ReadingNumbered(*mars, *theirVenus, numberOne);
     result.two = web::ReadingNumbered(*venus, *theirMars, numberTwo);
     const reading::CardContent content{name,   partnerName, withNames == 1, *mars,
-                                   *venus, *theirMars,  *theirVenus,    &result};
+                                       *venus, *theirMars,  *theirVenus,    &result};
     return web::Answer(reading::CardSvg(content, found->second));
 }
 
