@@ -1,25 +1,10 @@
 #include "translations/catalogue.h"
+#include "translations/catalogue_format.h"
 
 #include <cstdint>
 
 namespace amorist {
-namespace {
-
-constexpr char kRecordSeparator = '\x1e';
-constexpr char kFieldSeparator = '\x1f';
-
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> pieces;
-    for (std::size_t at = 0;;) {
-        const std::size_t end = text.find(separator, at);
-        pieces.push_back(text.substr(at, end - at));
-        if (end == std::string_view::npos)
-            return pieces;
-        at = end + 1;
-    }
-}
-
-}  // namespace
+using namespace catalogue_format;
 
 std::optional<Catalogue> Catalogue::Read(std::string_view data) {
     Catalogue catalogue;

@@ -6,25 +6,10 @@
 #include <vector>
 
 #include "translations/catalogue.h"
+#include "translations/catalogue_format.h"
 
 namespace amorist {
-namespace {
-
-constexpr char kRecordSeparator = '\x1e';
-constexpr char kFieldSeparator = '\x1f';
-
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> pieces;
-    for (std::size_t at = 0;;) {
-        const std::size_t end = text.find(separator, at);
-        pieces.push_back(text.substr(at, end - at));
-        if (end == std::string_view::npos)
-            return pieces;
-        at = end + 1;
-    }
-}
-
-}  // namespace
+using namespace catalogue_format;
 
 std::optional<std::string> HashedCatalogue(std::string_view catalogue,
                                            std::span<const std::string_view> contexts,
@@ -43,7 +28,8 @@ std::optional<std::string> HashedCatalogue(std::string_view catalogue,
             continue;
         const std::string hash = Catalogue::SourceHash(fields[1]);
         if (!seen.emplace(fields[0], hash, fields[2]).second) {
-            error = "two sources of context '" + std::string(fields[0]) + "' share the hash " + hash;
+            error =
+                "two sources of context '" + std::string(fields[0]) + "' share the hash " + hash;
             return std::nullopt;
         }
         cut.append(1, kRecordSeparator).append(fields[0]).append(1, kFieldSeparator).append(hash);

@@ -12,6 +12,16 @@ import { firstRefusal, standInDate } from "./empty_dates.js";
 
 const byId = (id) => document.getElementById(id);
 
+// A load started when first wanted and shared after; one that fails is tried
+// again the next time it is wanted.
+function loadedOnce(load) {
+    let loading = null;
+    return () => (loading ??= load().catch((error) => {
+        loading = null;
+        throw error;
+    }));
+}
+
 // The days and the years, from the range the build wrote on their lists.
 for (const list of document.querySelectorAll("select[data-from]")) {
     for (let n = Number(list.dataset.from); n <= Number(list.dataset.to); ++n)
@@ -90,6 +100,12 @@ function catalogueFor(code) {
     return catalogues.get(code);
 }
 
+// The core with the catalogue of the language code, or null when either cannot be had.
+async function coreSpeaking(code) {
+    const ready = await coreOrNull;
+    return ready !== null && (await catalogueFor(code)) ? ready : null;
+}
+
 // ---- the entry form and the reading ----------------------------------------
 
 // A person's entries; a date with a list left on its empty choice is noted
@@ -127,19 +143,12 @@ let lastCouple = null;
 
 // The reading's view and the commands under it. Their code is fetched once
 // someone starts entering a couple, so it is here by the time the reading is.
-let readingModules = null;
-function loadReadingModules() {
-    readingModules ??= Promise.all([
-        import("./reading_view.js"),
-        import("./picture_buttons.js").then(({ setUpPictures }) =>  // web/share/, served beside this file
-            setUpPictures({ byId, shown, say })),
-        import("./share/share_actions.js"),
-    ]).catch((error) => {
-        readingModules = null;
-        throw error;
-    });
-    return readingModules;
-}
+const loadReadingModules = loadedOnce(() => Promise.all([
+    import("./reading_view.js"),
+    import("./picture_buttons.js").then(({ setUpPictures }) =>  // web/share/, served beside this file
+        setUpPictures({ byId, shown, say })),
+    import("./share/share_actions.js"),
+]));
 byId("entries").addEventListener("input", () => loadReadingModules().catch(() => {}), { once: true });
 
 // A reading link's code loads only for an address that holds one.
@@ -161,8 +170,8 @@ async function showReading(reading) {
 }
 
 async function readingIn(code, couple) {
-    const ready = await coreOrNull;
-    if (ready === null || !(await catalogueFor(code)))
+    const ready = await coreSpeaking(code);
+    if (ready === null)
         return null;
     try {
         return ready.reading(code, couple.you, couple.partner);
@@ -173,8 +182,8 @@ async function readingIn(code, couple) {
 }
 
 async function readingOfNumber(number) {
-    const ready = await coreOrNull;
-    if (ready === null || !(await catalogueFor(language)))
+    const ready = await coreSpeaking(language);
+    if (ready === null)
         throw new Error("the core is not here to read a link");
     return ready.readingOfNumber(language, number);
 }
@@ -262,20 +271,9 @@ function opensDialog(buttonId, dialogId, whenOpened = () => {}) {
 
 // Refer-a-friend's code is fetched as its dialog first opens; the form is the
 // page's to send, never the browser's, whether or not that code has come.
-let referral = null;
-function loadReferral() {
-    referral ??= import("./refer_a_friend.js").then(({ setUpReferral }) =>
-        setUpReferral({ byId, shown, say, askCore: async (boxes) => {
-            const ready = await coreOrNull;
-            if (ready === null || !(await catalogueFor(language)))
-                return null;
-            return ready.referral(language, boxes);
-        } })).catch((error) => {
-        referral = null;
-        throw error;
-    });
-    return referral;
-}
+const loadReferral = loadedOnce(() => import("./refer_a_friend.js").then(({ setUpReferral }) =>
+    setUpReferral({ byId, shown, say, askCore: async (boxes) =>
+        (await coreSpeaking(language))?.referral(language, boxes) ?? null })));
 byId("referral").addEventListener("submit", async (event) => {
     event.preventDefault();
     const referAFriend = await loadReferral().catch((error) => console.warn("Amorist: refer-a-friend:", error));

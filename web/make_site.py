@@ -36,7 +36,7 @@ def page_texts(path):
              for key, context, text in TEXT_ENTRY.findall(source)}
     if source.count("QT_TRANSLATE_NOOP(") != len(texts):
         fail(f"{path}: an entry is not written as 'key: QT_TRANSLATE_NOOP(\"context\", \"text\"),'")
-    return source, texts
+    return texts
 
 
 def month_names(site_texts):
@@ -89,6 +89,7 @@ def script_only_spans(template):
 
 def fill_page(template, texts, months):
     later = script_only_spans(template)
+
     def attribute(tag, name):
         found = re.search(rf'\s{name}="([^"]*)"', tag)
         return found.group(1) if found else None
@@ -182,7 +183,7 @@ def main():
     parser.add_argument("catalogues", nargs="*")
     args = parser.parse_args()
 
-    _, texts = page_texts(os.path.join(args.source, "page_texts.js"))
+    texts = page_texts(os.path.join(args.source, "page_texts.js"))
     months = month_names(args.site_texts)
     languages = [language.split("=", 1) for language in args.language]
     with open(os.path.join(args.source, "index.html"), encoding="utf-8") as f:
@@ -226,13 +227,13 @@ def main():
              f"export const textFiles = {json.dumps(text_names, sort_keys=True)};\n"
              f"export const coreSize = {len(files['amorist.wasm'])};\n")
     add("built.js", built.encode("utf-8"))
-    for name in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "core.js", "reading_view.js",
-                 "empty_dates.js", "app.js", "style.css"]:
-        with open(os.path.join(args.source, name), encoding="utf-8") as f:
+    # The page's own scripts and style, and the script that registers the service worker,
+    # which the finished site adds to the page.
+    for path in ["language_choice.js", "name_filter.js", "refer_a_friend.js", "core.js", "reading_view.js",
+                 "empty_dates.js", "app.js", "style.css", "app/register.js"]:
+        name = os.path.basename(path)
+        with open(os.path.join(args.source, path), encoding="utf-8") as f:
             add(name, served_source(name, f.read()).encode("utf-8"))
-    # The script that registers the service worker, which the finished site adds to the page.
-    with open(os.path.join(args.source, "app", "register.js"), encoding="utf-8") as f:
-        add("register.js", served_source("register.js", f.read()).encode("utf-8"))
     for name in ["share_actions.js", "shared_reading.js", "print.css"]:
         add(f"share/{name}", read(os.path.join(args.source, "share", name)))
     add("index.html", re.sub(r"(?m)^[ \t]+", "", page).encode("utf-8"))

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "cli/batch.h"
-#include "reading/birth_date.h"
 #include "cli/commands.h"
+#include "reading/birth_date.h"
 #include "reading/couple.h"
 #include "reading/language.h"
 #include "reading/text_output.h"
@@ -217,7 +217,8 @@ TEST(AppendVisible, SpellsOutWhatReordersTheLine) {
         {"ANN\u202e21 :rebmuN", R"(ANN\u202e21 :rebmuN)"},
         {"\u202a\u202b\u202c\u202d", R"(\u202a\u202b\u202c\u202d)"},
         {"\u2066x\u2067y\u2068z\u2069", R"(\u2066x\u2067y\u2068z\u2069)"},
-        {"A\u200bB\u200dC\u200e\u200f\u2060\ufeff\u061c", R"(A\u200bB\u200dC\u200e\u200f\u2060\ufeff\u061c)"},
+        {"A\u200bB\u200dC\u200e\u200f\u2060\ufeff\u061c",
+         R"(A\u200bB\u200dC\u200e\u200f\u2060\ufeff\u061c)"},
         {"\u2029\u2070\u05d0\u202f", "\u2029\u2070\u05d0\u202f"},
     };
     for (const auto& [text, shown] : cases) {
@@ -327,8 +328,25 @@ TEST(LineSplitter, SameLinesHoweverTheInputIsCut) {
     }
 }
 
-// Records as spreadsheets write them: "N:text" for a record starting on line
-// N, "N!" for one too long, "N?" for one whose quote is never closed.
+// The records the splitter finds in input fed in pieces of the given size:
+// "N:text" for a record starting on line N, "N!" for one too long, "N?" for
+// one whose quote is never closed.
+std::vector<std::string> SplitRecords(std::string_view input, std::size_t piece) {
+    std::vector<std::string> records;
+    LineSplitter splitter;
+    auto keep = [&](const LineSplitter::Line& line) {
+        const std::string number = std::to_string(line.number);
+        records.push_back(line.tooLong         ? number + "!"
+                          : line.unclosedQuote ? number + "?"
+                                               : number + ":" + std::string(line.text));
+    };
+    for (std::size_t at = 0; at < input.size(); at += piece)
+        splitter.Feed(input.substr(at, piece), keep);
+    splitter.Finish(keep);
+    return records;
+}
+
+// Records as spreadsheets write them.
 TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
     const std::string longLine(70000, 'y');
     const struct {
@@ -336,7 +354,10 @@ TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
         std::vector<std::string> records;
     } cases[] = {
         {"\xEF\xBB\xBFname,date\nA,d\n", {"1:name,date", "2:A,d"}},
-        {"\xEF\xBB\xBF\xEF\xBB\xBF" "ANN", {"1:\xEF\xBB\xBF" "ANN"}},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "ANN",
+         {"1:\xEF\xBB\xBF"
+          "ANN"}},
         {"\xEF\xBBx\n\xEF\xBB\xBF", {"1:\xEF\xBBx", "2:\xEF\xBB\xBF"}},
         {"a\rb\r\rc", {"1:a", "2:b", "3:", "4:c"}},
         {"\"A\nB\",d\r\n\"C\r\nD\"\rX", {"1:\"A\nB\",d", "3:\"C\r\nD\"", "5:X"}},
@@ -350,20 +371,9 @@ TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
         {"a\rb\nc\r\n", {"1:a", "2:b", "3:c"}},
     };
     for (const auto& c : cases) {
-        for (std::size_t piece : {1u, 7u, 1u << 20}) {
-            std::vector<std::string> records;
-            LineSplitter splitter;
-            auto keep = [&](const LineSplitter::Line& line) {
-                const std::string number = std::to_string(line.number);
-                records.push_back(line.tooLong         ? number + "!"
-                                  : line.unclosedQuote ? number + "?"
-                                                       : number + ":" + std::string(line.text));
-            };
-            for (std::size_t at = 0; at < c.input.size(); at += piece)
-                splitter.Feed(std::string_view(c.input).substr(at, piece), keep);
-            splitter.Finish(keep);
-            EXPECT_EQ(records, c.records) << c.input.substr(0, 20) << " in pieces of " << piece;
-        }
+        for (std::size_t piece : {1u, 7u, 1u << 20})
+            EXPECT_EQ(SplitRecords(c.input, piece), c.records)
+                << c.input.substr(0, 20) << " in pieces of " << piece;
     }
 }
 
@@ -371,25 +381,13 @@ TEST(LineSplitter, RecordsAsSpreadsheetsWriteThem) {
 // search, are those found byte by byte: random inputs of the characters that
 // matter to a record's end.
 TEST(LineSplitter, OnePieceAndByteByByteAgree) {
-    auto split = [](std::string_view input, std::size_t piece) {
-        std::vector<std::string> records;
-        LineSplitter splitter;
-        auto keep = [&](const LineSplitter::Line& line) {
-            records.push_back(std::to_string(line.number) + (line.unclosedQuote ? "?" : ":") +
-                              std::string(line.text));
-        };
-        for (std::size_t at = 0; at < input.size(); at += piece)
-            splitter.Feed(input.substr(at, piece), keep);
-        splitter.Finish(keep);
-        return records;
-    };
     constexpr std::string_view kCharacters = "a,\"\r\n";
     std::mt19937 random(27);
     for (int round = 0; round < 5000; ++round) {
         std::string input(random() % 24, ' ');
         for (char& c : input)
             c = kCharacters[random() % kCharacters.size()];
-        ASSERT_EQ(split(input, input.size() + 1), split(input, 1)) << input;
+        ASSERT_EQ(SplitRecords(input, input.size() + 1), SplitRecords(input, 1)) << input;
     }
 }
 
@@ -402,9 +400,9 @@ TEST(LineSplitter, QuotesReopenedOnEveryLineGiveOneBadRecordALine) {
     for (int group = 0; group < 3000; ++group) {
         grouped += "a\",\"x\na\",\"x\r\nb,c\n";
         const std::size_t first = groupedRecords.size() + 1;
-        groupedRecords.insert(groupedRecords.end(), {std::to_string(first) + "?",
-                                                     std::to_string(first + 1) + "?",
-                                                     std::to_string(first + 2) + ":b,c"});
+        groupedRecords.insert(groupedRecords.end(),
+                              {std::to_string(first) + "?", std::to_string(first + 1) + "?",
+                               std::to_string(first + 2) + ":b,c"});
     }
     grouped += "a\",\"x\nok";
     groupedRecords.push_back(std::to_string(groupedRecords.size() + 1) + "?");
@@ -418,20 +416,9 @@ TEST(LineSplitter, QuotesReopenedOnEveryLineGiveOneBadRecordALine) {
     const std::pair<const std::string&, const std::vector<std::string>&> cases[] = {
         {grouped, groupedRecords}, {reopened, reopenedRecords}};
     for (const auto& [input, expected] : cases) {
-        for (std::size_t piece : {1u, 4093u, 1u << 20}) {
-            std::vector<std::string> records;
-            LineSplitter splitter;
-            auto keep = [&](const LineSplitter::Line& line) {
-                const std::string number = std::to_string(line.number);
-                records.push_back(line.tooLong         ? number + "!"
-                                  : line.unclosedQuote ? number + "?"
-                                                       : number + ":" + std::string(line.text));
-            };
-            for (std::size_t at = 0; at < input.size(); at += piece)
-                splitter.Feed(std::string_view(input).substr(at, piece), keep);
-            splitter.Finish(keep);
-            EXPECT_EQ(records, expected) << input.size() << " bytes in pieces of " << piece;
-        }
+        for (std::size_t piece : {1u, 4093u, 1u << 20})
+            EXPECT_EQ(SplitRecords(input, piece), expected)
+                << input.size() << " bytes in pieces of " << piece;
     }
 }
 
