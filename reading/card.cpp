@@ -8,12 +8,12 @@
 #include <iterator>
 #include <span>
 
+#include "core/utf8.h"
 #include "reading/card_font_metrics.h"  // generated at build time
 
 namespace amorist::reading {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
 constexpr std::string_view kEllipsis = "\u2026";
 // Phones show the card in fonts of their own when DejaVu Sans is missing;
 // the common ones are narrower, and this margin covers the rest.
@@ -31,63 +31,6 @@ constexpr std::string_view kFontFamily = "DejaVu Sans, Verdana, sans-serif";
 constexpr double kMargin = 80;
 constexpr double kBoxWidth = kCardWidth - 2 * kMargin;
 constexpr double kCentre = kCardWidth / 2.0;
-
-// Decodes one code point at pos and moves past it; a byte that does not start
-// a well-formed sequence is U+FFFD and is passed alone.
-char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    int length = 0;
-    char32_t value = 0;
-    char32_t least = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, value = lead & 0x1F, least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, value = lead & 0x0F, least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, value = lead & 0x07, least = 0x10000;
-    }
-    if (length == 0 || pos + static_cast<std::size_t>(length) > text.size()) {
-        ++pos;
-        return kReplacement;
-    }
-    for (int i = 1; i < length; ++i) {
-        const unsigned char next = byte(pos + static_cast<std::size_t>(i));
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return kReplacement;
-        }
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        ++pos;
-        return kReplacement;
-    }
-    pos += static_cast<std::size_t>(length);
-    return value;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Characters XML 1.0 does not allow, and controls that would only disturb a line.
 bool Unwanted(char32_t c) {
@@ -220,7 +163,7 @@ std::string CardText(std::string_view text) {
     clean.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         const char32_t c = NextCodePoint(text, pos);
-        AppendUtf8(clean, Unwanted(c) ? kReplacement : c);
+        AppendUtf8(clean, Unwanted(c) ? kReplacementCharacter : c);
     }
     return clean;
 }

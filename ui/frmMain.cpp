@@ -16,6 +16,7 @@
 
 #include "app/modHelp.h"
 #include "core/compatibility/birth_data_check.h"
+#include "core/compatibility/name_filter.h"
 #include "core/ephemeris/zodiac.h"
 #include "reading/card.h"
 #include "reading/language.h"
@@ -34,13 +35,12 @@ using namespace look;
 
 constexpr QSize kClientSize(524, 456);
 
-// What a key typed into a name box becomes.
-enum class NameKey { Pass, TypeUpperCase, Refuse };
-
-bool IsAsciiLetter(QChar c) {
-    const char16_t code = c.unicode();
-    return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z');
-}
+// What a key typed into a name box does: pass to the box, type these
+// capitals instead, or be refused.
+struct NameKey {
+    enum { Pass, TypeCapitals, Refuse } action;
+    QString capitals;
+};
 
 // Letters go in as capitals; Backspace, Enter and space pass; anything else
 // that types a character is refused, control characters (Ctrl+V's 22,
@@ -53,25 +53,20 @@ NameKey ClassifyNameKey(const QKeyEvent& key) {
         case Qt::Key_Backtab:
         case Qt::Key_Escape:
         case Qt::Key_Delete:
-            return NameKey::Pass;
+            return {NameKey::Pass, {}};
         default:
             break;
     }
     const QString text = key.text();
-    if (text.isEmpty())
-        return NameKey::Pass;
-    if (text.size() == 1 && (text[0] == u'\b' || text[0] == u'\r' || text[0] == u' ')) {
-        return NameKey::Pass;
-    }
-    bool lowerCase = false;
-    for (QChar c : text) {
-        if (c == u' ')
-            continue;
-        if (!IsAsciiLetter(c))
-            return NameKey::Refuse;
-        lowerCase = lowerCase || c.isLower();
-    }
-    return lowerCase ? NameKey::TypeUpperCase : NameKey::Pass;
+    if (text.isEmpty() || text == QLatin1String("\b") || text == QLatin1String("\r"))
+        return {NameKey::Pass, {}};
+    const FilteredName filtered = FilterName(text.toStdString(), kLatinNameAlphabet);
+    if (filtered.refused)
+        return {NameKey::Refuse, {}};
+    const QString capitals = QString::fromStdString(filtered.kept);
+    if (capitals == text)
+        return {NameKey::Pass, {}};
+    return {NameKey::TypeCapitals, capitals};
 }
 
 // On Linux, Qt names a list after its current item and leaves the purpose to
@@ -388,11 +383,12 @@ bool frmMain::txtFriendName_KeyPress(QKeyEvent* key) {
 }
 
 bool frmMain::FilterNameKey(QLineEdit* box, QKeyEvent* key) {
-    switch (ClassifyNameKey(*key)) {
+    const NameKey classified = ClassifyNameKey(*key);
+    switch (classified.action) {
         case NameKey::Pass:
             return false;
-        case NameKey::TypeUpperCase:
-            box->insert(key->text().toUpper());
+        case NameKey::TypeCapitals:
+            box->insert(classified.capitals);
             return true;
         case NameKey::Refuse:
             windows_.session().platform().ShowMessage(this, tr("Please Enter Only Letters !"),

@@ -6,8 +6,7 @@
 // needed.
 import { textFiles, catalogueFiles, coreSize } from "./built.js";
 import { chooseLanguage } from "./language_choice.js";
-import { attachNameFilter } from "./name_filter.js";
-import { loadCore } from "./core.js";
+import { loadCore, runsWebAssembly } from "./core.js";
 import { firstRefusal, standInDate } from "./empty_dates.js";
 
 const byId = (id) => document.getElementById(id);
@@ -75,34 +74,42 @@ function showProgress(share) {
     progress.querySelector("progress").value = share;
 }
 
-const core = loadCore({
+// The core, or null when it cannot be had now. A load that failed (a deploy
+// half done, a dropped connection) is tried again when the core is next wanted.
+const loadTheCore = loadedOnce(() => loadCore({
     script: byId("core-script"),
     wasmUrl: new URL("amorist.wasm", import.meta.url),
     wasmSize: coreSize,
     onProgress: showProgress,
-});
-// Settled before anyone awaits it, so a browser without WebAssembly logs no unhandled rejection.
-const coreOrNull = core.then((ready) => ready, () => null);
+}));
+const coreOrNull = () => loadTheCore().catch(() => null);
+coreOrNull();
+
+// Why there is no reading: this browser cannot run the core, or it did not come.
+const noCoreMessage = () => shown(runsWebAssembly() ? "readingFailed" : "noWebAssembly");
 
 // The catalogues handed to the core; a language switch waits for its own.
 const catalogues = new Map([["en", Promise.resolve(true)]]);
 
+// A catalogue that did not come is fetched again when next wanted.
 function catalogueFor(code) {
     if (!catalogues.has(code)) {
-        catalogues.set(code, (async () => {
-            const ready = await coreOrNull;
+        const loading = (async () => {
+            const ready = await coreOrNull();
             if (ready === null)
                 return false;
             const response = await fetch(new URL(catalogueFiles[code], import.meta.url));
-            return ready.useCatalogue(new Uint8Array(await response.arrayBuffer()));
-        })());
+            return response.ok && ready.useCatalogue(new Uint8Array(await response.arrayBuffer()));
+        })().catch(() => false);
+        catalogues.set(code, loading);
+        loading.then((read) => read || catalogues.delete(code));
     }
     return catalogues.get(code);
 }
 
 // The core with the catalogue of the language code, or null when either cannot be had.
 async function coreSpeaking(code) {
-    const ready = await coreOrNull;
+    const ready = await coreOrNull();
     return ready !== null && (await catalogueFor(code)) ? ready : null;
 }
 
@@ -149,7 +156,22 @@ const loadReadingModules = loadedOnce(() => Promise.all([
         setUpPictures({ byId, shown, say })),
     import("./share/share_actions.js"),
 ]));
-byId("entries").addEventListener("input", () => loadReadingModules().catch(() => {}), { once: true });
+
+// The name filter is the core's, so it keeps the names from the core's arrival
+// on, filtering what came before; its code comes with the first entry.
+const filterNames = loadedOnce(async () => {
+    const [{ attachNameFilter }, ready] = await Promise.all([import("./name_filter.js"), coreOrNull()]);
+    if (ready === null)
+        throw new Error("no core to filter names with");
+    for (const id of ["name", "partner-name"]) {
+        attachNameFilter(byId(id), (text) => ready.filterName(text),
+            () => firstTexts.then(() => say(alertLine, shown("onlyLetters"))));
+    }
+});
+byId("entries").addEventListener("input", () => {
+    loadReadingModules().catch(() => {});
+    filterNames().catch(() => {});
+}, { once: true });
 
 // A reading link's code loads only for an address that holds one.
 let sharedReading = null;
@@ -165,7 +187,7 @@ window.addEventListener("hashchange", showSharedReading);
 async function showReading(reading) {
     const [view, pictures, share] = await loadReadingModules();
     view.showReading(reading, shown);
-    pictures.show(language, reading);
+    pictures.show(language, reading, share.linkTo(reading));
     share.showShareActions({ byId, shown, say }, reading);
 }
 
@@ -191,14 +213,19 @@ async function readingOfNumber(number) {
 // A request made before the core is ready waits for it; only the latest is answered.
 let request = 0;
 
-async function askForReading(couple) {
+async function askForReading() {
     const mine = ++request;
-    const ready = await coreOrNull;
+    const ready = await coreOrNull();
     await firstTexts;
     if (mine !== request)
         return;
+    // The names as their boxes keep them, whatever was typed before the core came.
+    await filterNames().catch(() => {});
+    if (mine !== request)
+        return;
+    const couple = { you: person(""), partner: person("partner-") };
     if (ready === null) {
-        say(alertLine, shown("noWebAssembly"));
+        say(alertLine, noCoreMessage());
         return;
     }
     const longest = ready.longestName;
@@ -240,7 +267,7 @@ async function askForReading(couple) {
 // natively before this script runs; from here on Enter in a box asks too.
 byId("entries").addEventListener("submit", (event) => {
     event.preventDefault();
-    askForReading({ you: person(""), partner: person("partner-") });
+    askForReading();
 });
 readingButton.type = "submit";
 
@@ -251,8 +278,6 @@ byId("back").addEventListener("click", () => {
     readingButton.focus();
 });
 
-for (const id of ["name", "partner-name"])
-    attachNameFilter(byId(id), () => firstTexts.then(() => say(alertLine, shown("onlyLetters"))));
 
 // ---- dialogs, promotion and language ---------------------------------------
 
@@ -272,7 +297,7 @@ function opensDialog(buttonId, dialogId, whenOpened = () => {}) {
 // Refer-a-friend's code is fetched as its dialog first opens; the form is the
 // page's to send, never the browser's, whether or not that code has come.
 const loadReferral = loadedOnce(() => import("./refer_a_friend.js").then(({ setUpReferral }) =>
-    setUpReferral({ byId, shown, say, askCore: async (boxes) =>
+    setUpReferral({ byId, shown, say, noCoreMessage, askCore: async (boxes) =>
         (await coreSpeaking(language))?.referral(language, boxes) ?? null })));
 byId("referral").addEventListener("submit", async (event) => {
     event.preventDefault();
@@ -332,14 +357,14 @@ readingButton.dataset.text = "gettingReady";
 readingButton.dataset.label = "gettingReady";
 progress.hidden = false;
 
-coreOrNull.then(async (ready) => {
+coreOrNull().then(async (ready) => {
     await firstTexts;
     progress.hidden = true;
     readingButton.dataset.text = "getReading";
     readingButton.dataset.label = "getReadingName";
     showTexts();
     if (ready === null) {
-        say(alertLine, shown("noWebAssembly"));
+        say(alertLine, noCoreMessage());
         return;
     }
     await catalogueFor(language);

@@ -8,10 +8,12 @@
 #include <cstddef>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/compatibility/birth_data_check.h"
+#include "core/compatibility/name_filter.h"
 #include "core/compatibility/reading_content.h"
 #include "core/referral/referral_check.h"
 #include "core/sites.h"
@@ -23,8 +25,26 @@
 #include "translations/catalogue.h"
 #include "web/module_state.h"
 
+// The page's name alphabet is the browser's: it knows the letters of every
+// script and their capitals, tables this module could carry only at several
+// times its size. The page hands its alphabet over as Module.nameAlphabet.
+EM_JS(int, PageAdmits, (char32_t c), { return Module["nameAlphabet"].test(String.fromCodePoint(c)); });
+EM_JS(int, PageCapitals, (char32_t c, char32_t* out), {
+    let count = 0;
+    for (const capital of String.fromCodePoint(c).toUpperCase())
+        HEAPU32[(out >> 2) + count++] = capital.codePointAt(0);
+    return count;
+});
+
 namespace amorist::web {
 namespace {
+
+const NameAlphabet kPageNameAlphabet{
+    [](char32_t c) { return PageAdmits(c) != 0; },
+    [](char32_t c, std::span<char32_t, kLongestCapitalForm> form) {
+        return static_cast<std::size_t>(PageCapitals(c, form.data()));
+    },
+};
 
 // The longest name the page takes, in characters. The page checks it first and
 // says so in its language; the binding refuses anything longer all the same,
@@ -206,6 +226,17 @@ EMSCRIPTEN_KEEPALIVE int amorist_use_catalogue(const char* data, int size) {
 // The longest name a reading takes, in characters.
 EMSCRIPTEN_KEEPALIVE int amorist_longest_name() {
     return amorist::web::kLongestName;
+}
+
+// A name box's text as the page keeps it: {"kept": its capitals that the
+// page's alphabet admits, "refused": whether anything was left out}.
+EMSCRIPTEN_KEEPALIVE const char* amorist_filter_name(const char* text, int textSize) {
+    using namespace amorist;
+    const FilteredName filtered = FilterName(web::View(text, textSize), web::kPageNameAlphabet);
+    std::string answer = "{\"kept\": ";
+    reading::AppendJsonString(answer, filtered.kept);
+    answer.append(filtered.refused ? ", \"refused\": true}\n" : ", \"refused\": false}\n");
+    return web::Answer(std::move(answer));
 }
 
 // The reading of a couple in a language whose catalogue the page has handed

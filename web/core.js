@@ -2,15 +2,24 @@
 // progress, every string handed over through the module's heap, and a failed
 // call reported as an error while the module stays usable.
 
-// How the module factory (amorist.js, a classic script) is on the page.
+// How the module factory (amorist.js, a classic script) is on the page; a
+// script that did not load stays so until the page is loaded again.
+let factoryFailed = false;
 function moduleFactory(script) {
     if (globalThis.AmoristModule)
         return Promise.resolve(globalThis.AmoristModule);
+    if (factoryFailed)
+        return Promise.reject(new Error("amorist.js did not load"));
     return new Promise((resolve, reject) => {
         script.addEventListener("load", () => resolve(globalThis.AmoristModule), { once: true });
-        script.addEventListener("error", () => reject(new Error("amorist.js did not load")), { once: true });
+        script.addEventListener("error", () => {
+            factoryFailed = true;
+            reject(new Error("amorist.js did not load"));
+        }, { once: true });
     });
 }
+
+export const runsWebAssembly = () => typeof WebAssembly === "object" && typeof WebAssembly.instantiate === "function";
 
 // The wasm's bytes, reporting the share received; size is what the build wrote.
 async function fetchWithProgress(url, size, onProgress) {
@@ -39,16 +48,21 @@ async function fetchWithProgress(url, size, onProgress) {
 
 // Resolves to the core once it runs; rejects when this browser cannot run it.
 export async function loadCore({ script, wasmUrl, wasmSize, onProgress }) {
-    if (typeof WebAssembly !== "object" || typeof WebAssembly.instantiate !== "function")
+    if (!runsWebAssembly())
         throw new Error("no WebAssembly");
     const [factory, wasmBinary] = await Promise.all([moduleFactory(script),
         fetchWithProgress(wasmUrl, wasmSize, onProgress)]);
     return new Core(await factory({ wasmBinary }));
 }
 
+// The page's name alphabet, which the core's name filter asks: the letters of
+// every script and the marks that combine with them, the space, hyphens and apostrophes.
+const nameAlphabet = /[\p{L}\p{M} \-\u2010\u2011'\u2019]/u;
+
 export class Core {
     constructor(module) {
         this.module = module;
+        module.nameAlphabet = nameAlphabet;
     }
 
     // Calls the exported function with each string as its address and size in
@@ -86,6 +100,12 @@ export class Core {
         } finally {
             module._free(address);
         }
+    }
+
+    // {kept, refused}: the name as its box keeps it, upper-cased by Unicode's
+    // full rules (ß is SS), and whether anything was left out.
+    filterName(text) {
+        return JSON.parse(this.callWithStrings("amorist_filter_name", [text]));
     }
 
     get longestName() {

@@ -1,33 +1,21 @@
-// The name boxes' filter: people's names as they write them. Letters of every
-// alphabet (with the marks that combine with them), spaces, hyphens and
-// apostrophes are taken and upper-cased by Unicode's full rules (ß becomes SS),
-// as the desktop upper-cases; anything else is refused with the desktop's
-// message and dropped, the letters around it kept. It runs on every change, so
-// pasted, dropped and composed text passes the same filter as typed text.
-
-// What a name may hold, outside the letters: the space, hyphens and apostrophes.
-const notInNames = /[^\p{L}\p{M} \-\u2010\u2011'\u2019]/gu;
-
-export function nameCharacters(text) {
-    return text.replace(notInNames, "");
-}
-
-export function filterName(text) {
-    const upper = text.toUpperCase();
-    const kept = nameCharacters(upper);
-    return { kept, refused: kept.length !== upper.length };
-}
-
-export function attachNameFilter(input, refuse) {
-    input.addEventListener("input", () => {
+// The name boxes' filter, as the core keeps a name: it runs on every change,
+// so pasted, dropped and composed text passes the same filter as typed text,
+// and what is refused is dropped, the letters around it kept.
+export function attachNameFilter(input, filterName, refuse) {
+    const filter = () => {
         const caret = input.selectionEnd ?? input.value.length;
-        const before = filterName(input.value.slice(0, caret)).kept.length;
         const { kept, refused } = filterName(input.value);
+        const before = caret < input.value.length ? filterName(input.value.slice(0, caret)).kept.length
+            : kept.length;
         if (kept !== input.value) {
             input.value = kept;
             input.setSelectionRange(before, before);
         }
         if (refused)
             refuse();
-    });
+    };
+    input.addEventListener("input", filter);
+    // What was typed while the core was on its way passes now.
+    if (input.value !== "")
+        filter();
 }

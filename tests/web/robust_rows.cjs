@@ -76,6 +76,23 @@ function robustRows({ browserName, buildWeb, open, check, readingWorks, expectRe
                 "the switch shows the page in French");
             await page.click("#get-reading");
             await alertSays(page, "Ce navigateur ne peut pas établir l’analyse\u00a0: il n’exécute pas WebAssembly.");
+            // Refer-a-friend opens, and says why it cannot send.
+            await page.click("#open-refer");
+            check(await page.$eval("#refer", (e) => e.open), "refer-a-friend opens");
+            await page.click("#referral button[type=submit]");
+            await page.waitForFunction((m) => document.getElementById("refer-alert").textContent === m,
+                { timeout: 10000 }, "Ce navigateur ne peut pas établir l’analyse\u00a0: il n’exécute pas WebAssembly.");
+        }],
+        ["a core that did not come says the reading could not be made, and the next request loads it", async (context) => {
+            const server = await serveSite(site, {}, undefined, { files: core, times: 1 });
+            context.closing = () => server.close();
+            const page = await open({ ...context, server }, "", { wait: false });
+            await alertSays(page, "The reading could not be made. Please try again.");
+            await readingWorks(page, "en");
+            // The browser reports the 404 it was given; nothing else may appear.
+            const others = context.problems.filter((problem) => !/status of 404/.test(problem));
+            context.problems.splice(0, Infinity, ...others);
+            await context.closing();
         }],
         ["the last language chosen wins, however quickly they are chosen", async (context) => {
             const page = await open(context);
