@@ -81,6 +81,29 @@ function pictureRows({ browserName, open, check, readingWorks }) {
                 await page.close();
             }],
         ]),
+        ["where files can be shared, Share passes the picture, a line and the reading's link; a link the "
+            + "clipboard refuses is shown to be copied by hand", async (context) => {
+            const page = await open(context, "?lang=en", { prepare: (tab) => tab.evaluateOnNewDocument(() => {
+                navigator.canShare = (data) => Array.isArray(data?.files);
+                navigator.share = async ({ files, text, url }) => {
+                    globalThis.sharedData = { names: files.map((f) => `${f.name} ${f.type}`), text, url };
+                };
+                navigator.clipboard.writeText = () => Promise.reject(new DOMException("refused", "NotAllowedError"));
+            }) });
+            await readingWorks(page, "en");
+            check(!(await page.$eval("#share-picture", (e) => e.hidden)), "Share is offered");
+            await page.click("#share-picture");
+            await page.waitForFunction(() => globalThis.sharedData, { timeout: 20000 });
+            const shared = await page.evaluate(() => globalThis.sharedData);
+            const site = new URL(page.url());
+            check(new RegExp(`^${site.origin}${site.pathname}#r=([1-9]|1[0-2])-([1-9]|1[0-2])$`).test(shared.url),
+                `Share passes the reading's link, not ${shared.url}`);
+            check(shared.text === "Our romantic compatibility reading from Amorist" &&
+                shared.names.join() === "amorist-reading.png image/png", `Share passes ${JSON.stringify(shared)}`);
+            await page.click("#copy-link");
+            await statusSays(page, `Copy this link: ${shared.url}`);
+            await page.close();
+        }],
         ["a picture that cannot be made, or copied, says so under the commands, in the page's language",
             async (context) => {
                 const page = await open(context, "?lang=de");

@@ -24,7 +24,7 @@ function download(blob) {
 // Each command says how it went on the status line under the commands, in the
 // page's language (shown); a picture that cannot be made says so too.
 export function setUpPictures({ byId, shown, say }) {
-    let current = null;  // { language, reading } of the reading on screen
+    let current = null;  // { language, reading, link } of the reading on screen
     const status = byId("share-status");
     const share = byId("share-picture");
     const copy = byId("copy-picture");
@@ -53,13 +53,12 @@ export function setUpPictures({ byId, shown, say }) {
     }, "pictureNotCopied");
     command(share, async () => {
         const file = new File([await picture(current)], fileName, { type: "image/png" });
-        const address = new URL(".", location.href).href;
-        await navigator.share({ files: [file], text: shown("shareLine"), url: address });
+        await navigator.share({ files: [file], text: shown("shareLine"), url: current.link });
     }, "pictureFailed");
 
     return {
-        show(language, reading) {
-            current = { language, reading };
+        show(language, reading, link) {
+            current = { language, reading, link };
         },
     };
 }

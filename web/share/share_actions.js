@@ -1,14 +1,16 @@
 // The commands under a reading that pass it on: the browser's print, and a link
 // that holds only the two reading numbers. Loaded with the first reading, so a
 // first visit does not carry it, nor the print style sheet it adds.
-let numbers = null;
+let link = null;
 let status = null;
 
-// The site's own address, without the language asked for (the link opens in its
-// reader's language), and the two numbers: no name, date or sign, which would say
-// who the two people are.
-function readingLink(address, [one, two]) {
-    return `${address.origin}${address.pathname}#r=${one}-${two}`;
+// The link to a reading, as Copy Link copies it and Share passes it on: the
+// site's own address, without the language asked for (the link opens in its
+// reader's language), and the two numbers; no name, date or sign, which would
+// say who the two people are.
+export function linkTo(reading) {
+    const [one, two] = reading.readings.map((each) => each.number);
+    return `${location.origin}${location.pathname}#r=${one}-${two}`;
 }
 
 function setUp({ byId, shown, say }) {
@@ -21,7 +23,6 @@ function setUp({ byId, shown, say }) {
 
     byId("print-reading").addEventListener("click", () => window.print());
     byId("copy-link").addEventListener("click", async () => {
-        const link = readingLink(location, numbers);
         try {
             await navigator.clipboard.writeText(link);
             say(status, shown("linkCopied", link));
@@ -36,6 +37,6 @@ function setUp({ byId, shown, say }) {
 export function showShareActions(page, reading) {
     if (status === null)
         setUp(page);
-    numbers = reading.readings.map((one) => one.number);
+    link = linkTo(reading);
     status.textContent = "";
 }
