@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>Get our romantic compatibility reading</source>
-        <translation>Unsere romantische Kompatibilität ermitteln</translation>
+        <translation>Ihre romantische Kompatibilität ermitteln</translation>
     </message>
     <message>
         <source>Name</source>

@@ -41,7 +41,7 @@ const names = {
     de: { you: "Ihr Name", partner: "Name Ihres Partners", day: "Ihr Geburtsdatum, Tag",
         month: "Ihr Geburtsdatum, Monat", year: "Ihr Geburtsdatum, Jahr",
         partnerDay: "Geburtsdatum Ihres Partners, Tag", partnerMonth: "Geburtsdatum Ihres Partners, Monat",
-        partnerYear: "Geburtsdatum Ihres Partners, Jahr", get: "Unsere romantische Kompatibilität ermitteln",
+        partnerYear: "Geburtsdatum Ihres Partners, Jahr", get: "Ihre romantische Kompatibilität ermitteln",
         back: "Zurück" },
 };
 

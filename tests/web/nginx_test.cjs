@@ -15,7 +15,7 @@ const site = path.join(scratch, "site");
 const immutable = "public, max-age=31536000, immutable";
 
 // What a careless upload brings along with the site.
-const leftovers = [".env", ".git/config", "index.html~", "index.html.bak", ".index.html.swp", "old/.htpasswd",
+const leftovers = [".env", ".git/config", "index.html~", "index.html.bak", "index.html.swp", ".index.html.swp", "old/.htpasswd",
     ".well-known/security.txt", ".well-known/"];
 
 function request(origin, pathname, { method = "GET", headers = {} } = {}) {
