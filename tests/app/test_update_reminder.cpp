@@ -410,8 +410,10 @@ TEST_P(AfterTheRename, AFailedFolderSyncKeepsTheCopyOfTheUsersFile) {
     // Root may open any folder; the folder's owner, without read permission, may not.
     const passwd* nobody = ::getuid() == 0 ? ::getpwnam("nobody") : nullptr;
     if (nobody != nullptr) {
-        for (const QString& path : {configHome.path(), folder, store})
-            ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+        for (const QString& path : {configHome.path(), folder, store}) {
+            ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid),
+                      0);
+        }
     }
     ASSERT_TRUE(QFile::setPermissions(folder, GetParam().folderMode));
 

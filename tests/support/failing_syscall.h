@@ -33,7 +33,8 @@ inline bool MakeFail(const FailingSyscall& call) {
         rules.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])));
         rules.push_back(jump(0, 1, O_DIRECTORY, BPF_JSET));
     }
-    rules.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<unsigned>(call.error)));
+    rules.push_back(
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<unsigned>(call.error)));
     rules.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     const sock_fprog program{static_cast<unsigned short>(rules.size()), rules.data()};
     return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
