@@ -339,6 +339,63 @@ TEST(InstanceLockPath, ALockHeldInAnyOtherPlaceRefusesTheStart) {
     }
 }
 
+// Another start looking at the lock at path: it holds `op` on it for an
+// instant, as a start's look does, then lets go. Returns once it holds it.
+pid_t LookingAt(const QString& path, int op) {
+    constexpr useconds_t kInstantUs = 30'000;
+    int locked[2];
+    if (::pipe(locked) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        (void)!::write(locked[1], fd >= 0 && ::flock(fd, op) == 0 ? "y" : "n", 1);
+        ::usleep(kInstantUs);
+        std::_Exit(0);
+    }
+    char answer = 'n';
+    (void)!::read(locked[0], &answer, 1);
+    ::close(locked[0]);
+    ::close(locked[1]);
+    return answer == 'y' ? child : -1;
+}
+
+struct LookCase {
+    const char* name;
+    bool inAnotherPlace;  // else at the place the start takes
+    int op;               // a look at a lock (shared) or a start taking a stale one (exclusive)
+};
+
+class LookOfAnotherStart : public ::testing::TestWithParam<LookCase> {};
+
+// A lock nobody holds, left by a copy that was killed, while another start
+// holds it for a moment: that start's look is no running copy.
+TEST_P(LookOfAnotherStart, DoesNotStopTheStart) {
+    QTemporaryDir root;
+    const QString runtime = root.filePath(QStringLiteral("runtime"));
+    const QString temp = root.filePath(QStringLiteral("tmp"));
+    const QString tempFolder = temp + QStringLiteral("/amorist-%1").arg(::getuid());
+    ASSERT_TRUE(QDir().mkpath(runtime) && QDir().mkpath(tempFolder));
+    ::chmod(QFile::encodeName(runtime).constData(), 0700);
+    ::chmod(QFile::encodeName(tempFolder).constData(), 0700);
+    const QString stale =
+        (GetParam().inAnotherPlace ? tempFolder : runtime) + QStringLiteral("/amorist.lock");
+    ASSERT_EQ(CopyHoldingTheLock(stale, false), 0);
+
+    SingleInstanceLock start(SingleInstanceLock::Folders{runtime, {}, temp});
+    const pid_t looking = LookingAt(stale, GetParam().op);
+    ASSERT_GT(looking, 0);
+    EXPECT_EQ(start.TryAcquire(), Outcome::Acquired);
+    EXPECT_EQ(start.heldPath().toStdString(),
+              (runtime + QStringLiteral("/amorist.lock")).toStdString());
+    ::waitpid(looking, nullptr, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, LookOfAnotherStart,
+                         ::testing::Values(LookCase{"AtTheLockItTakes", false, LOCK_SH},
+                                           LookCase{"StartTakingALockElsewhere", true, LOCK_EX}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // A temporary folder that does not exist gives no place at all, not one
 // under the root folder.
 TEST(InstanceLockPath, AMissingTemporaryFolderGivesNoPlace) {
