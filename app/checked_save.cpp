@@ -22,10 +22,14 @@ constexpr char kTag[] = "save-";
 constexpr int kTagLength = 6;
 constexpr int kMostNames = 100;
 
-bool Fail(QString* error, const QString& what, int code) {
+void Explain(QString* error, const QString& what, int code) {
     if (error != nullptr)
         *error = what + QStringLiteral(": ") + qt_error_string(code);
-    return false;
+}
+
+SaveOutcome Fail(QString* error, const QString& what, int code) {
+    Explain(error, what, code);
+    return SaveOutcome::Unchanged;
 }
 
 QString RandomTag() {
@@ -78,6 +82,20 @@ bool WriteAll(int fd, QByteArrayView contents) {
     return true;
 }
 
+// The rename itself lasts through a crash only once the folder is synced.
+bool SyncFolder(const QString& path, int& code) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        code = errno;
+        return false;
+    }
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    code = errno;
+    ::close(fd);
+    return synced;
+}
+
 }  // namespace
 
 QString checkedSaveTemporaryPath(const QString& path, QStringView tag) {
@@ -85,7 +103,7 @@ QString checkedSaveTemporaryPath(const QString& path, QStringView tag) {
     return path.first(path.size() - name.size()) + u'.' + name + u'.' + QLatin1String(kTag) + tag.toString();
 }
 
-bool saveFileChecked(const QString& path, QByteArrayView contents, QString* error) {
+SaveOutcome saveFileChecked(const QString& path, QByteArrayView contents, QString* error) {
     if (QFileInfo(path).fileName().isEmpty())
         return Fail(error, QStringLiteral("no file name in \"%1\"").arg(path), EINVAL);
     RemoveLeftovers(path);
@@ -128,18 +146,14 @@ bool saveFileChecked(const QString& path, QByteArrayView contents, QString* erro
         return Fail(error, QString::fromLatin1(failed).arg(path), code);
     }
 
-    // The rename itself is lasting only once the folder is synced.
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd < 0)
-        return Fail(error, QStringLiteral("cannot sync the folder of \"%1\"").arg(path), errno);
-    const bool folderSynced = ::fsync(folderFd) == 0 || errno == EINVAL;
-    const int folderCode = errno;
-    ::close(folderFd);
-    if (!folderSynced)
-        return Fail(error, QStringLiteral("cannot sync the folder of \"%1\"").arg(path),
-                    folderCode);
-    return true;
+    // From here on the new file is in place: whatever the folder's sync
+    // says, the old contents are gone and the caller must not act as if
+    // nothing had changed.
+    int folderCode = 0;
+    if (SyncFolder(path, folderCode))
+        return SaveOutcome::Replaced;
+    Explain(error, QStringLiteral("cannot sync the folder of \"%1\"").arg(path), folderCode);
+    return SaveOutcome::ReplacedFolderNotSynced;
 }
 
 }  // namespace amorist

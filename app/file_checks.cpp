@@ -35,6 +35,11 @@ bool EnsurePrivateFolder(const QString& path) {
     return IsPrivateFolder(path);
 }
 
+QString TemporaryFolder() {
+    const QString temp = QDir::tempPath();
+    return QDir::isAbsolutePath(temp) && QFileInfo(temp).isDir() ? temp : QString();
+}
+
 QString HomeFolder() {
     const QString home = qEnvironmentVariable("HOME");
     if (QDir::isAbsolutePath(home))

@@ -30,6 +30,11 @@ bool IsPrivateFolder(const QString& path);
 // IsPrivateFolder. An existing folder is never changed.
 bool EnsurePrivateFolder(const QString& path);
 
+// The machine's temporary folder, QDir::tempPath(), when it is a folder;
+// empty when TMPDIR names none (Qt's tempPath() is then empty, and a folder
+// made under it would land in the root).
+QString TemporaryFolder();
+
 // The user's home: HOME when it is absolute, else the home the password
 // database lists; empty when neither is (never the root folder by default,
 // as Qt's homePath() would give).

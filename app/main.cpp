@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTimer>
 
+#include "app/file_checks.h"
 #include "app/program_icon.h"
 #include "app/qt_platform.h"
 #include "app/session.h"
@@ -20,6 +21,13 @@ int main(int argc, char** argv) {
         if (!QDir::isAbsolutePath(qEnvironmentVariable(variable)))
             qunsetenv(variable);
     }
+    // Looked for as the user left them: a temporary folder that does not
+    // exist moves the lock to the next place, whatever Qt is given below.
+    const auto lockFolders = amorist::SingleInstanceLock::UsersFolders();
+    // Without a runtime folder Qt makes one in its temporary folder, and with
+    // TMPDIR naming no folder that would be /runtime-<user> at the root.
+    if (amorist::files::TemporaryFolder().isEmpty())
+        qputenv("TMPDIR", "/tmp");
     QApplication app(argc, argv);
     // The run ends only through EndProgram; closing the update question
     // before the main window exists, or the last visible window, must not.
@@ -31,7 +39,7 @@ int main(int argc, char** argv) {
     // Before any window or message exists, so that all of them speak it.
     const amorist::ProgramLanguage language(QLocale::system().uiLanguages());
 
-    amorist::SingleInstanceLock lock;
+    amorist::SingleInstanceLock lock(lockFolders);
     amorist::QtPlatform platform;
     platform.SetBeforeExit([&lock] { lock.Release(); });
     amorist::Session session(platform);

@@ -205,11 +205,13 @@ void WriteLastUpdateReminder(const QString& text) {
     if (store.state == Store::State::Absent && !MakeFolder(QFileInfo(path).absolutePath()))
         return;
     // A file that holds something else keeps its bytes under a second name
-    // first; that name goes again if the save fails.
+    // first; that name goes again only if the file was not replaced, since
+    // once it was, the copy is the only place those bytes are left.
     QString keptCopy;
     if (store.state == Store::State::Foreign && !KeepCopy(store.writePath, keptCopy))
         return;
-    if (!saveFileChecked(store.writePath, Contents(text)) && !keptCopy.isEmpty())
+    if (saveFileChecked(store.writePath, Contents(text)) == SaveOutcome::Unchanged &&
+        !keptCopy.isEmpty())
         QFile::remove(keptCopy);
 }
 

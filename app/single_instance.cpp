@@ -150,16 +150,9 @@ void RemoveLeftovers(const QString& path) {
     }
 }
 
-// The machine's temporary folder; empty when it is missing (Qt's tempPath()
-// is then empty, and a folder made under it would land in the root).
-QString TempFolder() {
-    const QString temp = QDir::tempPath();
-    return QDir::isAbsolutePath(temp) && QFileInfo(temp).isDir() ? temp : QString();
-}
-
 // Qt's runtime folder when XDG_RUNTIME_DIR is unset, created as Qt creates it.
 QString QtsRuntimeFolder() {
-    const QString temp = TempFolder();
+    const QString temp = files::TemporaryFolder();
     if (temp.isEmpty())
         return {};
     const passwd* user = ::getpwuid(::geteuid());
@@ -291,7 +284,8 @@ QString SingleInstanceLock::PathIn(const Folders& folders) {
 SingleInstanceLock::Folders SingleInstanceLock::UsersFolders() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     return {QDir::isAbsolutePath(runtime) ? QDir::cleanPath(runtime) : QtsRuntimeFolder(),
-            files::XdgFolder("XDG_CACHE_HOME", QStringLiteral(".cache")), TempFolder()};
+            files::XdgFolder("XDG_CACHE_HOME", QStringLiteral(".cache")),
+            files::TemporaryFolder()};
 }
 
 }  // namespace amorist

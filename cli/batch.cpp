@@ -164,6 +164,16 @@ struct BadLinePhrases {
     const char* tooLong = QT_TRANSLATE_NOOP("amorist-cli", "longer than %1 bytes");
 };
 
+// What batch says when its input cannot be had at all.
+struct InputPhrases {
+    //: %1 is the input file's name, quoted; %2 the system's reason
+    const char* cannotOpen = QT_TRANSLATE_NOOP("amorist-cli", "cannot open %1: %2");
+    //: %1 is the input file's name, quoted, or the words for standard input; %2 the reason
+    const char* cannotRead = QT_TRANSLATE_NOOP("amorist-cli", "cannot read %1: %2");
+    //: Batch's input when no FILE is given, as "cannot read %1" names it
+    const char* standardInput = QT_TRANSLATE_NOOP("amorist-cli", "standard input");
+};
+
 std::string Say(const Language& language, const char* english,
                 std::initializer_list<std::string_view> values = {}) {
     std::string said;
@@ -339,13 +349,16 @@ void Batch::WriteCouple(const Couple& couple) {
 
 int RunBatch(std::string_view path, int in, bool json, const Language& language, Output& out,
              Output& err) {
+    const InputPhrases say;
     const bool named = !path.empty() && path != "-";
-    const std::string shown = named ? QuoteForMessage(path) : "standard input";
+    const std::string shown = named ? QuoteForMessage(path, language.dateFaults().quoted)
+                                    : Say(language, say.standardInput);
     int fd = in;
     if (named) {
         fd = open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
-            err.Report("cannot open " + shown + ": " + std::strerror(errno));
+            const int code = errno;
+            err.Report(Say(language, say.cannotOpen, {shown, std::strerror(code)}));
             return kExitSystemError;
         }
     }
@@ -361,7 +374,8 @@ int RunBatch(std::string_view path, int in, bool json, const Language& language,
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            err.Report("cannot read " + shown + ": " + std::strerror(errno));
+            const int code = errno;
+            err.Report(Say(language, say.cannotRead, {shown, std::strerror(code)}));
             status = kExitSystemError;
             break;
         }

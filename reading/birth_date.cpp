@@ -273,6 +273,13 @@ char* PutDigits(char* at, int n) {
     return at + Width;
 }
 
+// A form no other day shares ("1er mars") reads the 1st alone, never
+// "7er mars"; the form of the other days reads the 1st as well ("1 mars").
+bool IsFirstDaysOwnForm(const DateSpelling& spelling, std::size_t form) {
+    const auto& forms = spelling.forms;
+    return form == 0 && std::find(forms.begin() + 1, forms.end(), forms[0]) == forms.end();
+}
+
 }  // namespace
 
 DateReading ReadBirthDate(std::string_view text, std::span<const DateSpelling> spellings) {
@@ -287,9 +294,7 @@ DateReading ReadBirthDate(std::string_view text, std::span<const DateSpelling> s
             if (!parts)
                 continue;
             DateReading inForm = ReadParts(*parts, spellings);
-            // A day's own form only: "1er mars", never "7er mars".
-            if (inForm.ok() && spelling.forms[static_cast<std::size_t>(inForm.date.day - 1)] !=
-                                   spelling.forms[day])
+            if (inForm.ok() && inForm.date.day != 1 && IsFirstDaysOwnForm(spelling, day))
                 inForm = Refuse(DateFault::NotADate);
             if (inForm.ok() || reading.fault == DateFault::NotADate)
                 reading = inForm;

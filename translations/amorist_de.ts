@@ -161,6 +161,21 @@
         <extracomment>The quotes around a word as typed in a message: „%1“, « %1 » ...</extracomment>
         <translation>„%1“</translation>
     </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <extracomment>%1 is the input file&apos;s name, quoted; %2 the system&apos;s reason</extracomment>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <extracomment>%1 is the input file&apos;s name, quoted, or the words for standard input; %2 the reason</extracomment>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <extracomment>Batch&apos;s input when no FILE is given, as &quot;cannot read %1&quot; names it</extracomment>
+        <translation>die Standardeingabe</translation>
+    </message>
 </context>
 <context>
     <name>amorist::frmAbout</name>

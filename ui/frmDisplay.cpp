@@ -354,7 +354,8 @@ bool frmDisplay::SavePicture(const QString& path) {
     const bool asSvg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
     const QByteArray contents = asSvg ? cardSvg_ : PngOf(CardImage(cardSvg_));
     QString why;
-    if (!contents.isEmpty() && saveFileChecked(path, contents, &why))
+    // A picture in place is saved, even if its folder's sync failed after.
+    if (!contents.isEmpty() && saveFileChecked(path, contents, &why) != SaveOutcome::Unchanged)
         return true;
     windows_.session().platform().ShowMessage(
         this, tr("The picture could not be saved as %1: %2").arg(path, why), MessageIcon::Critical);

@@ -1,20 +1,16 @@
 // The checked save: a failed sync keeps the old file, a leftover goes by its
 // name alone, and a user's own copies stay.
 #include <gtest/gtest.h>
-#include <linux/audit.h>
-#include <linux/filter.h>
-#include <linux/seccomp.h>
-#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstddef>
 #include <cstdlib>
 
 #include "app/checked_save.h"
+#include "tests/support/failing_syscall.h"
 
 namespace amorist {
 namespace {
@@ -30,52 +26,56 @@ void Write(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// In a child whose every fdatasync fails with `code`, as a failing disk or a
-// file system that cannot sync makes it: the save's answer as exit status.
-bool SaveWithFailingSync(const QString& path, const QByteArray& bytes, int code) {
+// The save's answer in a child where `call` fails, as a failing disk, a file
+// system that cannot sync or a folder the user may not read makes it.
+SaveOutcome SaveWhileFailing(const QString& path, const QByteArray& bytes,
+                             const testing::FailingSyscall& call) {
+    constexpr int kNoFault = 9;
     const pid_t child = ::fork();
     if (child == 0) {
-        sock_filter rules[] = {
-            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_fdatasync, 0, 1),
-            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<unsigned>(code)),
-            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-        };
-        const sock_fprog program{static_cast<unsigned short>(std::size(rules)), rules};
-        if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
-            ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
-            std::_Exit(2);
-        std::_Exit(saveFileChecked(path, bytes) ? 0 : 1);
+        if (!testing::MakeFail(call))
+            std::_Exit(kNoFault);
+        std::_Exit(static_cast<int>(saveFileChecked(path, bytes)));
     }
     int status = -1;
     ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "no sync fault could be set up";
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != kNoFault) << "no fault could be set up";
+    return WIFEXITED(status) ? static_cast<SaveOutcome>(WEXITSTATUS(status)) : SaveOutcome{-1};
 }
 
-struct SyncCase {
+struct FaultCase {
     const char* name;
-    int code;
-    bool saved;
+    testing::FailingSyscall call;
+    SaveOutcome outcome;
 };
 
-class FailingSync : public ::testing::TestWithParam<SyncCase> {};
+class Fault : public ::testing::TestWithParam<FaultCase> {};
 
-TEST_P(FailingSync, ReplacesTheFileOnlyWhenTheFileSystemCannotSyncAtAll) {
+// Refused before the rename, the old file stays; once renamed, the new file
+// is in place and the answer must say so.
+TEST_P(Fault, LeavesTheOldFileOrSaysTheNewOneIsInPlace) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("notes.txt"));
     Write(path, "old\n");
-    EXPECT_EQ(SaveWithFailingSync(path, "new\n", GetParam().code), GetParam().saved);
-    EXPECT_EQ(Contents(path), GetParam().saved ? "new\n" : "old\n");
+    const SaveOutcome outcome = SaveWhileFailing(path, "new\n", GetParam().call);
+    EXPECT_EQ(outcome, GetParam().outcome);
+    EXPECT_EQ(Contents(path), outcome == SaveOutcome::Unchanged ? "old\n" : "new\n");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("notes.txt")});
 }
 
-INSTANTIATE_TEST_SUITE_P(Errors, FailingSync,
-                         ::testing::Values(SyncCase{"InputOutputError", EIO, false},
-                                           SyncCase{"NoSpace", ENOSPC, false},
-                                           SyncCase{"CannotSyncAtAll", EINVAL, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Errors, Fault, ::testing::Values(
+    FaultCase{"SyncInputOutputError", {__NR_fdatasync, EIO}, SaveOutcome::Unchanged},
+    FaultCase{"SyncNoSpace", {__NR_fdatasync, ENOSPC}, SaveOutcome::Unchanged},
+    FaultCase{"CannotSyncAtAll", {__NR_fdatasync, EINVAL}, SaveOutcome::Replaced},
+    FaultCase{"FolderSyncInputOutputError", {__NR_fsync, EIO},
+              SaveOutcome::ReplacedFolderNotSynced},
+    FaultCase{"FolderCannotSyncAtAll", {__NR_fsync, EINVAL}, SaveOutcome::Replaced},
+    FaultCase{"FolderCannotBeOpened", {__NR_openat, EACCES, true},
+              SaveOutcome::ReplacedFolderNotSynced}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(CheckedSave, RemovesItsOwnLeftoversWhateverTheyHoldAndNothingElse) {
     QTemporaryDir folder;
@@ -95,7 +95,7 @@ TEST(CheckedSave, RemovesItsOwnLeftoversWhateverTheyHoldAndNothingElse) {
         Write(folder.filePath(copy), "mine");
 
     QString error;
-    ASSERT_TRUE(saveFileChecked(path, "new\n", &error)) << error.toStdString();
+    ASSERT_EQ(saveFileChecked(path, "new\n", &error), SaveOutcome::Replaced) << error.toStdString();
     EXPECT_EQ(Contents(path), "new\n");
     EXPECT_FALSE(QFile::exists(leftover));
     EXPECT_EQ(QFile::symLinkTarget(linkedLeftover), outside);
@@ -110,14 +110,15 @@ TEST(CheckedSave, KeepsTheModeOfTheFileItReplaces) {
     Write(path, "old\n");
     const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(path, mode));
-    ASSERT_TRUE(saveFileChecked(path, "new\n"));
+    ASSERT_EQ(saveFileChecked(path, "new\n"), SaveOutcome::Replaced);
     EXPECT_EQ(QFile::permissions(path) & 0xF0FF, mode);
 }
 
 TEST(CheckedSave, SaysWhyAndChangesNothingWhenTheFolderIsMissing) {
     QTemporaryDir folder;
     QString error;
-    EXPECT_FALSE(saveFileChecked(folder.filePath(QStringLiteral("gone/notes.txt")), "x", &error));
+    EXPECT_EQ(saveFileChecked(folder.filePath(QStringLiteral("gone/notes.txt")), "x", &error),
+              SaveOutcome::Unchanged);
     EXPECT_TRUE(error.contains(QStringLiteral("gone/notes.txt"))) << error.toStdString();
     EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }

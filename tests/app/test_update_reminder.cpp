@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
@@ -13,11 +14,13 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <ostream>
 
 #include "app/file_checks.h"
 #include "app/modHelp.h"
 #include "app/settings.h"
+#include "tests/support/failing_syscall.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/hang_guard.h"
 
@@ -384,6 +387,66 @@ INSTANTIATE_TEST_SUITE_P(Plants, HostileSettingsPath, ::testing::Values(
                      nullptr, true},
     SettingsPathCase{"LeftoverOfAKilledSave", Node::File, kOurs, false, kToday,
                      nullptr, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// Once the new settings are in place, the kept copy is the only place the
+// user's own bytes are left, whatever goes wrong after the rename.
+struct AfterTheRenameCase {
+    const char* name;
+    QFileDevice::Permissions folderMode;
+    std::optional<testing::FailingSyscall> failing;
+};
+
+class AfterTheRename : public UpdateReminder,
+                       public ::testing::WithParamInterface<AfterTheRenameCase> {};
+
+TEST_P(AfterTheRename, AFailedFolderSyncKeepsTheCopyOfTheUsersFile) {
+    QTemporaryDir configHome;
+    const QString folder = configHome.filePath(QStringLiteral("app_tests"));
+    const QString store = folder + QStringLiteral("/app_tests.conf");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    Plant(store, Node::File, kShoppingList, {});
+    // Root may open any folder; the folder's owner, without read permission, may not.
+    const passwd* nobody = ::getuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    if (nobody != nullptr) {
+        for (const QString& path : {configHome.path(), folder, store}) {
+            ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid),
+                      0);
+        }
+    }
+    ASSERT_TRUE(QFile::setPermissions(folder, GetParam().folderMode));
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+        const bool ready = (nobody == nullptr || (::setgid(nobody->pw_gid) == 0 &&
+                                                  ::setuid(nobody->pw_uid) == 0)) &&
+                           (!GetParam().failing || testing::MakeFail(*GetParam().failing));
+        if (ready)
+            Store(QString::fromLatin1(kToday));
+        std::_Exit(ready ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner);
+    ASSERT_EQ(status, 0) << "the fault could not be set up";
+
+    Snapshot after;
+    Take(folder, after);
+    EXPECT_EQ(after, (Snapshot{{store.toStdString(), "file:[Settings]\nDuration=2026-03-10\n"},
+                               {(store + QStringLiteral(".unreadable")).toStdString(),
+                                "file:" + kShoppingList.toStdString()}}));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Faults, AfterTheRename, ::testing::Values(
+    AfterTheRenameCase{"FolderTheUserMayNotRead", QFileDevice::WriteOwner | QFileDevice::ExeOwner,
+                       std::nullopt},
+    AfterTheRenameCase{"FolderSyncFails",
+                       QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner,
+                       testing::FailingSyscall{__NR_fsync, EIO}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

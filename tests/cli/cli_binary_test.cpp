@@ -459,6 +459,28 @@ TEST(CliBatch, CsvInCsvOutBadLinesReportedInOrderWithStatus2) {
     EXPECT_EQ(RunCli({"batch", "/nonexistent/couples.csv"}).exitCode, 1);
 }
 
+// An input that cannot be had is named in the language of --lang, with its
+// own quotes; the system's reason follows.
+TEST(CliBatch, AnInputThatCannotBeReadIsNamedInTheLanguageAsked) {
+    const std::string folder = ::testing::TempDir();
+    struct Case {
+        const char* lang;
+        std::string path, says;
+    };
+    const Case cases[] = {
+        {"en", "/nonexistent/couples.csv", "cannot open '/nonexistent/couples.csv': "},
+        {"de", "/nonexistent/couples.csv",
+         "\u201e/nonexistent/couples.csv\u201c kann nicht ge\u00f6ffnet werden: "},
+        {"en", folder, "cannot read '" + folder + "': "},
+        {"de", folder, "\u201e" + folder + "\u201c kann nicht gelesen werden: "},
+    };
+    for (const Case& c : cases) {
+        const Finished f = RunCli({"batch", "--lang", c.lang, c.path});
+        EXPECT_EQ(f.exitCode, 1) << c.lang << ' ' << c.path;
+        EXPECT_TRUE(f.err.starts_with("amorist-cli: " + c.says)) << f.err;
+    }
+}
+
 // Every message about a bad line is in the language of --lang, its line
 // number included.
 TEST(CliBatch, BadLinesAreReportedInTheLanguageAsked) {

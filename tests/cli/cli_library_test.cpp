@@ -45,6 +45,14 @@ TEST(ReadBirthDate, AcceptsBothForms) {
         {"2 FE\u0301VRIER 1980", 1980, 1, 2},
         {"1ER Décembre 1999", 1999, 11, 1},
         {"9 De Marzo De 1960", 1960, 2, 9},
+        // The 1st in the other days' form, with or without its "er".
+        {"1 mars 1975", 1975, 2, 1},
+        {"1er mars 1975", 1975, 2, 1},
+        {"1 März 1975", 1975, 2, 1},
+        {"1 maerz 1975", 1975, 2, 1},
+        {"1. März 1975", 1975, 2, 1},
+        {"1 de marzo de 1975", 1975, 2, 1},
+        {"2 mars 1975", 1975, 2, 2},
     };
     for (const DateCase& c : cases) {
         const DateReading reading = ReadBirthDate(c.text, Language::EveryDateSpelling());
@@ -96,6 +104,9 @@ TEST(ReadBirthDate, RefusesWithAReasonOnOneLine) {
         // Forms no translation prints: "er" after any day but the 1st, an
         // accent the month does not have, ae for a month without ä.
         {"7er mars 1975", "not a date"},
+        {"2er mars 1975", "not a date"},
+        {"2er März 1975", "not a date"},
+        {"1er Mârz 1975", "'Mârz' is not a month name"},
         {"31ER Décembre 1999", "not a date"},
         {"7/Mârz/1975", "'Mârz' is not a month name"},
         {"7/Mäerz/1975", "'Mäerz' is not a month name"},

@@ -1,6 +1,6 @@
 # Shared by the scripts that run the real program on a display of their own.
 # Expects $work (a scratch folder), $timeout_s and a fail function; sets
-# $xvfb_pid, DISPLAY, XDG_CONFIG_HOME and XDG_RUNTIME_DIR.
+# $xvfb_pid, DISPLAY, XDG_CONFIG_HOME, XDG_RUNTIME_DIR, XDG_CACHE_HOME and TMPDIR.
 
 # Waits, for at most $timeout_s, until the command succeeds while the server
 # with this pid still runs. False otherwise.
@@ -39,11 +39,13 @@ start_x_server() {
 }
 
 # No stored reminder date (so no update question at start) and no other copy
-# on the machine can change a result.
+# on the machine can change a result: a start also looks for a lock in the
+# cache and temporary folders, where a killed run may have left one.
 isolate_user_folders() {
-    mkdir -p "$work/config" "$work/runtime"
+    mkdir -p "$work/config" "$work/runtime" "$work/cache" "$work/tmp"
     chmod 700 "$work/runtime"
     export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+    export XDG_CACHE_HOME="$work/cache" TMPDIR="$work/tmp"
 }
 
 # Under AddressSanitizer, strict string checks trip over the X keyboard

@@ -3,9 +3,14 @@
 #include <grp.h>
 #include <pwd.h>
 #include <gtest/gtest.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
@@ -13,8 +18,11 @@
 #include <QLockFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <cstddef>
 #include <cstdlib>
+#include <future>
 #include <ostream>
+#include <thread>
 
 #include "app/file_checks.h"
 #include "app/single_instance.h"
@@ -337,6 +345,124 @@ TEST(InstanceLockPath, ALockHeldInAnyOtherPlaceRefusesTheStart) {
         setMode(inRuntime.heldPath(), 0600);
         QFile::remove(extra);
     }
+}
+
+// Another start looking at the lock at path: it holds `op` on it for an
+// instant, as a start's look does, then lets go. Returns once it holds it.
+pid_t LookingAt(const QString& path, int op) {
+    constexpr useconds_t kInstantUs = 30'000;
+    int locked[2];
+    if (::pipe(locked) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        (void)!::write(locked[1], fd >= 0 && ::flock(fd, op) == 0 ? "y" : "n", 1);
+        ::usleep(kInstantUs);
+        std::_Exit(0);
+    }
+    char answer = 'n';
+    (void)!::read(locked[0], &answer, 1);
+    ::close(locked[0]);
+    ::close(locked[1]);
+    return answer == 'y' ? child : -1;
+}
+
+struct LookCase {
+    const char* name;
+    bool inAnotherPlace;  // else at the place the start takes
+    int op;               // a look at a lock (shared) or a start taking a stale one (exclusive)
+};
+
+class LookOfAnotherStart : public ::testing::TestWithParam<LookCase> {};
+
+// A lock nobody holds, left by a copy that was killed, while another start
+// holds it for a moment: that start's look is no running copy.
+TEST_P(LookOfAnotherStart, DoesNotStopTheStart) {
+    QTemporaryDir root;
+    const QString runtime = root.filePath(QStringLiteral("runtime"));
+    const QString temp = root.filePath(QStringLiteral("tmp"));
+    const QString tempFolder = temp + QStringLiteral("/amorist-%1").arg(::getuid());
+    ASSERT_TRUE(QDir().mkpath(runtime) && QDir().mkpath(tempFolder));
+    ::chmod(QFile::encodeName(runtime).constData(), 0700);
+    ::chmod(QFile::encodeName(tempFolder).constData(), 0700);
+    const QString stale =
+        (GetParam().inAnotherPlace ? tempFolder : runtime) + QStringLiteral("/amorist.lock");
+    ASSERT_EQ(CopyHoldingTheLock(stale, false), 0);
+
+    SingleInstanceLock start(SingleInstanceLock::Folders{runtime, {}, temp});
+    const pid_t looking = LookingAt(stale, GetParam().op);
+    ASSERT_GT(looking, 0);
+    EXPECT_EQ(start.TryAcquire(), Outcome::Acquired);
+    EXPECT_EQ(start.heldPath().toStdString(),
+              (runtime + QStringLiteral("/amorist.lock")).toStdString());
+    ::waitpid(looking, nullptr, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, LookOfAnotherStart,
+                         ::testing::Values(LookCase{"AtTheLockItTakes", false, LOCK_SH},
+                                           LookCase{"StartTakingALockElsewhere", true, LOCK_EX}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Stops the calling thread at its next link() (how a lock is put in place)
+// until whoever holds the returned descriptor lets it go on; -1 when the
+// kernel cannot. Other threads are not stopped.
+int StopAtLink() {
+    sock_filter rules[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_link, 1, 0),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_linkat, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_USER_NOTIF),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program{static_cast<unsigned short>(std::size(rules)), rules};
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
+        return -1;
+    return static_cast<int>(::syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER,
+                                      SECCOMP_FILTER_FLAG_NEW_LISTENER, &program));
+}
+
+// Two starts at the same moment: the first looks, finds no lock and takes
+// the cache place; before its lock is in place, a second takes the runtime
+// place, which has just become private. Looking again, the first gives way.
+TEST(InstanceLockPath, AStartInALaterPlaceGivesWayToOneThatTookAnEarlierPlaceMeanwhile) {
+    QTemporaryDir root;
+    const QString runtime = root.filePath(QStringLiteral("runtime"));
+    ASSERT_TRUE(QDir().mkdir(runtime));
+    ::chmod(QFile::encodeName(runtime).constData(), 0777);
+    const SingleInstanceLock::Folders folders{runtime, root.filePath(QStringLiteral("cache")), {}};
+
+    SingleInstanceLock first(folders), second(folders);
+    std::promise<int> stopped;
+    std::future<Outcome> firstOutcome = std::async(std::launch::async, [&] {
+        const int listener = StopAtLink();
+        stopped.set_value(listener);
+        return listener < 0 ? Outcome::CheckSkipped : first.TryAcquire();
+    });
+    const int listener = stopped.get_future().get();
+    ASSERT_GE(listener, 0) << "the kernel cannot stop a thread at link()";
+    {
+        testing::HangGuard guard;
+        seccomp_notif atLink{};
+        const bool atItsLink = ::ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, &atLink) == 0;
+        EXPECT_TRUE(atItsLink);
+        if (atItsLink) {
+            ::chmod(QFile::encodeName(runtime).constData(), 0700);
+            EXPECT_EQ(second.TryAcquire(), Outcome::Acquired);
+            seccomp_notif_resp goOn{};
+            goOn.id = atLink.id;
+            goOn.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
+            EXPECT_EQ(::ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &goOn), 0);
+        }
+        // Closing lets a start still stopped there go on, whatever failed above.
+        ::close(listener);
+        EXPECT_EQ(firstOutcome.get(), Outcome::AnotherRunning);
+    }
+    EXPECT_FALSE(first.isHeld());
+    EXPECT_TRUE(second.heldPath().startsWith(runtime)) << second.heldPath().toStdString();
+    const QDir cacheFolder(folders.cache + QStringLiteral("/amorist"));
+    EXPECT_TRUE(cacheFolder.isEmpty(QDir::Files | QDir::Hidden))
+        << "the start that gave way left its lock behind";
 }
 
 // A temporary folder that does not exist gives no place at all, not one
