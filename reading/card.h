@@ -61,8 +61,8 @@ CardLayout LayOutCard(const CardContent& content, const Language& language);
 std::string CardSvg(const CardContent& content, const Language& language);
 
 // The width of UTF-8 text in pixels at the size, by DejaVu Sans' advances with
-// a margin for other fonts; a letter that face lacks counts as wider than any
-// it has. Bytes that are not UTF-8 count as U+FFFD.
+// a margin for other fonts; a letter that face lacks counts as wide as the
+// widest letters of the common scripts. Bytes that are not UTF-8 count as U+FFFD.
 double TextWidth(std::string_view text, double size, bool bold);
 
 // The text as the card holds it: each control character, non-character and

@@ -75,7 +75,10 @@ TEST(PictureCommands, AFailedSaveSaysSoAndLeavesNothing) {
     const QString readOnly = folder.filePath(QStringLiteral("read-only"));
     QDir().mkdir(readOnly);
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
-    QStringList targets{folder.filePath(QStringLiteral("plain/card.png"))};
+    // A folder where the picture would go: the new file is written, then cannot take its place.
+    QDir().mkdir(folder.filePath(QStringLiteral("taken.png")));
+    QStringList targets{folder.filePath(QStringLiteral("plain/card.png")),
+                        folder.filePath(QStringLiteral("taken.png"))};
     if (geteuid() != 0)  // the superuser writes in read-only folders
         targets << readOnly + QStringLiteral("/card.png");
     for (const QString& target : targets) {
@@ -85,8 +88,15 @@ TEST(PictureCommands, AFailedSaveSaysSoAndLeavesNothing) {
         EXPECT_EQ(run.platform.messages[0].icon, MessageIcon::Critical);
         EXPECT_TRUE(run.platform.messages[0].text.contains(target));
     }
-    EXPECT_EQ(QDir(readOnly).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              QStringList());
+    const auto entries = [](const QString& path) {
+        return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                    QDir::Name);
+    };
+    EXPECT_EQ(entries(readOnly), QStringList());
+    EXPECT_EQ(entries(folder.path()),
+              QStringList({QStringLiteral("plain"), QStringLiteral("read-only"),
+                           QStringLiteral("taken.png")}));
+    EXPECT_EQ(entries(folder.filePath(QStringLiteral("taken.png"))), QStringList());
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
