@@ -1,6 +1,6 @@
 // The page: the entry form, the reading, the dialogs and the language, around
 // the core compiled to WebAssembly (web/core.js). What needs no core (About,
-// refer-a-friend's dialog, the language switch) is set up first, so nothing
+// refer-a-friend's dialog, the language switch) never waits for it, so nothing
 // that goes wrong with the core can take it down. What only some visits use
 // (refer-a-friend, the reading's view and its commands) is imported when first
 // needed.
@@ -353,8 +353,6 @@ const firstTexts = switchLanguage(chooseLanguage(location.search, navigator.lang
     .catch(() => switchLanguage("en"))
     .catch((error) => console.warn("Amorist: texts:", error));
 
-readingButton.dataset.text = "gettingReady";
-readingButton.dataset.label = "gettingReady";
 progress.hidden = false;
 
 coreOrNull().then(async (ready) => {

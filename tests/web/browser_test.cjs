@@ -375,10 +375,11 @@ async function main() {
     try {
         for (const [name, run] of chosen) {
             const context = { browser, server, problems: [] };
+            const started = Date.now();
             try {
                 await run(context);
                 check(context.problems.length === 0, context.problems.join("; "));
-                console.log(`ok: ${name}`);
+                console.log(`ok: ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
             } catch (error) {
                 ++failed;
                 console.log(`FAILED: ${name}: ${error.message}`);

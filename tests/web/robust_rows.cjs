@@ -23,6 +23,8 @@ function robustRows({ browserName, buildWeb, open, check, readingWorks, expectRe
     const rows = [
         ["Enter and a click before the scripts arrive: the page still comes up and reads", async (context) => {
             const page = await slowly(context, scriptsAndCore, 3000);
+            check(await buttonText(page) === "Getting Ready...|Getting Ready...",
+                `before the scripts the button says ${await buttonText(page)}`);
             await page.type("#name", "ann");
             await page.keyboard.press("Enter");
             await page.click("#get-reading");
