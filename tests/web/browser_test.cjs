@@ -23,6 +23,20 @@ const box = (name) => `::-p-aria([name="${name}"][role="textbox"])`;
 const list = (name) => `::-p-aria([name="${name}"][role="combobox"])`;
 const button = (name) => `::-p-aria([name="${name}"][role="button"])`;
 
+// A control found by its accessible name, once per tab while it stays in the page: Firefox
+// takes most of a second for each such search, and the entry view keeps its controls.
+const foundControls = new WeakMap();
+async function named(page, selector) {
+    const found = foundControls.get(page) ?? new Map();
+    foundControls.set(page, found);
+    const kept = found.get(selector);
+    if (kept && await kept.evaluate((element) => element.isConnected).catch(() => false))
+        return kept;
+    const control = await page.$(selector);
+    found.set(selector, control);
+    return control;
+}
+
 function cliReading(language, couple) {
     const lang = language === "en" ? [] : ["--lang", language];
     return JSON.parse(execFileSync(cli, ["reading", "--json", ...lang, "--", ...couple], { encoding: "utf8" }));
@@ -76,13 +90,13 @@ async function open(context, query = "", { wait = true, prepare = async () => {}
 // Fills both people's entries as a user would (ISO dates) and asks for a reading.
 async function enter(page, n, [name, date, partnerName, partnerDate]) {
     const pick = async (label, value) => {
-        const element = await page.$(list(label));
+        const element = await named(page, list(label));
         await element.select(String(value));
     };
     for (const [nameLabel, text, iso, day, month, year] of [
         [n.you, name, date, n.day, n.month, n.year],
         [n.partner, partnerName, partnerDate, n.partnerDay, n.partnerMonth, n.partnerYear]]) {
-        const field = await page.$(box(nameLabel));
+        const field = await named(page, box(nameLabel));
         await field.click({ count: 3 });
         await page.keyboard.press("Backspace");
         if (text)
@@ -93,7 +107,7 @@ async function enter(page, n, [name, date, partnerName, partnerDate]) {
         await pick(month, m);
         await pick(year, y);
     }
-    await (await page.$(button(n.get))).click();
+    await (await named(page, button(n.get))).click();
 }
 
 const text = (page, selector) => page.$eval(selector, (element) => element.textContent);
@@ -168,7 +182,7 @@ const pageRows = [
         for (const couple of couples) {
             await enter(page, names.en, couple);
             await expectReading(page, "en", couple);
-            await (await page.$(button("Back"))).click();
+            await (await named(page, button("Back"))).click();
             check(await page.$eval("#name", (e) => e.value) === couple[0], "Back keeps the name");
             check(await page.$eval("#partner-year", (e) => e.value) === couple[3].slice(0, 4), "Back keeps the year");
         }
@@ -176,7 +190,7 @@ const pageRows = [
     ["every check's message, with focus on the field at fault", async (context) => {
         const page = await open(context);
         const n = names.en;
-        await (await page.$(button(n.get))).click();
+        await (await named(page, button(n.get))).click();
         await expectRefusal(page, "Please Enter Your Name", n.you);
         const refusals = [
             [["ANN", "1990-02-31", "", "1978-11-23"], "Please Enter Your Correct Date of Birth!", n.day],
@@ -202,7 +216,7 @@ const pageRows = [
         }
         // The name filter: letters of every alphabet upper-cased by Unicode's rules, spaces, hyphens
         // and apostrophes; anything else refused and dropped.
-        const name = await page.$(box(n.you));
+        const name = await named(page, box(n.you));
         for (const [typed, kept, refused] of [["ann-marie 2", "ANN-MARIE ", true], ["françoise", "FRANÇOISE", false],
             ["straße", "STRASSE", false], ["o'neil", "O'NEIL", false], ["ζωή", "ΖΩΉ", false],
             ["ольга", "ОЛЬГА", false], ["zoë!", "ZOË", true]]) {
@@ -222,7 +236,7 @@ const pageRows = [
     }],
     ["About opens from the page and Esc closes it; refer-a-friend checks its fields", async (context) => {
         const page = await open(context);
-        await (await page.$(button("About Software"))).click();
+        await (await named(page, button("About Software"))).click();
         check(await page.$eval("#about", (e) => e.open), "About is open");
         // Its words come from the texts module; "&" in a label is the word, not a shortcut marker.
         const about = await text(page, "#about .description");
@@ -230,23 +244,23 @@ const pageRows = [
         await axe(page, "About");
         await page.keyboard.press("Escape");
         check(!(await page.$eval("#about", (e) => e.open)), "Esc closes About");
-        await (await page.$(button("Refer A Friend"))).click();
+        await (await named(page, button("Refer A Friend"))).click();
         await axe(page, "refer-a-friend");
         await page.evaluate(() => { window.open = (address) => { document.body.dataset.opened = address; }; });
-        const submit = await page.$(button("Refer A Friend Now"));
+        const submit = await named(page, button("Refer A Friend Now"));
         const refusal = (m) => page.waitForFunction((t) => document.getElementById("refer-alert").textContent === t, {}, m);
         await submit.click();
         await refusal("Please Enter Proper Email Address");
-        await (await page.$(box("Your Email Address"))).type("a b@x.org");
+        await (await named(page, box("Your Email Address"))).type("a b@x.org");
         await refusal("Email Address Cannot Contain Space");
-        await (await page.$(box("Friend's Email Address"))).type("ab@x.org");
+        await (await named(page, box("Friend's Email Address"))).type("ab@x.org");
         await submit.click();
         await refusal("Please Enter Distinct Email Addresses");
-        await (await page.$(box("Friend's Email Address"))).type("c");
+        await (await named(page, box("Friend's Email Address"))).type("c");
         await submit.click();
         await refusal("Please Enter Your Name");
-        await (await page.$(box("Your Name"))).type("ANN LEE");
-        await (await page.$(box("Friend's Name"))).type("B&B");
+        await (await named(page, box("Your Name"))).type("ANN LEE");
+        await (await named(page, box("Friend's Name"))).type("B&B");
         await submit.click();
         await page.waitForFunction(() => document.body.dataset.opened);
         const opened = await page.evaluate(() => document.body.dataset.opened);
@@ -264,11 +278,11 @@ const pageRows = [
             await expectReading(page, "de", couple);
             check(await text(page, "#your-mars") === "Wassermann", "the signs in German");
             // The switch changes the language of the reading on screen, and the address keeps it.
-            await (await page.$(list("Sprache"))).select("fr");
+            await (await named(page, list("Sprache"))).select("fr");
             await page.waitForFunction(() => document.documentElement.lang === "fr");
             check(await text(page, "#your-mars") === "Verseau", "the switch shows the reading in French");
             check(new URL(page.url()).searchParams.get("lang") === "fr", "?lang=fr follows the switch");
-            await (await page.$(button("Retour"))).click();
+            await (await named(page, button("Retour"))).click();
         } finally {
             await german.close();
         }
