@@ -148,36 +148,38 @@ namespace {
 // What batch says about a bad line, translated by the language of --lang.
 struct BadLinePhrases {
     //: A bad line of batch's CSV input: %1 is its line number, %2 says what is wrong with it
-    const char* line = QT_TRANSLATE_NOOP("amorist-cli", "line %1: %2");
+    const char* line = QT_TRANSLATE_NOOP("amorist-cli batch", "line %1: %2");
     //: %1 is the header that names the four fields; %2 how many fields the line has
-    const char* fieldCount = QT_TRANSLATE_NOOP("amorist-cli", "expected 4 fields, %1, found %2");
+    const char* fieldCount =
+        QT_TRANSLATE_NOOP("amorist-cli batch", "expected 4 fields, %1, found %2");
     //: %1 is the longest record in bytes
-    const char* unclosedQuote = QT_TRANSLATE_NOOP(
-        "amorist-cli", "a quoted field is not closed within %1 bytes or by the end of the input");
+    const char* unclosedQuote =
+        QT_TRANSLATE_NOOP("amorist-cli batch",
+                          "a quoted field is not closed within %1 bytes or by the end of the input");
     const char* quoteInBareField =
-        QT_TRANSLATE_NOOP("amorist-cli",
+        QT_TRANSLATE_NOOP("amorist-cli batch",
                           "a field that does not begin with a quote holds one; quote the field "
                           "and double its quotes");
     const char* textAfterQuote =
-        QT_TRANSLATE_NOOP("amorist-cli", "text follows the closing quote of a field");
+        QT_TRANSLATE_NOOP("amorist-cli batch", "text follows the closing quote of a field");
     //: %1 is the longest record in bytes
-    const char* tooLong = QT_TRANSLATE_NOOP("amorist-cli", "longer than %1 bytes");
+    const char* tooLong = QT_TRANSLATE_NOOP("amorist-cli batch", "longer than %1 bytes");
 };
 
 // What batch says when its input cannot be had at all.
 struct InputPhrases {
     //: %1 is the input file's name, quoted; %2 the system's reason
-    const char* cannotOpen = QT_TRANSLATE_NOOP("amorist-cli", "cannot open %1: %2");
+    const char* cannotOpen = QT_TRANSLATE_NOOP("amorist-cli batch", "cannot open %1: %2");
     //: %1 is the input file's name, quoted, or the words for standard input; %2 the reason
-    const char* cannotRead = QT_TRANSLATE_NOOP("amorist-cli", "cannot read %1: %2");
+    const char* cannotRead = QT_TRANSLATE_NOOP("amorist-cli batch", "cannot read %1: %2");
     //: Batch's input when no FILE is given, as "cannot read %1" names it
-    const char* standardInput = QT_TRANSLATE_NOOP("amorist-cli", "standard input");
+    const char* standardInput = QT_TRANSLATE_NOOP("amorist-cli batch", "standard input");
 };
 
 std::string Say(const Language& language, const char* english,
                 std::initializer_list<std::string_view> values = {}) {
     std::string said;
-    AppendFilled(said, language.Translated("amorist-cli", english), values);
+    AppendFilled(said, language.Translated("amorist-cli batch", english), values);
     return said;
 }
 

@@ -129,6 +129,14 @@
         <translation>%1 %2: %3</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>The quotes around a word as typed in a message: „%1“, « %1 » ...</extracomment>
+        <translation>„%1“</translation>
+    </message>
+</context>
+<context>
+    <name>amorist-cli batch</name>
+    <message>
         <source>line %1: %2</source>
         <extracomment>A bad line of batch&apos;s CSV input: %1 is its line number, %2 says what is wrong with it</extracomment>
         <translation>Zeile %1: %2</translation>
@@ -155,11 +163,6 @@
         <source>longer than %1 bytes</source>
         <extracomment>%1 is the longest record in bytes</extracomment>
         <translation>länger als %1 Bytes</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;</source>
-        <extracomment>The quotes around a word as typed in a message: „%1“, « %1 » ...</extracomment>
-        <translation>„%1“</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
