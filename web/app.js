@@ -7,7 +7,6 @@
 import { textFiles, catalogueFiles, coreSize } from "./built.js";
 import { chooseLanguage } from "./language_choice.js";
 import { loadCore, runsWebAssembly } from "./core.js";
-import { firstRefusal, standInDate } from "./empty_dates.js";
 
 const byId = (id) => document.getElementById(id);
 
@@ -117,7 +116,7 @@ async function coreSpeaking(code) {
 
 // A person's entries; a date with a list left on its empty choice is noted
 // with that list, and reads as the stand-in date until the check refuses it.
-function person(prefix) {
+function person(prefix, standInDate) {
     const lists = ["year", "month", "day"].map((id) => byId(prefix + id));
     const empty = lists.findLast((list) => list.value === "") ?? null;
     const iso = lists.map((list) => list.value.padStart(2, "0")).join("-");
@@ -168,8 +167,11 @@ const filterNames = loadedOnce(async () => {
             () => firstTexts.then(() => say(alertLine, shown("onlyLetters"))));
     }
 });
+// The rule for dates left empty comes with the first entry too.
+const loadEmptyDates = loadedOnce(() => import("./empty_dates.js"));
 byId("entries").addEventListener("input", () => {
     loadReadingModules().catch(() => {});
+    loadEmptyDates().catch(() => {});
     filterNames().catch(() => {});
 }, { once: true });
 
@@ -213,17 +215,25 @@ async function readingOfNumber(number) {
 // A request made before the core is ready waits for it; only the latest is answered.
 let request = 0;
 
-async function askForReading() {
+// A request whose code could not be fetched says so.
+function askForReading() {
+    readingAsked().catch((error) => {
+        console.warn("Amorist: the reading failed:", error);
+        say(alertLine, shown("readingFailed"));
+    });
+}
+
+async function readingAsked() {
     const mine = ++request;
     const ready = await coreOrNull();
     await firstTexts;
     if (mine !== request)
         return;
     // The names as their boxes keep them, whatever was typed before the core came.
-    await filterNames().catch(() => {});
+    const [{ firstRefusal, standInDate }] = await Promise.all([loadEmptyDates(), filterNames().catch(() => {})]);
     if (mine !== request)
         return;
-    const couple = { you: person(""), partner: person("partner-") };
+    const couple = { you: person("", standInDate), partner: person("partner-", standInDate) };
     if (ready === null) {
         say(alertLine, noCoreMessage());
         return;
@@ -368,3 +378,11 @@ coreOrNull().then(async (ready) => {
     await catalogueFor(language);
     document.documentElement.dataset.ready = "true";
 });
+
+// A request the page's inline script kept from before this script ran is answered as any other;
+// from here on the form's own handlers answer.
+byId("entries").onclick = byId("entries").onkeydown = null;
+if ("asked" in document.documentElement.dataset) {
+    delete document.documentElement.dataset.asked;
+    askForReading();
+}

@@ -236,6 +236,8 @@ def main():
             add(name, served_source(name, f.read()).encode("utf-8"))
     for name in ["share_actions.js", "shared_reading.js", "print.css"]:
         add(f"share/{name}", read(os.path.join(args.source, "share", name)))
+    # The template's comments are for its readers, not for the first visit.
+    page = re.sub(r"<!--.*?-->\n?", "", page, flags=re.S)
     add("index.html", re.sub(r"(?m)^[ \t]+", "", page).encode("utf-8"))
 
     if os.path.isdir(args.out):

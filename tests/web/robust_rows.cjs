@@ -30,6 +30,10 @@ function robustRows({ browserName, buildWeb, open, check, readingWorks, expectRe
             await page.type("#name", "ann");
             await page.keyboard.press("Enter");
             await page.click("#get-reading");
+            check(await page.evaluate(() => globalThis.AmoristModule === undefined), "the scripts came before the click");
+            // The request is answered once the core is here: no date was picked yet.
+            await alertSays(page, "Please Enter Your Correct Date of Birth!");
+            check(await page.$eval("#name", (e) => e.value) === "ANN", "the early name is filtered");
             await page.waitForSelector("html[data-ready]", { timeout: 15000 });
             await readingWorks(page, "en");
             await context.closing();
