@@ -189,8 +189,7 @@ window.addEventListener("hashchange", showSharedReading);
 async function showReading(reading) {
     const [view, pictures, share] = await loadReadingModules();
     view.showReading(reading, shown);
-    pictures.show(language, reading, share.linkTo(reading));
-    share.showShareActions({ byId, shown, say }, reading);
+    pictures.show(language, reading, share.showShareActions({ byId, shown, say }, reading));
 }
 
 async function readingIn(code, couple) {

@@ -8,7 +8,7 @@ let status = null;
 // site's own address, without the language asked for (the link opens in its
 // reader's language), and the two numbers; no name, date or sign, which would
 // say who the two people are.
-export function linkTo(reading) {
+function linkTo(reading) {
     const [one, two] = reading.readings.map((each) => each.number);
     return `${location.origin}${location.pathname}#r=${one}-${two}`;
 }
@@ -34,9 +34,11 @@ function setUp({ byId, shown, say }) {
     });
 }
 
+// Gives the reading's link, which Share passes on too.
 export function showShareActions(page, reading) {
     if (status === null)
         setUp(page);
     link = linkTo(reading);
     status.textContent = "";
+    return link;
 }
